@@ -1,0 +1,206 @@
+#include "canvas/canvas.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "canvas/images.h"
+#include "common/debug.h"
+
+namespace {
+
+std::int32_t Clamp(std::int32_t value, std::int32_t limit)
+{
+    if (value < 0)
+        return 0;
+    return value > limit ? limit : value;
+}
+
+void GenericClear(Canvas* c)
+{
+    for (std::int32_t x = 0; x < c->Width; ++x)
+        for (std::int32_t y = 0; y < c->Height; ++y)
+            c->PixelSet(c, x, y, COLOUR_WHITE);
+}
+
+void GenericFillRect(Canvas* c, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Colour colour)
+{
+    x1 = Clamp(x1, c->Width - 1);
+    x2 = Clamp(x2, c->Width - 1);
+    y1 = Clamp(y1, c->Height - 1);
+    y2 = Clamp(y2, c->Height - 1);
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    for (std::int32_t y = y1; y <= y2; ++y)
+        for (std::int32_t x = x1; x <= x2; ++x)
+            c->PixelSet(c, x, y, colour);
+}
+
+void GenericDrawBitmap(Canvas* c, std::int32_t x, std::int32_t y, const std::uint8_t* bitmap, Colour colour)
+{
+    const std::int32_t width = bitmap[0];
+    const std::int32_t height = bitmap[1];
+    const std::int32_t bytesPerRow = (width + 7) / 8;
+    const std::uint8_t* row = bitmap + 2;
+    for (std::int32_t r = 0; r < height; ++r, row += bytesPerRow)
+        for (std::int32_t col = 0; col < width; ++col)
+            if (row[col / 8] & (0x80 >> (col % 8)))
+                c->PixelSet(c, x + col, y + r, colour);
+}
+
+// weight 0..255 of the new colour over the old; signed arithmetic, truncation toward zero
+std::int32_t BlendComponent(std::int32_t oldValue, std::int32_t newValue, std::int32_t weight)
+{
+    return oldValue + ((newValue - oldValue) * weight) / 255;
+}
+
+void BlendPixel(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t blue, std::int32_t green, std::int32_t red,
+                std::int32_t t)
+{
+    if (t == 255)
+        return;
+    if (t == 0) {
+        c->PixelSet(c, x, y, ColourFromComponents(blue, green, red));
+        return;
+    }
+    const Colour old = c->PixelGet(c, x, y);
+    const std::int32_t weight = 255 - t;
+    c->PixelSet(c, x, y,
+                ColourFromComponents(BlendComponent(ColourBlue(old), blue, weight),
+                                     BlendComponent(ColourGreen(old), green, weight),
+                                     BlendComponent(ColourRed(old), red, weight)));
+}
+
+void DrawImagePixel(Canvas* c, std::int32_t x, std::int32_t y, std::uint32_t format, const std::uint8_t* p,
+                    Colour colour)
+{
+    switch (format) {
+    case IMAGE_COVERAGE:
+        if (p[0] == 0)
+            c->PixelSet(c, x, y, colour);  // exactly the colour argument, not its round trip
+        else
+            BlendPixel(c, x, y, ColourBlue(colour), ColourGreen(colour), ColourRed(colour), p[0]);
+        break;
+    case IMAGE_RGB565:
+        c->PixelSet(c, x, y, static_cast<Colour>((p[0] << 8) | p[1]));
+        break;
+    case IMAGE_BGR:
+        c->PixelSet(c, x, y, ColourFromComponents(p[0], p[1], p[2]));
+        break;
+    case IMAGE_BGRA:
+        BlendPixel(c, x, y, p[0], p[1], p[2], p[3]);
+        break;
+    }
+}
+
+std::int32_t BytesPerPixel(std::uint32_t format)
+{
+    switch (format) {
+    case IMAGE_COVERAGE:
+        return 1;
+    case IMAGE_RGB565:
+        return 2;
+    case IMAGE_BGR:
+        return 3;
+    case IMAGE_BGRA:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+void GenericDrawImage(Canvas* c, std::int32_t x, std::int32_t y, const Image* image, Colour colour)
+{
+    const std::int32_t width = image->Width;
+    const std::int32_t height = image->Height;
+    ASSERT(width);
+    ASSERT(height);
+    const std::int32_t step = BytesPerPixel(image->Format);
+    if (!step) {
+        ASSERT(0);
+        return;
+    }
+    const std::uint8_t* p = image->Data;
+    for (std::int32_t row = y; row < y + height; ++row)
+        for (std::int32_t col = x; col < x + width; ++col, p += step)
+            DrawImagePixel(c, col, row, image->Format, p, colour);
+}
+
+}  // namespace
+
+void CanvasInit(Canvas* c)
+{
+    ASSERT(c->Width);
+    ASSERT(c->Height);
+    ASSERT(c->Buffer);
+    ASSERT(c->PixelSet);
+    ASSERT(c->PixelGet);
+    c->Clear = GenericClear;
+    c->FillRect = GenericFillRect;
+    c->DrawBitmap = GenericDrawBitmap;
+    c->DrawImage = GenericDrawImage;
+}
+
+void CanvasDrawLine(Canvas* c, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Colour colour)
+{
+    if (x1 == x2 || y1 == y2) {
+        c->FillRect(c, x1, y1, x2, y2, colour);
+        return;
+    }
+    if (std::abs(x2 - x1) > std::abs(y2 - y1)) {
+        if (x1 > x2) {
+            std::swap(x1, x2);
+            std::swap(y1, y2);
+        }
+        for (std::int32_t x = x1; x <= x2; ++x)
+            c->PixelSet(c, x, ((x - x1) * (y2 - y1)) / (x2 - x1) + y1, colour);
+    } else {
+        if (y1 > y2) {
+            std::swap(x1, x2);
+            std::swap(y1, y2);
+        }
+        for (std::int32_t y = y1; y <= y2; ++y)
+            c->PixelSet(c, ((y - y1) * (x2 - x1)) / (y2 - y1) + x1, y, colour);
+    }
+}
+
+void CanvasDrawRect(Canvas* c, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Colour colour)
+{
+    CanvasDrawLine(c, x1, y1, x2, y1, colour);
+    CanvasDrawLine(c, x2, y1, x2, y2, colour);
+    CanvasDrawLine(c, x2, y2, x1, y2, colour);
+    CanvasDrawLine(c, x1, y2, x1, y1, colour);
+}
+
+void CanvasDrawAlignedBitmap(Canvas* c, std::int32_t x, std::int32_t y, const std::uint8_t* img, Colour colour,
+                             std::int32_t align)
+{
+    if (!ASSERT(c) || !ASSERT(img))
+        return;
+    if (align == ALIGN_CENTRE) {
+        x -= img[0] / 2;
+        y -= img[1] / 2;
+    } else if (align == ALIGN_BOTTOM_RIGHT) {
+        x -= img[0];
+        y -= img[1];
+    }
+    c->DrawBitmap(c, x, y, img, colour);
+}
+
+void CanvasDrawEditBar(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t width)
+{
+    const std::int32_t top = y - 3;
+    c->DrawImage(c, x - EditBarLeftImage.Width, top, &EditBarLeftImage, 0);
+    std::int32_t col = x;
+    for (std::int32_t i = 0; i < width + 6; ++i, ++col)
+        c->DrawImage(c, col, top, &EditBarMiddleImage, 0);
+    c->DrawImage(c, col, top, &EditBarRightImage, 0);
+}
+
+Colour CanvasGetPixelTurned(Canvas* c, std::int32_t x, std::int32_t y)
+{
+    if (c->Rotated)
+        return c->PixelGet(c, 219 - x, 175 - y);
+    return c->PixelGet(c, x, y);
+}

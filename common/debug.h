@@ -1,0 +1,22 @@
+#pragma once
+// Assertion reporting: a failed check reports its expression text, the source module and the
+// line, then processing continues with the values given (the recorder never halts on a check).
+#include <source_location>
+
+struct AssertReport {
+    const char* Expression;
+    const char* Module;  // "uicore/uimain": folder and file name without extension
+    unsigned Line;
+};
+
+// Receives every report; the default writes it to the diagnostic output (stderr).
+using AssertSink = void (*)(const AssertReport& report);
+
+// Installs a sink (null restores the default) and returns the previous one.
+AssertSink AssertSetSink(AssertSink sink);
+
+// Reports a failed check; always returns false so that callers can branch on ASSERT's value.
+bool AssertFailed(const char* expression, std::source_location where);
+
+// A macro only because the expression text and the call site cannot be captured otherwise.
+#define ASSERT(expr) (static_cast<bool>(expr) ? true : AssertFailed(#expr, std::source_location::current()))

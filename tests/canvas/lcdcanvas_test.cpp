@@ -1,0 +1,82 @@
+#include "canvas/lcdcanvas.h"
+
+#include <gtest/gtest.h>
+
+#include "lcd_fixture.h"
+#include "support/assert_capture.h"
+
+namespace {
+
+int Refreshes;
+Canvas* Refreshed;
+
+void CountRefresh(Canvas* c)
+{
+    ++Refreshes;
+    Refreshed = c;
+}
+
+}  // namespace
+
+using LcdCanvasTest = LcdTest;
+
+TEST_F(LcdCanvasTest, RowsAreStoredBottomFirst)
+{
+    canvas.PixelSet(&canvas, 0, 0, 0x1111);
+    canvas.PixelSet(&canvas, 219, 175, 0x2222);
+    canvas.PixelSet(&canvas, 3, 1, 0x3333);
+    EXPECT_EQ(buffer[38500], 0x1111);
+    EXPECT_EQ(buffer[219], 0x2222);
+    EXPECT_EQ(buffer[3 + 174 * 220], 0x3333);
+    EXPECT_EQ(At(3, 1), 0x3333);
+    EXPECT_EQ(CountPainted(), 3);
+}
+
+TEST_F(LcdCanvasTest, OutsideIsIgnoredAndReadsWhite)
+{
+    for (auto [x, y] : {std::pair{-1, 5}, {220, 5}, {5, -1}, {5, 176}, {-2147483647 - 1, 0}}) {
+        canvas.PixelSet(&canvas, x, y, COLOUR_BLACK);
+        EXPECT_EQ(At(x, y), COLOUR_WHITE) << x << "," << y;
+    }
+    EXPECT_EQ(CountPainted(), 0);
+}
+
+TEST_F(LcdCanvasTest, InitInstallsEveryOperation)
+{
+    EXPECT_EQ(canvas.Width, 220);
+    EXPECT_EQ(canvas.Height, 176);
+    EXPECT_EQ(canvas.Rotated, 0);
+    EXPECT_NE(canvas.Update, nullptr);
+    EXPECT_NE(canvas.FillRect, nullptr);
+    EXPECT_NE(canvas.DrawBitmap, nullptr);
+    EXPECT_NE(canvas.DrawImage, nullptr);
+}
+
+TEST_F(LcdCanvasTest, WrongSizeAndNullBufferAreReportedAndKept)
+{
+    AssertCapture capture;
+    Canvas other{};
+    LcdCanvasInit(&other, nullptr, 200, 100);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"buf", "width == LCD_WIDTH", "height == LCD_HEIGHT",
+                                                               "c->Buffer"}));
+    EXPECT_EQ(capture.Reports()[0].Module, "canvas/lcdcanvas");
+    EXPECT_EQ(other.Width, 200);
+    EXPECT_EQ(other.Height, 100);
+}
+
+TEST_F(LcdCanvasTest, UpdateHandsThePictureToTheDisplay)
+{
+    const LcdDisplayFn previous = LcdSetDisplay(nullptr);
+    canvas.Update(&canvas);  // no display installed: nothing happens
+    Refreshes = 0;
+    LcdSetDisplay(CountRefresh);
+    canvas.Update(&canvas);
+    EXPECT_EQ(Refreshes, 1);
+    EXPECT_EQ(Refreshed, &canvas);
+
+    LcdCanvasInit(&LcdCanvas, buffer.data(), LCD_WIDTH, LCD_HEIGHT);
+    MsgLcdUpdate();
+    EXPECT_EQ(Refreshes, 2);
+    EXPECT_EQ(Refreshed, &LcdCanvas);
+    LcdSetDisplay(previous);
+}

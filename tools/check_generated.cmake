@@ -1,0 +1,9 @@
+# Runs a generator into FRESH and fails when the result differs from the COMMITTED copy.
+execute_process(COMMAND ${TOOL} ${FRESH} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${TOOL} failed with ${status}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${COMMITTED} ${FRESH} RESULT_VARIABLE differs)
+if(differs)
+  message(FATAL_ERROR "${COMMITTED} is stale: run 'cmake --build --preset dev --target generate' and commit")
+endif()

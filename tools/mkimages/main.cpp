@@ -1,0 +1,23 @@
+// mkimages OUTPUT.cpp: draws the recorder's LCD artwork and writes it as Image records.
+#include <fstream>
+#include <iostream>
+#include <vector>
+
+#include "editbar.h"
+#include "emit.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: mkimages OUTPUT.cpp\n";
+        return 2;
+    }
+    std::vector<ImageAsset> assets;
+    AddEditBarImages(assets);
+
+    std::ofstream out(argv[1]);
+    EmitHeader(out, "mkimages canvas/images_data.cpp");
+    for (const ImageAsset& asset : assets)
+        EmitImage(out, asset);
+    return out ? 0 : 1;
+}
