@@ -76,7 +76,8 @@ struct MsgTarget {
     MsgHandler Handler;
 };
 
-using MsgReceiver = void (*)(MsgParam context, Message* msg);
+// A broadcast receiver; its handled flag is not passed on (a broadcast's result is always 0).
+using MsgReceiver = std::uint32_t (*)(MsgParam context, Message* msg);
 
 inline std::int32_t MsgParamInt(const Message* msg)
 {

@@ -39,12 +39,13 @@ std::uint32_t ForwarderHandler(void* self, Message* msg)
 std::vector<Message> Received;
 std::vector<MsgParam> Contexts;
 
-void Recorder(MsgParam context, Message* msg)
+std::uint32_t Recorder(MsgParam context, Message* msg)
 {
     Received.push_back(*msg);
     Contexts.push_back(context);
     if (msg->Id == MSG_KEY_DOWN)
         msg->Param = 0x55;
+    return 1;
 }
 
 class Broadcast : public testing::Test {
