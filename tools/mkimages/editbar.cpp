@@ -1,4 +1,5 @@
-#include "editbar.h"
+#include "artwork.h"
+#include "palette.h"
 
 namespace {
 
@@ -8,14 +9,12 @@ Raster WholeBar()
 {
     constexpr int width = 16;
     constexpr int height = 22;
-    Raster bar(width, height, {0, 0, 0, 0});
-    const Rgba edge = RgbaOf(44, 52, 72);
+    Raster bar(width, height, palette::Clear);
     const Rgba top = RgbaOf(255, 253, 240);
     const Rgba bottom = RgbaOf(250, 222, 140);
-    bar.Paint([](float x, float y) { return InRoundedRect(x, y, 0.5F, 0.5F, width - 0.5F, height - 0.5F, 5.0F); },
-              [&](float, float) { return edge; });
-    bar.Paint([](float x, float y) { return InRoundedRect(x, y, 1.7F, 1.7F, width - 1.7F, height - 1.7F, 3.8F); },
-              [&](float, float y) { return Mix(top, bottom, y / height); });
+    const Box outline = {0.5F, 0.5F, width - 0.5F, height - 0.5F};
+    bar.Paint(RoundedRect(outline, 5.0F), Solid(palette::Ink));
+    bar.Paint(RoundedRect(Inset(outline, 1.2F), 3.8F), VerticalGradient(top, bottom, 0, height));
     return bar;
 }
 

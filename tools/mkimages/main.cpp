@@ -3,7 +3,7 @@
 #include <iostream>
 #include <vector>
 
-#include "editbar.h"
+#include "artwork.h"
 #include "emit.h"
 
 int main(int argc, char** argv)

@@ -16,6 +16,10 @@ constexpr Rgba RgbaOf(int red, int green, int blue, float alpha = 1.0F)
 
 Rgba Mix(Rgba a, Rgba b, float t);
 
+// Inside test and paint of a shape, both in pixel coordinates: pixel (x, y) spans [x, x + 1) x [y, y + 1).
+using InsideFn = std::function<bool(float x, float y)>;
+using PaintFn = std::function<Rgba(float x, float y)>;
+
 class Raster {
 public:
     Raster(int width, int height, Rgba fill);
@@ -27,7 +31,7 @@ public:
 
     // Paints "source over" every pixel by the coverage of an inside test sampled 4 x 4 per pixel;
     // the paint colour may vary with the sample's position.
-    void Paint(const std::function<bool(float x, float y)>& inside, const std::function<Rgba(float x, float y)>& paint);
+    void Paint(const InsideFn& inside, const PaintFn& paint);
 
 private:
     void Blend(int x, int y, Rgba colour, float coverage);
@@ -38,8 +42,33 @@ private:
     std::vector<Rgba> pixels_;
 };
 
-// Inside test of a rounded rectangle [x0, x1) x [y0, y1) with corner radius r.
-bool InRoundedRect(float x, float y, float x0, float y0, float x1, float y1, float r);
+// The rectangle [X0, X1) x [Y0, Y1).
+struct Box {
+    float X0, Y0, X1, Y1;
+};
+
+Box Inset(Box box, float by);
+
+struct Point {
+    float X, Y;
+};
+
+// Shapes as inside tests.
+InsideFn Rect(Box box);
+InsideFn RoundedRect(Box box, float radius);
+InsideFn Circle(Point centre, float radius);
+// A line through two or more points, halfWidth to either side, with round caps and joins.
+InsideFn Stroke(std::vector<Point> points, float halfWidth);
+// Both shapes together.
+InsideFn Either(InsideFn a, InsideFn b);
+// The shape with the hole cut out of it.
+InsideFn Without(InsideFn shape, InsideFn hole);
+
+PaintFn Solid(Rgba colour);
+// From `top` at y0 to `bottom` at y1, held beyond both.
+PaintFn VerticalGradient(Rgba top, Rgba bottom, float y0, float y1);
+// From `centre` at `at` to `edge` at `radius` from it, held beyond.
+PaintFn RadialGradient(Rgba centre, Rgba edge, Point at, float radius);
 
 // Crops columns [x0, x0 + width) of a raster.
 Raster Crop(const Raster& source, int x0, int width);

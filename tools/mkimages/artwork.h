@@ -1,4 +1,6 @@
 #pragma once
+// The families of the recorder's artwork. Each draws its images and appends them under the names of
+// the recorder's Image records.
 #include <vector>
 
 #include "emit.h"
