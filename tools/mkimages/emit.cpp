@@ -15,6 +15,14 @@ int Byte(float value)
 // The LCD's white (0xFFDF) as 8-bit components.
 constexpr float LcdWhite = 248.0F / 255.0F;
 
+// The LCD keeps five bits a component. A 4 x 4 ordered dither spreads a gradient's steps between those
+// levels instead of showing them as bands; a component that sits on a level stays flat.
+int Quantised(int component, int x, int y)
+{
+    static constexpr int threshold[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    return std::min(255, component + threshold[y % 4][x % 4] / 2) & 0xF8;
+}
+
 std::vector<int> PixelBytes(const ImageAsset& asset)
 {
     std::vector<int> bytes;
@@ -26,8 +34,8 @@ std::vector<int> PixelBytes(const ImageAsset& asset)
                 bytes.insert(bytes.end(), {Byte(p.B), Byte(p.G), Byte(p.R), 255 - Byte(p.A)});
                 continue;
             }
-            auto over = [&](float channel) { return Byte(channel * p.A + LcdWhite * (1 - p.A)); };
-            const int colour = ((over(p.B) & 0xF8) << 8) | ((over(p.G) & 0xF8) << 3) | (over(p.R) >> 3);
+            auto over = [&](float channel) { return Quantised(Byte(channel * p.A + LcdWhite * (1 - p.A)), x, y); };
+            const int colour = (over(p.B) << 8) | (over(p.G) << 3) | (over(p.R) >> 3);
             bytes.insert(bytes.end(), {colour >> 8, colour & 0xFF});
         }
     }
