@@ -7,3 +7,9 @@
 
 // The frame behind a value being edited: left cap 7 x 22, middle slice 1 x 22, right cap 8 x 22.
 void AddEditBarImages(std::vector<ImageAsset>& assets);
+// The title bar (220 x 21) and the band of the large timecode page (220 x 20).
+void AddBandImages(std::vector<ImageAsset>& assets);
+// The full-screen background: 220 x 176.
+void AddBackgroundImage(std::vector<ImageAsset>& assets);
+// The check mark of a chosen list row (13 x 11) and the round status mark (9 x 9).
+void AddMarkImages(std::vector<ImageAsset>& assets);

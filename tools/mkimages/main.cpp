@@ -13,7 +13,10 @@ int main(int argc, char** argv)
         return 2;
     }
     std::vector<ImageAsset> assets;
+    AddBackgroundImage(assets);
+    AddBandImages(assets);
     AddEditBarImages(assets);
+    AddMarkImages(assets);
 
     std::ofstream out(argv[1]);
     EmitHeader(out, "mkimages canvas/images_data.cpp");
