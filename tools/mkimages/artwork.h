@@ -13,3 +13,5 @@ void AddBandImages(std::vector<ImageAsset>& assets);
 void AddBackgroundImage(std::vector<ImageAsset>& assets);
 // The check mark of a chosen list row (13 x 11) and the round status mark (9 x 9).
 void AddMarkImages(std::vector<ImageAsset>& assets);
+// Matrix cells and cursors (24 x 24, 22 x 22) and the on-screen keyboard's key (24 x 24).
+void AddMatrixImages(std::vector<ImageAsset>& assets);

@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     AddBandImages(assets);
     AddEditBarImages(assets);
     AddMarkImages(assets);
+    AddMatrixImages(assets);
 
     std::ofstream out(argv[1]);
     EmitHeader(out, "mkimages canvas/images_data.cpp");
