@@ -15,3 +15,7 @@ void AddBackgroundImage(std::vector<ImageAsset>& assets);
 void AddMarkImages(std::vector<ImageAsset>& assets);
 // Matrix cells and cursors (24 x 24, 22 x 22) and the on-screen keyboard's key (24 x 24).
 void AddMatrixImages(std::vector<ImageAsset>& assets);
+// The marks beside the level meters, and with them the knobs.
+void AddMeterImages(std::vector<ImageAsset>& assets);
+// The fader knobs that slide along the meters, plain and selected.
+void AddKnobImages(std::vector<ImageAsset>& assets);

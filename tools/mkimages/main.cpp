@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     AddEditBarImages(assets);
     AddMarkImages(assets);
     AddMatrixImages(assets);
+    AddMeterImages(assets);
 
     std::ofstream out(argv[1]);
     EmitHeader(out, "mkimages canvas/images_data.cpp");
