@@ -19,3 +19,5 @@ void AddMatrixImages(std::vector<ImageAsset>& assets);
 void AddMeterImages(std::vector<ImageAsset>& assets);
 // The fader knobs that slide along the meters, plain and selected.
 void AddKnobImages(std::vector<ImageAsset>& assets);
+// The 21 battery pictures, filled to 1, 5, 10, ..., 100 percent in that order: 83 x 21.
+std::vector<ImageAsset> BatteryImages();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <string>
 #include <vector>
 
 namespace {
@@ -42,6 +43,28 @@ std::vector<int> PixelBytes(const ImageAsset& asset)
     return bytes;
 }
 
+void EmitData(std::ostream& out, const ImageAsset& asset)
+{
+    const std::vector<int> bytes = PixelBytes(asset);
+    const int perPixel = asset.Format == 4 ? 4 : 2;
+    const int perLine = perPixel * std::max(1, 16 / perPixel);
+    out << "\n// " << asset.Name << ": " << asset.Picture.Width() << " x " << asset.Picture.Height() << ", format "
+        << asset.Format << "\n"
+        << "static const std::uint8_t " << asset.Name << "Data[] = {";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out << (i % static_cast<std::size_t>(perLine) == 0 ? "\n    " : " ") << "0x" << std::hex << std::setw(2)
+            << std::setfill('0') << bytes[i] << std::dec << ",";
+    }
+    out << "\n};\n";
+}
+
+std::string Record(const ImageAsset& asset)
+{
+    return "{.Width = " + std::to_string(asset.Picture.Width()) + ", .Height = " +
+           std::to_string(asset.Picture.Height()) + ", .Format = " + std::to_string(asset.Format) +
+           ", .Data = " + asset.Name + "Data}";
+}
+
 }  // namespace
 
 void EmitHeader(std::ostream& out, const std::string& command)
@@ -54,18 +77,16 @@ void EmitHeader(std::ostream& out, const std::string& command)
 
 void EmitImage(std::ostream& out, const ImageAsset& asset)
 {
-    const std::vector<int> bytes = PixelBytes(asset);
-    const int perPixel = asset.Format == 4 ? 4 : 2;
-    const int perLine = perPixel * std::max(1, 16 / perPixel);
-    out << "\n// " << asset.Name << ": " << asset.Picture.Width() << " x " << asset.Picture.Height() << ", format "
-        << asset.Format << "\n"
-        << "static const std::uint8_t " << asset.Name << "Data[] = {";
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        out << (i % static_cast<std::size_t>(perLine) == 0 ? "\n    " : " ") << "0x" << std::hex << std::setw(2)
-            << std::setfill('0') << bytes[i] << std::dec << ",";
-    }
-    out << "\n};\n"
-        << "const Image " << asset.Name << " = {.Width = " << asset.Picture.Width()
-        << ", .Height = " << asset.Picture.Height() << ", .Format = " << asset.Format << ", .Data = " << asset.Name
-        << "Data};\n";
+    EmitData(out, asset);
+    out << "const Image " << asset.Name << " = " << Record(asset) << ";\n";
+}
+
+void EmitImageTable(std::ostream& out, const std::string& name, const std::vector<ImageAsset>& entries)
+{
+    for (const ImageAsset& entry : entries)
+        EmitData(out, entry);
+    out << "\nconst Image " << name << "[] = {\n";
+    for (const ImageAsset& entry : entries)
+        out << "    " << Record(entry) << ",\n";
+    out << "};\n";
 }

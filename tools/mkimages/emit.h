@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "raster.h"
 
@@ -13,4 +14,7 @@ struct ImageAsset {
 };
 
 void EmitHeader(std::ostream& out, const std::string& command);
+// The pixel data and the record of one image.
 void EmitImage(std::ostream& out, const ImageAsset& asset);
+// The pixel data of every entry, then one array of their records called `name`.
+void EmitImageTable(std::ostream& out, const std::string& name, const std::vector<ImageAsset>& entries);

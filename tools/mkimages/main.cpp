@@ -24,5 +24,6 @@ int main(int argc, char** argv)
     EmitHeader(out, "mkimages canvas/images_data.cpp");
     for (const ImageAsset& asset : assets)
         EmitImage(out, asset);
+    EmitImageTable(out, "BatteryImages", BatteryImages());
     return out ? 0 : 1;
 }
