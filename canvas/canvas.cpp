@@ -3,8 +3,10 @@
 #include <cstdlib>
 #include <utility>
 
+#include "canvas/font.h"
 #include "canvas/images.h"
 #include "common/debug.h"
+#include "uicore/uicontrols.h"
 
 namespace {
 
@@ -127,6 +129,21 @@ void GenericDrawImage(Canvas* c, std::int32_t x, std::int32_t y, const Image* im
             DrawImagePixel(c, col, row, image->Format, p, colour);
 }
 
+// Draws the code's glyph with its top left at (x, y); returns the glyph's width, the pen's advance.
+std::int32_t DrawGlyph(Canvas* c, std::int32_t x, std::int32_t y, const Font* f, std::uint8_t code, Colour colour)
+{
+    if (FontIsBitmap(f)) {
+        const std::uint8_t* glyph = FontBitmapGlyph(f, code);
+        CanvasDrawAlignedBitmap(c, x, y, glyph, colour, ALIGN_TOP_LEFT);
+        return glyph ? glyph[0] : 0;
+    }
+    const Image* img = FontImageGlyph(f, code);
+    if (!img)
+        return 0;
+    c->DrawImage(c, x, y, img, colour);
+    return img->Width;
+}
+
 }  // namespace
 
 void CanvasInit(Canvas* c)
@@ -203,4 +220,47 @@ Colour CanvasGetPixelTurned(Canvas* c, std::int32_t x, std::int32_t y)
     if (c->Rotated)
         return c->PixelGet(c, 219 - x, 175 - y);
     return c->PixelGet(c, x, y);
+}
+
+std::int32_t FontHeight(Canvas*, std::int32_t font)
+{
+    return FontGet(font)->Height;
+}
+
+std::int32_t TextWidth(Canvas*, std::int32_t font, const char* text)
+{
+    const Font* f = FontGet(font);
+    std::int32_t width = 0;
+    for (const char* p = text; *p; ++p)
+        width += FontCharWidth(f, static_cast<std::uint8_t>(*p));
+    return width;
+}
+
+std::int32_t DrawText(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t align, std::int32_t font, Colour colour,
+                      const char* text)
+{
+    if (align == UI_ALIGN_CENTRE)
+        x -= TextWidth(c, font, text) / 2;
+    else if (align == UI_ALIGN_RIGHT)
+        x -= TextWidth(c, font, text);
+    const Font* f = FontGet(font);
+    // The pen follows each glyph's own width even where measuring uses the font's nominal one.
+    for (const char* p = text; *p; ++p)
+        x += DrawGlyph(c, x, y, f, static_cast<std::uint8_t>(*p), colour);
+    return y + f->Height;
+}
+
+std::int32_t DrawTextAttr(Canvas* c, std::int32_t x, std::int32_t y, const UITextAttr* attr)
+{
+    return DrawText(c, x, y, attr->Align, attr->Font, attr->Color, attr->Text);
+}
+
+std::int32_t DrawTextLeft(Canvas* c, std::int32_t x, std::int32_t y, const char* text)
+{
+    return DrawText(c, x, y, UI_ALIGN_LEFT, 0, COLOUR_BLACK, text);
+}
+
+std::int32_t DrawTextCentred(Canvas* c, std::int32_t x, std::int32_t y, const char* text)
+{
+    return DrawText(c, x, y, UI_ALIGN_CENTRE, 0, COLOUR_BLACK, text);
 }

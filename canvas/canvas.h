@@ -4,6 +4,8 @@
 // each built on one PixelSet (and for blends one PixelGet) per pixel.
 #include <cstdint>
 
+struct UITextAttr;
+
 // Bits 15..11 blue, 10..6 green, bit 5 always 0, 4..0 red.
 using Colour = std::uint16_t;
 
@@ -56,6 +58,19 @@ void CanvasDrawAlignedBitmap(Canvas* c, std::int32_t x, std::int32_t y, const st
 void CanvasDrawEditBar(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t width);
 // The pixel as the display shows it, honouring Rotated.
 Colour CanvasGetPixelTurned(Canvas* c, std::int32_t x, std::int32_t y);
+
+// Text in the built-in fonts (canvas/font.h), by font index. Text is drawn transparently: only the
+// glyphs' ink is painted. Each drawing call returns y + the font's height, the top of the next line.
+std::int32_t FontHeight(Canvas* c, std::int32_t font);
+// The sum of the characters' measuring advances.
+std::int32_t TextWidth(Canvas* c, std::int32_t font, const char* text);
+// align 0: the text starts at x; 1: it is centred on x; 2: it ends at x (as measured).
+std::int32_t DrawText(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t align, std::int32_t font, Colour colour,
+                      const char* text);
+std::int32_t DrawTextAttr(Canvas* c, std::int32_t x, std::int32_t y, const UITextAttr* attr);
+// Black text in font 0.
+std::int32_t DrawTextLeft(Canvas* c, std::int32_t x, std::int32_t y, const char* text);
+std::int32_t DrawTextCentred(Canvas* c, std::int32_t x, std::int32_t y, const char* text);
 
 // Component conversions: an 8-bit component keeps its top five bits.
 constexpr Colour ColourFromComponents(std::int32_t blue, std::int32_t green, std::int32_t red)

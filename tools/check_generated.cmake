@@ -1,5 +1,6 @@
-# Runs a generator into FRESH and fails when the result differs from the COMMITTED copy.
-execute_process(COMMAND ${TOOL} ${FRESH} RESULT_VARIABLE status)
+# Runs a generator into FRESH (after its inputs ARGS, if any) and fails when the result differs from
+# the COMMITTED copy.
+execute_process(COMMAND ${TOOL} ${ARGS} ${FRESH} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${TOOL} failed with ${status}")
 endif()

@@ -1,0 +1,381 @@
+#include "canvas/font.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "lcd_fixture.h"
+#include "support/assert_capture.h"
+#include "uicore/uicontrols.h"
+
+namespace {
+
+constexpr Colour Ink = 0x1234;
+constexpr Colour Paper = 0x8410;
+
+struct ExpectedHeader {
+    const char* Magic;
+    int Width, Height, FirstChar, LastChar, BytesPerRow, GlyphSize, Proportional, Reserved;
+};
+
+// The six fonts as the rest of the user interface counts on them.
+constexpr ExpectedHeader Headers[FONT_COUNT] = {
+    {"FNT0", 8, 15, 32, 126, 1, 15, 1, 3},  {"FNT0", 13, 16, 32, 126, 2, 32, 1, 2},
+    {"0TNF", 16, 18, ' ', '_', 0, 0, 0, 0}, {"0TNF", 48, 64, '0', ':', 0, 0, 1, 0},
+    {"0TNF", 6, 8, '-', ':', 0, 0, 1, 0},   {"0TNF", 12, 12, 'F', 'U', 0, 0, 1, 0},
+};
+
+struct ExpectedImage {
+    char Code;
+    int Width, Height;
+};
+
+// Every image of a glyph-table font; the codes not listed have no entry.
+const std::vector<ExpectedImage> Images[FONT_COUNT] = {
+    {},
+    {},
+    {{' ', 17, 22}, {'A', 17, 22}, {'C', 17, 22}, {'D', 17, 22}, {'L', 17, 22}, {'P', 17, 22},
+     {'R', 17, 22}, {'T', 17, 22}, {'X', 17, 22}, {'Z', 17, 22}, {'_', 17, 22}},
+    {{'0', 48, 64}, {'1', 48, 64}, {'2', 48, 64}, {'3', 48, 64}, {'4', 48, 64}, {'5', 48, 64},
+     {'6', 48, 64}, {'7', 48, 64}, {'8', 48, 64}, {'9', 48, 64}, {':', 25, 64}},
+    {{'-', 4, 12}, {'0', 5, 12}, {'1', 5, 12}, {'2', 5, 12}, {'3', 5, 12}, {'4', 5, 12}, {'5', 5, 12},
+     {'6', 5, 12}, {'7', 5, 12}, {'8', 5, 12}, {'9', 5, 12}, {':', 3, 12}},
+    {{'F', 9, 16}, {'H', 11, 16}, {'M', 12, 16}, {'S', 10, 16}, {'U', 11, 16}},
+};
+
+bool BitSet(const std::uint8_t* glyph, int col, int row)
+{
+    const int bytesPerRow = (glyph[0] + 7) / 8;
+    return glyph[2 + row * bytesPerRow + col / 8] & (0x80 >> (col % 8));
+}
+
+int BitmapInk(const std::uint8_t* glyph)
+{
+    int ink = 0;
+    for (int row = 0; row < glyph[1]; ++row)
+        for (int col = 0; col < glyph[0]; ++col)
+            ink += BitSet(glyph, col, row) ? 1 : 0;
+    return ink;
+}
+
+// Pixels of a coverage image at least as opaque as the limit; a glyph without dark ones is blank or faint.
+int InkedPixels(const Image& image, std::uint8_t transparencyLimit)
+{
+    int inked = 0;
+    for (int i = 0; i < image.Width * image.Height; ++i)
+        inked += image.Data[i] <= transparencyLimit ? 1 : 0;
+    return inked;
+}
+
+const std::uint8_t* Glyph(int font, char code)
+{
+    return FontBitmapGlyph(FontGet(font), static_cast<std::uint8_t>(code));
+}
+
+const Image* ImageOf(int font, char code)
+{
+    return FontImageGlyph(FontGet(font), static_cast<std::uint8_t>(code));
+}
+
+}  // namespace
+
+TEST(FontTableTest, HeadersDescribeTheSixFonts)
+{
+    for (int i = 0; i < FONT_COUNT; ++i) {
+        SCOPED_TRACE("font " + std::to_string(i));
+        const Font* f = FontGet(i);
+        const ExpectedHeader& e = Headers[i];
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(f->Magic), 4), e.Magic);
+        EXPECT_EQ(f->Width, e.Width);
+        EXPECT_EQ(f->Height, e.Height);
+        EXPECT_EQ(f->FirstChar, e.FirstChar);
+        EXPECT_EQ(f->LastChar, e.LastChar);
+        EXPECT_EQ(f->BytesPerRow, e.BytesPerRow);
+        EXPECT_EQ(f->GlyphSize, e.GlyphSize);
+        EXPECT_EQ(f->Proportional, e.Proportional);
+        EXPECT_EQ(f->Reserved, e.Reserved);
+        EXPECT_EQ(f->Reserved2, 0U);
+        const bool bitmap = e.GlyphSize != 0;
+        EXPECT_EQ(FontIsBitmap(f), bitmap);
+        EXPECT_EQ(f->CharTbl == nullptr, bitmap);
+        EXPECT_EQ(f->Glyphs != nullptr, bitmap);
+    }
+}
+
+TEST(FontTableTest, IndexOutsideTheSixGivesFontZero)
+{
+    EXPECT_EQ(FontGet(6), FontGet(0));
+    EXPECT_EQ(FontGet(-1), FontGet(0));
+    EXPECT_EQ(FontGet(INT_MIN), FontGet(0));
+    EXPECT_NE(FontGet(5), FontGet(0));
+    EXPECT_EQ(FontGet(5)->FirstChar, 'F');
+}
+
+TEST(FontTableTest, BitmapGlyphsHaveTheirSizesAndInk)
+{
+    for (int font : {0, 1}) {
+        const Font* f = FontGet(font);
+        for (int code = f->FirstChar; code <= f->LastChar; ++code) {
+            SCOPED_TRACE("font " + std::to_string(font) + " code " + std::to_string(code));
+            const std::uint8_t* glyph = FontBitmapGlyph(f, static_cast<std::uint8_t>(code));
+            EXPECT_EQ(glyph, f->Glyphs + (code - f->FirstChar) * (f->GlyphSize + 2));
+            const int width = font == 1 && code == ':' ? 9 : f->Width;
+            EXPECT_EQ(glyph[0], width);
+            EXPECT_EQ(glyph[1], f->Height);
+            if (code == ' ')
+                EXPECT_EQ(BitmapInk(glyph), 0);
+            else
+                EXPECT_GT(BitmapInk(glyph), 0);
+        }
+    }
+}
+
+TEST(FontTableTest, GlyphTablesHoldCoverageImagesOfTheirSizes)
+{
+    for (int font = 2; font < FONT_COUNT; ++font) {
+        const Font* f = FontGet(font);
+        for (int code = f->FirstChar; code <= f->LastChar; ++code) {
+            SCOPED_TRACE("font " + std::to_string(font) + " code " + std::to_string(code));
+            const Image* image = f->CharTbl[code - f->FirstChar];
+            const ExpectedImage* expected = nullptr;
+            for (const ExpectedImage& e : Images[font])
+                expected = e.Code == code ? &e : expected;
+            if (!expected) {
+                EXPECT_EQ(image, nullptr);
+                continue;
+            }
+            ASSERT_NE(image, nullptr);
+            EXPECT_EQ(image->Width, expected->Width);
+            EXPECT_EQ(image->Height, expected->Height);
+            EXPECT_EQ(image->Format, IMAGE_COVERAGE);
+            if (code == ' ')
+                EXPECT_EQ(InkedPixels(*image, 254), 0);
+            else
+                EXPECT_GT(InkedPixels(*image, 63), 0);
+        }
+    }
+}
+
+TEST(FontTableTest, DigitsOfTheTimecodeFontsShareOneWidth)
+{
+    for (int font : {1, 3, 4}) {
+        SCOPED_TRACE("font " + std::to_string(font));
+        const int zero = TextWidth(nullptr, font, "0");
+        for (char digit = '1'; digit <= '9'; ++digit)
+            EXPECT_EQ(TextWidth(nullptr, font, std::string(1, digit).c_str()), zero);
+    }
+}
+
+TEST(FontMeasureTest, ProportionalFontsSumTheGlyphWidths)
+{
+    EXPECT_EQ(TextWidth(nullptr, 0, "ABC"), 24);
+    EXPECT_EQ(TextWidth(nullptr, 0, ""), 0);
+    EXPECT_EQ(TextWidth(nullptr, 1, "12:34"), 13 + 13 + 9 + 13 + 13);
+    EXPECT_EQ(TextWidth(nullptr, 3, "12:34"), 4 * 48 + 25);
+    EXPECT_EQ(TextWidth(nullptr, 5, "HMSF"), 11 + 12 + 10 + 9);
+}
+
+TEST(FontMeasureTest, NonProportionalFontUsesTheNominalWidth)
+{
+    // Font 2's images are 17 wide, and "B" has none: every character still measures 16.
+    EXPECT_EQ(TextWidth(nullptr, 2, "ACD"), 3 * 16);
+    EXPECT_EQ(TextWidth(nullptr, 2, "B"), 16);
+}
+
+TEST(FontMeasureTest, CodesWithoutAGlyphMeasureAsTheFirstGlyph)
+{
+    for (const char* text : {"\x7F", "\x80", "\xFF", "\x1F", "\x01"})
+        EXPECT_EQ(TextWidth(nullptr, 0, text), 8) << static_cast<int>(static_cast<std::uint8_t>(text[0]));
+    EXPECT_EQ(TextWidth(nullptr, 4, "."), 4);  // null entry: the "-"
+    EXPECT_EQ(TextWidth(nullptr, 4, "A"), 4);  // outside the range: the "-"
+    EXPECT_EQ(TextWidth(nullptr, 5, "G"), 9);  // as "F"
+}
+
+class FontDrawTest : public LcdTest {
+protected:
+    void SetUp() override
+    {
+        LcdTest::SetUp();
+        LcdCanvasInit(&reference, referenceBuffer.data(), LCD_WIDTH, LCD_HEIGHT);
+        reference.Clear(&reference);
+    }
+
+    // Pixels in which the canvas differs from the reference drawing.
+    int Differences() const
+    {
+        int differences = 0;
+        for (std::size_t i = 0; i < buffer.size(); ++i)
+            differences += buffer[i] != referenceBuffer[i] ? 1 : 0;
+        return differences;
+    }
+
+    // The canvas shows what the reference does, and that is not nothing.
+    void ExpectReference()
+    {
+        EXPECT_EQ(Differences(), 0);
+        EXPECT_GT(CountPainted(), 0);
+    }
+
+    // The canvas shows just these glyph images of the font, each at its x.
+    void ExpectImagesAt(int font, int y, std::initializer_list<std::pair<char, int>> glyphs)
+    {
+        for (const auto& [code, x] : glyphs)
+            reference.DrawImage(&reference, x, y, ImageOf(font, code), Ink);
+        ExpectReference();
+    }
+
+    // Checks the box of a bitmap glyph drawn at (x, y): ink exactly on its 1 bits, paper elsewhere.
+    void ExpectBitmapAt(const std::uint8_t* glyph, int x, int y, Colour ink, Colour paper)
+    {
+        for (int row = 0; row < glyph[1]; ++row)
+            for (int col = 0; col < glyph[0]; ++col)
+                ASSERT_EQ(At(x + col, y + row), BitSet(glyph, col, row) ? ink : paper) << col << "," << row;
+    }
+
+    std::array<Colour, LCD_WIDTH * LCD_HEIGHT> referenceBuffer{};
+    Canvas reference{};
+};
+
+TEST_F(FontDrawTest, BitmapGlyphsInkTheirOneBitsAtThePen)
+{
+    EXPECT_EQ(DrawText(&canvas, 30, 40, UI_ALIGN_LEFT, 0, Ink, "AB"), 55);
+    ExpectBitmapAt(Glyph(0, 'A'), 30, 40, Ink, COLOUR_WHITE);
+    ExpectBitmapAt(Glyph(0, 'B'), 38, 40, Ink, COLOUR_WHITE);
+    EXPECT_EQ(CountPainted(), BitmapInk(Glyph(0, 'A')) + BitmapInk(Glyph(0, 'B')));
+}
+
+TEST_F(FontDrawTest, PenAdvancesByEachGlyphsOwnWidth)
+{
+    DrawText(&canvas, 10, 20, UI_ALIGN_LEFT, 1, Ink, "1:2");
+    ExpectBitmapAt(Glyph(1, '1'), 10, 20, Ink, COLOUR_WHITE);
+    ExpectBitmapAt(Glyph(1, ':'), 23, 20, Ink, COLOUR_WHITE);
+    ExpectBitmapAt(Glyph(1, '2'), 32, 20, Ink, COLOUR_WHITE);
+
+    canvas.Clear(&canvas);
+    DrawText(&canvas, 3, 33, UI_ALIGN_LEFT, 3, Ink, "1:2");
+    ExpectImagesAt(3, 33, {{'1', 3}, {':', 51}, {'2', 76}});
+}
+
+TEST_F(FontDrawTest, AlignmentShiftsByTheMeasuredWidth)
+{
+    DrawText(&canvas, 110, 10, UI_ALIGN_CENTRE, 0, Ink, "ABC");
+    DrawText(&reference, 98, 10, UI_ALIGN_LEFT, 0, Ink, "ABC");
+    EXPECT_EQ(Differences(), 0);
+
+    canvas.Clear(&canvas);
+    reference.Clear(&reference);
+    DrawText(&canvas, 110, 10, UI_ALIGN_CENTRE, 1, Ink, "1:2");  // 35 wide: starts 17 left
+    DrawText(&reference, 93, 10, UI_ALIGN_LEFT, 1, Ink, "1:2");
+    EXPECT_EQ(Differences(), 0);
+
+    canvas.Clear(&canvas);
+    reference.Clear(&reference);
+    DrawText(&canvas, 100, 10, UI_ALIGN_RIGHT, 0, Ink, "ABC");
+    DrawText(&reference, 76, 10, 7, 0, Ink, "ABC");  // an unknown alignment starts at x
+    ExpectReference();
+}
+
+TEST_F(FontDrawTest, FontTwoAdvancesOnePixelMoreThanItMeasures)
+{
+    // Right-aligned at 100, "ACD" measures 48 and starts at 52, but its images stand 17 apart: the
+    // text ends at 103, one pixel per character right of x.
+    DrawText(&canvas, 100, 30, UI_ALIGN_RIGHT, 2, Ink, "ACD");
+    ExpectImagesAt(2, 30, {{'A', 52}, {'C', 69}, {'D', 86}});
+}
+
+TEST_F(FontDrawTest, CodesWithoutAGlyphDrawTheFirstGlyph)
+{
+    DrawText(&canvas, 5, 5, UI_ALIGN_LEFT, 0, Ink, "A\x7F" "B\x80" "C\xFF" "D\x1F" "E");
+    DrawText(&reference, 5, 5, UI_ALIGN_LEFT, 0, Ink, "A B C D E");
+    EXPECT_EQ(Differences(), 0);
+
+    DrawText(&canvas, 5, 40, UI_ALIGN_LEFT, 4, Ink, "1.5/2");
+    DrawText(&reference, 5, 40, UI_ALIGN_LEFT, 4, Ink, "1-5-2");
+    DrawText(&canvas, 5, 60, UI_ALIGN_LEFT, 5, Ink, "GHI");
+    DrawText(&reference, 5, 60, UI_ALIGN_LEFT, 5, Ink, "FHF");
+    DrawText(&canvas, 5, 80, UI_ALIGN_LEFT, 2, Ink, "ABC");
+    DrawText(&reference, 5, 80, UI_ALIGN_LEFT, 2, Ink, "A C");
+    ExpectReference();
+}
+
+TEST_F(FontDrawTest, EveryDrawReturnsTheNextLineEvenWhenEmpty)
+{
+    for (int font = 0; font < FONT_COUNT; ++font) {
+        EXPECT_EQ(DrawText(&canvas, 10, 20, UI_ALIGN_CENTRE, font, Ink, ""), 20 + Headers[font].Height);
+        EXPECT_EQ(DrawText(&canvas, 10, -5, UI_ALIGN_LEFT, font, Ink, "0"), -5 + Headers[font].Height);
+    }
+    EXPECT_EQ(DrawText(&canvas, 10, 20, UI_ALIGN_LEFT, 9, Ink, ""), 35);  // font 0
+    canvas.Clear(&canvas);
+    DrawText(&canvas, 10, 20, UI_ALIGN_LEFT, 0, Ink, "");
+    EXPECT_EQ(CountPainted(), 0);
+}
+
+TEST_F(FontDrawTest, TextIsDrawnOverWhatIsThere)
+{
+    canvas.FillRect(&canvas, 0, 0, 219, 175, Paper);
+    DrawText(&canvas, 2, 2, UI_ALIGN_LEFT, 0, Ink, "M");
+    ExpectBitmapAt(Glyph(0, 'M'), 2, 2, Ink, Paper);
+
+    // A coverage glyph stores the colour where it is solid and leaves the pixel where it is clear.
+    DrawText(&canvas, 20, 20, UI_ALIGN_LEFT, 3, Ink, "8");
+    const Image* eight = ImageOf(3, '8');
+    int blended = 0;
+    for (int row = 0; row < eight->Height; ++row) {
+        for (int col = 0; col < eight->Width; ++col) {
+            const std::uint8_t t = eight->Data[row * eight->Width + col];
+            const Colour pixel = At(20 + col, 20 + row);
+            if (t == 0)
+                EXPECT_EQ(pixel, Ink);
+            else if (t == 255)
+                EXPECT_EQ(pixel, Paper);
+            else
+                blended += pixel != Paper && pixel != Ink ? 1 : 0;
+        }
+    }
+    EXPECT_GT(blended, 0);  // the edges are anti-aliased into the paper
+}
+
+TEST_F(FontDrawTest, AttributeRecordAndShortFormsDrawLikeDrawText)
+{
+    char text[] = "REC";
+    const UITextAttr attr{.Text = text, .Align = UI_ALIGN_CENTRE, .Font = 1, .Color = Ink};
+    EXPECT_EQ(DrawTextAttr(&canvas, 110, 50, &attr), 66);
+    DrawText(&reference, 110, 50, UI_ALIGN_CENTRE, 1, Ink, "REC");
+
+    EXPECT_EQ(DrawTextLeft(&canvas, 4, 100, "TC MODE"), 115);
+    DrawText(&reference, 4, 100, UI_ALIGN_LEFT, 0, COLOUR_BLACK, "TC MODE");
+    EXPECT_EQ(DrawTextCentred(&canvas, 110, 150, "FREE RUN"), 165);
+    DrawText(&reference, 110, 150, UI_ALIGN_CENTRE, 0, COLOUR_BLACK, "FREE RUN");
+    ExpectReference();
+}
+
+TEST(FontLookupTest, GlyphTableWithoutAnyImageIsReported)
+{
+    const std::uint8_t pixel[] = {0};
+    const Image dot{.Width = 1, .Height = 1, .Format = IMAGE_COVERAGE, .Data = pixel};
+    const Image* const table[] = {nullptr, &dot};
+    const Font broken{.Magic = {'0', 'T', 'N', 'F'}, .Width = 1, .Height = 1, .FirstChar = 'A', .LastChar = 'B',
+                      .BytesPerRow = 0, .GlyphSize = 0, .Proportional = 1, .Reserved = 0, .CharTbl = table,
+                      .Reserved2 = 0, .Glyphs = nullptr};
+    AssertCapture capture;
+    EXPECT_EQ(FontImageGlyph(&broken, 'B'), &dot);
+    EXPECT_TRUE(capture.Reports().empty());
+    EXPECT_EQ(FontImageGlyph(&broken, 'A'), nullptr);
+    EXPECT_EQ(FontGlyphWidth(&broken, 'Z'), 0);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"img", "img"}));
+    EXPECT_EQ(capture.Reports()[0].Module, "canvas/font");
+}
+
+TEST(FontLookupTest, LookupOfTheWrongKindIsReported)
+{
+    AssertCapture capture;
+    EXPECT_EQ(FontImageGlyph(FontGet(0), 'A'), nullptr);
+    FontBitmapGlyph(FontGet(2), 'A');
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"f->CharTbl", "!f->CharTbl"}));
+}
