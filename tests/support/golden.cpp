@@ -1,0 +1,82 @@
+#include "support/golden.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "host/pngfile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path GoldenPath(const std::string& name)
+{
+    return fs::path(ORVEL_SOURCE_DIR) / "tests" / "golden" / (name + ".png");
+}
+
+fs::path OutputPath(const std::string& name, const char* suffix)
+{
+    const fs::path path = fs::path(ORVEL_BINARY_DIR) / "golden_out" / (name + suffix);
+    fs::create_directories(path.parent_path());
+    return path;
+}
+
+bool Updating()
+{
+    const char* update = std::getenv("UPDATE_GOLDEN");
+    return update && std::string(update) == "1";
+}
+
+// Differing pixels in red over a faded copy of the expected picture.
+RgbPicture DiffPicture(const RgbPicture& expected, const RgbPicture& actual)
+{
+    RgbPicture diff = expected;
+    for (int y = 0; y < diff.Height; ++y) {
+        for (int x = 0; x < diff.Width; ++x) {
+            const std::uint32_t faded = (expected.At(x, y) >> 2) & 0x3F3F3F;
+            diff.Set(x, y, expected.At(x, y) == actual.At(x, y) ? 0xC0C0C0 + faded : 0xFF0000);
+        }
+    }
+    return diff;
+}
+
+testing::AssertionResult Mismatch(const std::string& name, const RgbPicture& expected, const RgbPicture& actual)
+{
+    PngWrite(OutputPath(name, "_actual.png"), actual);
+    std::ostringstream why;
+    why << "LCD differs from golden " << GoldenPath(name) << "; see " << OutputPath(name, "_actual.png");
+    if (expected.Width != actual.Width || expected.Height != actual.Height)
+        return testing::AssertionFailure() << why.str() << " (size " << expected.Width << "x" << expected.Height
+                                           << " vs " << actual.Width << "x" << actual.Height << ")";
+    PngWrite(OutputPath(name, "_diff.png"), DiffPicture(expected, actual));
+    for (int y = 0; y < expected.Height; ++y)
+        for (int x = 0; x < expected.Width; ++x)
+            if (expected.At(x, y) != actual.At(x, y))
+                return testing::AssertionFailure() << why.str() << " and _diff.png; first differing pixel (" << x
+                                                   << ", " << y << "): expected #" << std::hex << expected.At(x, y)
+                                                   << ", got #" << actual.At(x, y);
+    return testing::AssertionFailure() << why.str();
+}
+
+}  // namespace
+
+testing::AssertionResult LcdMatchesGolden(Canvas* c, const std::string& name)
+{
+    const RgbPicture actual = CanvasPicture(c, 1);
+    const fs::path golden = GoldenPath(name);
+    if (Updating()) {
+        fs::create_directories(golden.parent_path());
+        if (!PngWrite(golden, actual))
+            return testing::AssertionFailure() << "cannot write " << golden;
+        return testing::AssertionSuccess();
+    }
+    RgbPicture expected;
+    if (!PngRead(golden, expected)) {
+        PngWrite(OutputPath(name, "_actual.png"), actual);
+        return testing::AssertionFailure() << "missing golden " << golden << " (run with UPDATE_GOLDEN=1 to create it)";
+    }
+    if (expected.Pixels == actual.Pixels && expected.Width == actual.Width)
+        return testing::AssertionSuccess();
+    return Mismatch(name, expected, actual);
+}

@@ -1,0 +1,104 @@
+#include "ui_fixture.h"
+
+#include "uicore/uieditors.h"
+#include "uicore/uikeys.h"
+#include "uicore/uitimer.h"
+
+namespace {
+
+std::map<const void*, std::string> Names;
+std::map<std::pair<const void*, std::uint32_t>, ProbeAnswer> Answers;
+std::vector<Received> Messages;
+int FlushCount;
+
+void CountFlush(Canvas*)
+{
+    ++FlushCount;
+}
+
+}  // namespace
+
+void UITest::SetUp()
+{
+    Names.clear();
+    Answers.clear();
+    Messages.clear();
+    FlushCount = 0;
+    MsgUnregisterAll();
+    UIReset();
+    UIActiveEditor = nullptr;
+    KeyInputReset();
+    VirtualClockSet(100000);
+    LcdCanvasInit(&LcdCanvas, buffer.data(), LCD_WIDTH, LCD_HEIGHT);
+    LcdSetDisplay(CountFlush);
+}
+
+void UITest::TearDown()
+{
+    LcdSetDisplay(nullptr);
+    MsgUnregisterAll();
+    UIReset();
+    UIActiveEditor = nullptr;
+}
+
+std::uint32_t UITest::ProbeHandler(void* self, Message* msg)
+{
+    const auto name = Names.find(self);
+    Messages.push_back({name != Names.end() ? name->second : "?", msg->Id});
+    const auto answer = Answers.find({self, msg->Id});
+    if (answer == Answers.end())
+        return 0;
+    if (answer->second.SetsParam)
+        msg->Param = answer->second.Param;
+    return answer->second.Result;
+}
+
+void UITest::Name(const void* target, const std::string& name)
+{
+    Names[target] = name;
+}
+
+void UITest::Answer(const void* target, std::uint32_t id, ProbeAnswer answer)
+{
+    Answers[{target, id}] = answer;
+}
+
+std::vector<Received> UITest::Log(std::uint32_t id)
+{
+    std::vector<Received> selected;
+    for (const Received& received : Messages)
+        if (received.Id == id)
+            selected.push_back(received);
+    return selected;
+}
+
+std::vector<Received>& UITest::Log()
+{
+    return Messages;
+}
+
+int UITest::Flushes()
+{
+    return FlushCount;
+}
+
+UIControl ProbeControl(std::uint32_t flags)
+{
+    return {.Handler = UITest::ProbeHandler, .Flags = flags, .X = 0, .Y = 0};
+}
+
+UIPage ProbePage(std::uint32_t flags, UIControl* const* controls, std::int32_t count)
+{
+    return {.Handler = UITest::ProbeHandler, .Flags = flags, .Parent = nullptr, .ControlIndex = -1,
+            .NControls = count, .Controls = controls};
+}
+
+UITest::Picture UITest::Expected(const std::function<void(Canvas*)>& draw)
+{
+    Picture picture{};
+    Canvas reference{};
+    LcdCanvasInit(&reference, picture.data(), LCD_WIDTH, LCD_HEIGHT);
+    reference.Clear(&reference);
+    draw(&reference);
+    return picture;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// A started user interface on an LCD canvas of the test's own, with a recorder of the messages that
+// probe pages and controls receive, and a count of the canvas flushes.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "canvas/lcdcanvas.h"
+#include "uicore/uimain.h"
+
+struct Received {
+    std::string Who;
+    std::uint32_t Id;
+    bool operator==(const Received&) const = default;
+};
+
+// How a probe answers one message: its handler result, and for queries the answer left in Param.
+struct ProbeAnswer {
+    std::uint32_t Result = 1;
+    bool SetsParam = false;
+    MsgParam Param = 0;
+};
+
+class UITest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+public:
+    // A message target that records what it receives under a name and answers as configured.
+    static std::uint32_t ProbeHandler(void* self, Message* msg);
+    static void Name(const void* target, const std::string& name);
+    static void Answer(const void* target, std::uint32_t id, ProbeAnswer answer);
+    static std::vector<Received> Log(std::uint32_t id);  // only messages of this id
+    static std::vector<Received>& Log();
+    static int Flushes();
+
+protected:
+    Colour At(int x, int y) { return LcdCanvas.PixelGet(&LcdCanvas, x, y); }
+
+    using Picture = std::array<Colour, LCD_WIDTH * LCD_HEIGHT>;
+    // What a drawing makes on a cleared LCD of its own, to compare with what the controls drew.
+    static Picture Expected(const std::function<void(Canvas*)>& draw);
+
+    Picture buffer{};
+};
+
+UIControl ProbeControl(std::uint32_t flags);
+UIPage ProbePage(std::uint32_t flags, UIControl* const* controls, std::int32_t count);

@@ -1,0 +1,213 @@
+#include "uicore/uicontrols.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "canvas/images.h"
+#include "support/assert_capture.h"
+#include "ui_fixture.h"
+#include "uicore/uieditors.h"
+#include "uicore/uikeys.h"
+#include "uicore/uiutils.h"
+
+namespace {
+
+// A value source: answers its text, field width and value, and logs what it is asked.
+struct Source {
+    MsgHandler Handler;
+    const char* Text;
+    std::int32_t FieldWidth;
+    std::int32_t Value;
+    std::vector<std::uint32_t> Asked;
+};
+
+std::uint32_t SourceHandler(void* self, Message* msg)
+{
+    auto* s = static_cast<Source*>(self);
+    s->Asked.push_back(msg->Id);
+    switch (msg->Id) {
+    case MSG_TEXT_GET:
+        std::strcpy(MsgParamPtr<char>(msg), s->Text);
+        return 1;
+    case MSG_FIELD_WIDTH:
+        msg->Param = s->FieldWidth;
+        return 1;
+    case MSG_VALUE_GET:
+        msg->Param = s->Value;
+        return 1;
+    case MSG_EDITOR_GET:
+        msg->Param = MsgParamOf(&UITimecodeEditor.Editor);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+// An owner that answers the text attribute itself.
+std::uint32_t OwnerAnswersAttr(void* self, Message* msg)
+{
+    if (msg->Id == MSG_TEXT_ATTR_GET) {
+        static char owned[] = "OWNER";
+        auto* attr = MsgParamPtr<UITextAttr>(msg);
+        *attr = {.Text = owned, .Align = UI_ALIGN_RIGHT, .Font = 1, .Color = 0xB800};
+        return 1;
+    }
+    return UITextHandler(self, msg);
+}
+
+class Controls : public UITest {
+protected:
+    // Shows the controls on a page of their own; the page's redraw draws them.
+    void Show(std::vector<UIControl*> shown, std::int32_t focus = -1)
+    {
+        MsgUnregisterAll();
+        UIReset();
+        controls = std::move(shown);
+        page = {.Handler = UINullHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = focus,
+                .NControls = static_cast<std::int32_t>(controls.size()), .Controls = controls.data()};
+        MsgRegister(UIMainHandler, 0);
+        UIGotoPage(&page);
+    }
+
+    std::vector<UIControl*> controls;
+    UIPage page{};
+    Source source{.Handler = SourceHandler, .Text = "MIC", .FieldWidth = 1, .Value = 0, .Asked = {}};
+};
+
+UIText Labelled(const char* label, void* setting)
+{
+    return {.Control = {.Handler = UITextHandler, .Flags = 0, .X = 10, .Y = 40},
+            .Text = label, .Font = 0, .Align = UI_ALIGN_LEFT, .Color = COLOUR_BLACK, .Setting = setting};
+}
+
+}  // namespace
+
+TEST_F(Controls, LabelAndValueAreSeparatedByOneBlankUnlessTheLabelEndsInAColon)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"SOURCE", "SOURCE MIC"}, {"S:", "S:MIC"}, {nullptr, "MIC"}, {"", " MIC"}};
+    for (const auto& [label, shown] : cases) {
+        UIText text = Labelled(label, &source);
+        Show({&text.Control});
+        EXPECT_TRUE(buffer == Expected([&](Canvas* c) { DrawText(c, 10, 40, 0, 0, COLOUR_BLACK, shown); }))
+            << (label ? label : "(null)");
+    }
+}
+
+TEST_F(Controls, OwnerAnsweringTheAttributeIsNeverAskedForText)
+{
+    UIText text = Labelled("IGNORED", &source);
+    text.Control.Handler = OwnerAnswersAttr;
+    text.Text = nullptr;
+    Show({&text.Control});
+    EXPECT_TRUE(source.Asked.empty());
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 10, 40, UI_ALIGN_RIGHT, 1, 0xB800, "OWNER"); }));
+}
+
+TEST_F(Controls, FocusedFieldGetsABarAsWideAsTheSettingsField)
+{
+    source.FieldWidth = 8;
+    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
+                     .Text = "N:", .Font = 0, .Align = UI_ALIGN_LEFT, .Color = 0xB800, .Setting = &source};
+    Show({&field.Control}, 0);
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
+        DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "N:");
+        const std::int32_t x = 4 + TextWidth(c, 0, "N:");
+        c->FillRect(c, x, 60, x + 8 * TextWidth(c, 0, " "), 60 + FontHeight(c, 0) - 1, COLOUR_FOCUS);
+        DrawText(c, x, 60, 0, 0, COLOUR_WHITE, "MIC");
+    }));
+}
+
+TEST_F(Controls, UnfocusedFieldDrawsTheValueInItsOwnColourAfterABlank)
+{
+    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
+                     .Text = "TRACK", .Font = 0, .Align = UI_ALIGN_LEFT, .Color = 0xB800, .Setting = &source};
+    UIButton other = {.Control = {.Handler = UIButtonHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 0, .Y = 100},
+                      .Text = "OK", .Font = 0, .Align = UI_ALIGN_LEFT, .Width = 64, .Setting = nullptr};
+    Show({&field.Control, &other.Control}, 1);
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
+        DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "TRACK");
+        DrawText(c, 4 + TextWidth(c, 0, "TRACK "), 60, 0, 0, 0xB800, "MIC");
+        c->FillRect(c, 0, 100, 64, 100 + FontHeight(c, 0) - 1, COLOUR_FOCUS);
+        DrawText(c, 0, 100, 0, 0, COLOUR_WHITE, "OK");
+    }));
+}
+
+TEST_F(Controls, FieldWithoutValueOrSettingDrawsOnlyItsLabelEvenFocused)
+{
+    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
+                     .Text = "N:", .Font = 0, .Align = UI_ALIGN_LEFT, .Color = 0xB800, .Setting = nullptr};
+    Show({&field.Control}, 0);
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "N:"); }));
+}
+
+TEST_F(Controls, FieldEditsOnMenuReleaseButtonActivatesOnMenuPress)
+{
+    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
+                     .Text = "N:", .Font = 0, .Align = 0, .Color = 0, .Setting = &source};
+    Show({&field.Control}, 0);
+    source.Asked.clear();
+    MsgBroadcastParam(MSG_KEY_DOWN, KEY_MENU);
+    EXPECT_EQ(std::count(source.Asked.begin(), source.Asked.end(), MSG_EDIT), 0);
+    MsgBroadcastParam(MSG_KEY_UP, KEY_MENU);
+    EXPECT_EQ(std::count(source.Asked.begin(), source.Asked.end(), MSG_EDIT), 1);
+
+    UIButton button = {.Control = {.Handler = ProbeHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 0, .Y = 0},
+                       .Text = "GO", .Font = 0, .Align = 0, .Width = 64, .Setting = nullptr};
+    Name(&button, "button");
+    Log().clear();
+    Message down{.Id = MSG_KEY_DOWN, .Param = KEY_MENU};
+    Message up{.Id = MSG_KEY_UP, .Param = KEY_MENU};
+    UIButtonHandler(&button, &down);
+    UIButtonHandler(&button, &up);
+    EXPECT_EQ(Log(), (std::vector<Received>{{"button", MSG_ACTIVATE}}));
+}
+
+TEST_F(Controls, TitleBandWithTextOrTheOwnersText)
+{
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MAIN MENU"};
+    Show({&title.Control});
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
+        c->DrawImage(c, 0, 0, &TitleBarImage, 0);
+        DrawText(c, 1, 2, 0, 1, COLOUR_BLACK, "MAIN MENU");
+    }));
+}
+
+TEST_F(Controls, TimecodeFieldShowsValueThenLabelAndOpensItsEditor)
+{
+    source.Value = static_cast<std::int32_t>(UITimecodeFromHMSF(1, 2, 3, 4));
+    UITimecodeField field = {.Control = {.Handler = UITimecodeFieldHandler, .Flags = 0, .X = 20, .Y = 44},
+                             .Text = "TC", .Font = 1, .Color = 0x05C0, .Setting = &source};
+    Show({&field.Control});
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
+        DrawText(c, 20, 44, 0, 1, 0x05C0, "01:02:03:04");
+        DrawText(c, 20 + TextWidth(c, 1, "01:02:03:04") + 4, 44, 0, 0, COLOUR_BLACK, "TC");
+    }));
+    EXPECT_EQ(MsgSend(&field, MSG_EDIT), 0U);
+    ASSERT_EQ(UIActiveEditor, &UITimecodeEditor.Editor);
+    EXPECT_EQ(UIActiveEditor->Setting, &source);
+    EXPECT_EQ(UIActiveEditor->X, 20);
+    EXPECT_EQ(UIActiveEditor->Y, 44);
+}
+
+TEST_F(Controls, BrokenRecordsAreReported)
+{
+    UITimecodeField orphan = {.Control = {.Handler = UITimecodeFieldHandler, .Flags = 0, .X = 0, .Y = 0},
+                              .Text = nullptr, .Font = 1, .Color = 0, .Setting = nullptr};
+    static char tooLong[80];
+    std::memset(tooLong, 'W', sizeof(tooLong) - 1);
+    source.Text = "";
+    UIText overflowing = Labelled(nullptr, &source);
+    overflowing.Control.Handler = [](void* self, Message* msg) -> std::uint32_t {
+        if (msg->Id != MSG_TEXT_ATTR_GET)
+            return UITextHandler(self, msg);
+        MsgParamPtr<UITextAttr>(msg)->Text = tooLong;
+        return 1;
+    };
+    AssertCapture capture;
+    Show({&orphan.Control, &overflowing.Control});
+    EXPECT_EQ(capture.Expressions(),
+              (std::vector<std::string>{"p->Setting", "strlen(textattr.Text) < sizeof(buf)"}));
+    EXPECT_EQ(capture.Reports()[0].Module, "uicore/uicontrols");
+}

@@ -1,0 +1,264 @@
+#include "uicore/uimain.h"
+
+#include <gtest/gtest.h>
+
+#include "canvas/images.h"
+#include "support/assert_capture.h"
+#include "ui_fixture.h"
+#include "uicore/uieditors.h"
+#include "uicore/uikeys.h"
+
+namespace {
+
+// Two pages of probe controls: "a" with a focusable first control, "b" with a label and two focusable ones.
+class PageSwitch : public UITest {
+protected:
+    void SetUp() override
+    {
+        UITest::SetUp();
+        Name(&pageA, "A");
+        Name(&pageB, "B");
+        Name(&a0, "a0");
+        Name(&b0, "b0");
+        Name(&b1, "b1");
+        Name(&b2, "b2");
+        MsgRegister(UIMainHandler, 0);
+        UIGotoPage(&pageA);
+        Log().clear();
+    }
+
+    UIControl a0 = ProbeControl(UI_CTRL_FLAG_FOCUS);
+    UIControl* aControls[1] = {&a0};
+    UIPage pageA = ProbePage(0, aControls, 1);
+    UIControl b0 = ProbeControl(0);
+    UIControl b1 = ProbeControl(UI_CTRL_FLAG_FOCUS);
+    UIControl b2 = ProbeControl(UI_CTRL_FLAG_FOCUS);
+    UIControl* bControls[3] = {&b0, &b1, &b2};
+    UIPage pageB = ProbePage(0, bControls, 3);
+};
+
+}  // namespace
+
+TEST_F(PageSwitch, LeavesRefreshesEntersFocusesAndRedrawsInOrder)
+{
+    EXPECT_EQ(UIGotoPage(&pageB), 1U);
+    const std::vector<Received> expected = {
+        {"B", MSG_IS_VISIBLE}, {"B", MSG_PAGE_REDIRECT}, {"a0", MSG_FOCUS_LOST},  {"A", MSG_PAGE_LEAVE},
+        {"B", MSG_REFRESH},    {"b0", MSG_REFRESH},      {"b1", MSG_REFRESH},     {"b2", MSG_REFRESH},
+        {"B", MSG_PAGE_ENTER}, {"b1", MSG_FOCUS_GAINED}, {"B", MSG_REDRAW},       {"b0", MSG_DRAW},
+        {"b1", MSG_DRAW},      {"b2", MSG_DRAW},
+    };
+    EXPECT_EQ(Log(), expected);
+    EXPECT_EQ(UICurrentPage, &pageB);
+    EXPECT_EQ(pageB.ControlIndex, 1);
+    EXPECT_EQ(Flushes(), 2);  // entering A, then B
+}
+
+TEST_F(PageSwitch, CurrentPageIsNotEnteredAgain)
+{
+    EXPECT_EQ(UIGotoPage(&pageA), 1U);
+    EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_IS_VISIBLE}, {"A", MSG_PAGE_REDIRECT}}));
+}
+
+TEST_F(PageSwitch, InvisiblePageIsRefused)
+{
+    Answer(&pageB, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
+    EXPECT_EQ(UIGotoPage(&pageB), 0U);
+    EXPECT_EQ(UICurrentPage, &pageA);
+    EXPECT_TRUE(Log(MSG_PAGE_LEAVE).empty());
+}
+
+TEST_F(PageSwitch, RedirectsChainAndSelfRedirectIsIgnored)
+{
+    UIPage pageC = ProbePage(0, nullptr, 0);
+    Name(&pageC, "C");
+    Answer(&pageB, MSG_PAGE_REDIRECT, {.Result = 1, .SetsParam = true, .Param = MsgParamOf(&pageC)});
+    Answer(&pageC, MSG_PAGE_REDIRECT, {.Result = 1, .SetsParam = true, .Param = MsgParamOf(&pageC)});
+    EXPECT_EQ(UIGotoPage(&pageB), 1U);
+    EXPECT_EQ(UICurrentPage, &pageC);
+    EXPECT_TRUE(Log(MSG_PAGE_ENTER) == (std::vector<Received>{{"C", MSG_PAGE_ENTER}}));
+}
+
+TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFrom)
+{
+    UIPage sub = ProbePage(UI_PAGE_FLAG_SUBPAGE, nullptr, 0);
+    UIPage subSub = ProbePage(UI_PAGE_FLAG_SUBPAGE, nullptr, 0);
+    UIGotoPage(&sub);
+    EXPECT_EQ(sub.Parent, &pageA);
+    UIGotoPage(&subSub);
+    EXPECT_EQ(subSub.Parent, &sub);
+    UIGoBack();
+    EXPECT_EQ(UICurrentPage, &sub);
+    EXPECT_EQ(sub.Parent, &pageA);  // going back to it does not make subSub its parent
+    UIGoBack();
+    EXPECT_EQ(UICurrentPage, &pageA);
+}
+
+TEST_F(PageSwitch, GoingBackWithoutParentShowsHome)
+{
+    UIGoBack();
+    EXPECT_EQ(UICurrentPage, &UIHomePage);
+}
+
+TEST_F(PageSwitch, SwitchCancelsHoldClosesEditorAndSwallowsHeldKeys)
+{
+    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
+    Name(&editor, "editor");
+    UIEditorOpen(&editor, nullptr, 0, 0);
+    MsgBroadcastParam(MSG_KEY_DOWN, KEY_MENU);
+    KeyHoldStart(KEY_MENU, 500);
+    UIGotoPage(&pageB);
+    EXPECT_FALSE(UIEditorIsOpen());
+    EXPECT_EQ(Log(MSG_EDITOR_CLOSE), (std::vector<Received>{{"editor", MSG_EDITOR_CLOSE}}));
+    EXPECT_FALSE(KeyHoldRunning(KEY_MENU));
+    Log().clear();
+    MsgBroadcastParam(MSG_KEY_UP, KEY_MENU);
+    EXPECT_TRUE(Log(MSG_KEY_UP).empty());
+}
+
+TEST_F(PageSwitch, HiddenRememberedFocusMovesToFirstFocusable)
+{
+    pageB.ControlIndex = 2;
+    b2.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
+    Answer(&b2, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
+    UIGotoPage(&pageB);
+    EXPECT_EQ(pageB.ControlIndex, 1);
+    EXPECT_EQ(Log(MSG_FOCUS_GAINED), (std::vector<Received>{{"b2", MSG_FOCUS_GAINED}, {"b1", MSG_FOCUS_GAINED}}));
+    EXPECT_TRUE(Log(MSG_FOCUS_LOST) == (std::vector<Received>{{"a0", MSG_FOCUS_LOST}}));
+    EXPECT_TRUE(Log(MSG_DRAW).size() == 2 * 2);  // b2 hidden; the focus move redraws once more
+}
+
+TEST_F(PageSwitch, FocusStepsStopAtTheEndsWithoutWrapping)
+{
+    UIGotoPage(&pageB);
+    const int flushes = Flushes();
+    EXPECT_EQ(UIFocusNext(&pageB, true), 1U);
+    EXPECT_EQ(pageB.ControlIndex, 2);
+    EXPECT_EQ(UIFocusNext(&pageB, true), 0U);
+    EXPECT_EQ(pageB.ControlIndex, 2);
+    EXPECT_EQ(UIFocusNext(&pageB, false), 1U);
+    EXPECT_EQ(UIFocusNext(&pageB, false), 0U);  // b0 cannot take the focus
+    EXPECT_EQ(pageB.ControlIndex, 1);
+    EXPECT_EQ(Flushes(), flushes + 2);
+}
+
+TEST_F(PageSwitch, FocusableIsAskedWhenTheControlSaysSo)
+{
+    UIGotoPage(&pageB);
+    b2.Flags = UI_CTRL_FLAG_ASKFOCUS;
+    Answer(&b2, MSG_IS_FOCUSABLE, {.Result = 1, .SetsParam = true, .Param = 0});
+    EXPECT_EQ(UIFocusControl(&pageB, &b2), 0U);
+    b0.Flags = UI_CTRL_FLAG_ASKFOCUS;  // unanswered: the default says focusable
+    EXPECT_EQ(UIFocusControl(&pageB, &b0), 1U);
+    EXPECT_EQ(pageB.ControlIndex, 0);
+    EXPECT_TRUE(UIIsFocused(&b0));
+}
+
+TEST_F(PageSwitch, FocusingAControlOfAnotherPageIsReported)
+{
+    AssertCapture capture;
+    EXPECT_EQ(UIFocusControl(&pageA, &b1), 1U);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"UIPageHasControl(page, c)", "false"}));
+    EXPECT_EQ(pageA.ControlIndex, 0);
+}
+
+TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrder)
+{
+    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
+    Name(&editor, "editor");
+    UIEditorOpen(&editor, nullptr, 0, 0);
+    Log().clear();
+    MsgBroadcastParam(MSG_ENCODER, 1);
+    EXPECT_EQ(Log(), (std::vector<Received>{{"editor", MSG_ENCODER}, {"a0", MSG_ENCODER}, {"A", MSG_ENCODER}}));
+
+    Log().clear();
+    Answer(&a0, MSG_ENCODER, {.Result = 1});
+    MsgBroadcastParam(MSG_ENCODER, 1);
+    EXPECT_EQ(Log(), (std::vector<Received>{{"editor", MSG_ENCODER}, {"a0", MSG_ENCODER}}));
+
+    Log().clear();
+    Answer(&editor, MSG_ENCODER, {.Result = 1});
+    MsgBroadcastParam(MSG_ENCODER, 1);
+    EXPECT_EQ(Log(), (std::vector<Received>{{"editor", MSG_ENCODER}}));
+}
+
+TEST_F(PageSwitch, PageWithoutControlsGetsMessagesDirectly)
+{
+    UIPage bare = ProbePage(0, nullptr, 0);
+    Name(&bare, "bare");
+    UIGotoPage(&bare);
+    Log().clear();
+    MsgBroadcast(MSG_TIMER_10MS);
+    EXPECT_EQ(Log(), (std::vector<Received>{{"bare", MSG_TIMER_10MS}}));
+}
+
+TEST_F(PageSwitch, FocusIndexBeyondTheControlsIsReportedAndIgnored)
+{
+    pageA.ControlIndex = 1;
+    AssertCapture capture;
+    MsgBroadcast(MSG_TIMER_10MS);
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"page->ControlIndex < page->NControls"});
+    EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_TIMER_10MS}}));
+}
+
+TEST_F(PageSwitch, PageThatDrawsItselfGetsNoControlDrawsButIsFlushed)
+{
+    Answer(&pageA, MSG_REDRAW, {.Result = 1});
+    const int flushes = Flushes();
+    UIRedraw();
+    EXPECT_TRUE(Log(MSG_DRAW).empty());
+    EXPECT_EQ(Flushes(), flushes + 1);
+}
+
+TEST_F(PageSwitch, RedrawClearsUnlessRepaintingInPlace)
+{
+    LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
+    UIRedrawNoClear();
+    EXPECT_EQ(At(5, 5), COLOUR_BLACK);
+    UIRedraw();
+    EXPECT_EQ(At(5, 5), COLOUR_WHITE);
+    pageA.Flags = UI_PAGE_FLAG_NOCLEAR;
+    LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
+    UIRedraw();
+    EXPECT_EQ(At(5, 5), COLOUR_BLACK);
+}
+
+TEST_F(PageSwitch, HiddenControlsAreNotDrawnAndTheEditorIsDrawnLast)
+{
+    a0.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
+    Answer(&a0, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
+    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
+    Name(&editor, "editor");
+    UIEditorOpen(&editor, nullptr, 0, 0);
+    Log().clear();
+    UIRedraw();
+    EXPECT_EQ(Log(MSG_DRAW), (std::vector<Received>{{"editor", MSG_DRAW}}));
+}
+
+TEST_F(PageSwitch, ClearAreaPaintsWhiteOnPlainPages)
+{
+    LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
+    UIClearArea(10, 20, 3, 2);
+    EXPECT_EQ(At(10, 20), COLOUR_WHITE);
+    EXPECT_EQ(At(12, 21), COLOUR_WHITE);
+    EXPECT_EQ(At(13, 21), COLOUR_BLACK);
+    EXPECT_EQ(At(12, 22), COLOUR_BLACK);
+}
+
+TEST_F(PageSwitch, ClearAreaOnBackgroundPageRestoresTheWholeBackground)
+{
+    pageA.Flags = UI_PAGE_FLAG_BACKGROUND;
+    LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, 0x1234);
+    AssertCapture capture;
+    UIClearArea(10, 20, 3, 2);
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"0"});
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) { c->DrawImage(c, 0, 0, &BackgroundImage, 0); }));
+}
+
+TEST_F(UITest, StartRegistersTheMainHandlerAndShowsHome)
+{
+    UIStart();
+    EXPECT_EQ(UICurrentPage, &UIHomePage);
+    EXPECT_EQ(Flushes(), 1);
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) { c->DrawImage(c, 0, 0, &BackgroundImage, 0); }));
+}
