@@ -107,9 +107,10 @@ std::uint32_t NumberText(UISetting* s, char* buffer)
     if (!ASSERT(buffer))
         return 0;
     const std::int32_t value = UISettingValue(s);
+    const std::int32_t scaling = s->Scaling;
     if (s->ZeroText && value == 0)
         FormatText(buffer, MAX_UI_TEXT, "%s", s->ZeroText);
-    else if (!ASSERT(s->Scaling >= 1) || s->Scaling == 1)
+    else if (!ASSERT(scaling >= 1) || scaling == 1)
         FormatText(buffer, MAX_UI_TEXT, s->Format, value);
     else
         FormatScaled(s, buffer, value);

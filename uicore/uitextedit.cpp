@@ -1,5 +1,7 @@
 #include "uicore/uitextedit.h"
 
+#include <iterator>
+
 #include "common/debug.h"
 #include "uicore/uicontrols.h"
 

@@ -1,5 +1,7 @@
 #include "uicore/uitimecodeedit.h"
 
+#include <iterator>
+
 #include "common/debug.h"
 #include "uicore/uieditors.h"
 

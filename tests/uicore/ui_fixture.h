@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct Received {
     std::string Who;
     std::uint32_t Id;
     bool operator==(const Received&) const = default;
+    friend void PrintTo(const Received& r, std::ostream* out) { *out << "{" << r.Who << ", " << r.Id << "}"; }
 };
 
 // How a probe answers one message: its handler result, and for queries the answer left in Param.

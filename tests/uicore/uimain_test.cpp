@@ -45,13 +45,23 @@ TEST_F(PageSwitch, LeavesRefreshesEntersFocusesAndRedrawsInOrder)
     const std::vector<Received> expected = {
         {"B", MSG_IS_VISIBLE}, {"B", MSG_PAGE_REDIRECT}, {"a0", MSG_FOCUS_LOST},  {"A", MSG_PAGE_LEAVE},
         {"B", MSG_REFRESH},    {"b0", MSG_REFRESH},      {"b1", MSG_REFRESH},     {"b2", MSG_REFRESH},
+        // no focus was kept: the first focusable control takes it, which redraws, then the entry redraws
         {"B", MSG_PAGE_ENTER}, {"b1", MSG_FOCUS_GAINED}, {"B", MSG_REDRAW},       {"b0", MSG_DRAW},
+        {"b1", MSG_DRAW},      {"b2", MSG_DRAW},         {"B", MSG_REDRAW},       {"b0", MSG_DRAW},
         {"b1", MSG_DRAW},      {"b2", MSG_DRAW},
     };
     EXPECT_EQ(Log(), expected);
     EXPECT_EQ(UICurrentPage, &pageB);
     EXPECT_EQ(pageB.ControlIndex, 1);
-    EXPECT_EQ(Flushes(), 2);  // entering A, then B
+    EXPECT_EQ(Flushes(), 4);
+}
+
+TEST_F(PageSwitch, KeptFocusIsRegainedWithOneRedraw)
+{
+    pageB.ControlIndex = 2;
+    UIGotoPage(&pageB);
+    EXPECT_EQ(Log(MSG_FOCUS_GAINED), (std::vector<Received>{{"b2", MSG_FOCUS_GAINED}}));
+    EXPECT_EQ(Log(MSG_REDRAW).size(), 1U);
 }
 
 TEST_F(PageSwitch, CurrentPageIsNotEnteredAgain)

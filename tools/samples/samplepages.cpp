@@ -18,8 +18,15 @@ std::int32_t FrameRate = 2;
 std::int32_t Holdoff = 15;
 std::int32_t Timecode = static_cast<std::int32_t>(UITimecodeFromHMSF(10, 24, 37, 12));
 
+// The value field is as wide as the longest text the sample settings show.
+constexpr std::int32_t SampleFieldWidth = 8;
+
 std::uint32_t StoredValue(std::int32_t& value, void* self, Message* msg, MsgHandler kind)
 {
+    if (msg->Id == MSG_FIELD_WIDTH) {
+        msg->Param = SampleFieldWidth;
+        return 1;
+    }
     if (msg->Id == MSG_VALUE_GET) {
         msg->Param = value;
         return 1;
@@ -65,11 +72,11 @@ MsgTarget Supply = {.Handler = SupplyHandler};
 
 UITitle Title = {.Control = {.Handler = UITitleHandler, .X = 0, .Y = 0}, .Text = "TC SETUP"};
 UIField ModeField = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 26},
-                     .Text = "TC MODE:", .Color = COLOUR_BLACK, .Setting = &TcModeSetting};
+                     .Text = "TC MODE", .Color = COLOUR_BLACK, .Setting = &TcModeSetting};
 UIField RateField = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 44},
-                     .Text = "FRAME RATE:", .Color = COLOUR_BLACK, .Setting = &FrameRateSetting};
+                     .Text = "FPS", .Color = COLOUR_BLACK, .Setting = &FrameRateSetting};
 UIField HoldoffField = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 62},
-                        .Text = "HOLDOFF:", .Color = COLOUR_BLACK, .Setting = &HoldoffSetting};
+                        .Text = "H:", .Color = COLOUR_BLACK, .Setting = &HoldoffSetting};
 UITimecodeField TimecodeField = {.Control = {.Handler = UITimecodeFieldHandler, .X = 4, .Y = 84},
                                  .Text = "TC", .Font = 1, .Color = COLOUR_BLACK, .Setting = &TimecodeSetting};
 UIButton JamButton = {.Control = {.Handler = UIButtonHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 110},
