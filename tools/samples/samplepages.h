@@ -1,7 +1,7 @@
 #pragma once
 // Sample pages built from the real control kinds, shown for reviews of the look and for the
-// screenshot tests. Each call makes its page current (the UI main handler must be registered); the focus starts on the
-// second field each time.
+// screenshot tests. Each call makes its page current (the UI main handler must be registered);
+// the focus starts on the second field each time.
 #include "canvas/canvas.h"
 
 // "TC SETUP": a title, value fields with the second focused, a timecode field, a button and a battery.
