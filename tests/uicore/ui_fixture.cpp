@@ -10,6 +10,7 @@ std::map<const void*, std::string> Names;
 std::map<std::pair<const void*, std::uint32_t>, ProbeAnswer> Answers;
 std::vector<Received> Messages;
 int FlushCount;
+std::uint32_t TicksSince100ms;
 
 void CountFlush(Canvas*)
 {
@@ -24,6 +25,7 @@ void UITest::SetUp()
     Answers.clear();
     Messages.clear();
     FlushCount = 0;
+    TicksSince100ms = 0;
     MsgUnregisterAll();
     UIReset();
     UIActiveEditor = nullptr;
@@ -101,4 +103,38 @@ UITest::Picture UITest::Expected(const std::function<void(Canvas*)>& draw)
     reference.Clear(&reference);
     draw(&reference);
     return picture;
+}
+
+void UITest::Press(std::uint32_t key)
+{
+    MsgBroadcastQuery(MSG_KEY_DOWN, key);
+}
+
+void UITest::Release(std::uint32_t key)
+{
+    MsgBroadcastQuery(MSG_KEY_UP, key);
+}
+
+void UITest::Tap(std::uint32_t key)
+{
+    Press(key);
+    Release(key);
+}
+
+void UITest::Turn(std::int32_t step)
+{
+    MsgBroadcastQuery(MSG_ENCODER, step);
+}
+
+void UITest::Advance(std::uint32_t ms)
+{
+    for (std::uint32_t elapsed = 10; elapsed <= ms; elapsed += 10) {
+        VirtualClockAdvance(10);
+        MsgBroadcast(MSG_TIMER_10MS);
+        if (++TicksSince100ms == 10) {
+            TicksSince100ms = 0;
+            MsgBroadcast(MSG_TIMER_100MS);
+            MsgBroadcast(MSG_TIMER_100MS_2);
+        }
+    }
 }

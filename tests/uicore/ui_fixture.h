@@ -41,6 +41,15 @@ public:
     static std::vector<Received>& Log();
     static int Flushes();
 
+    // Input as the host delivers it: broadcasts through the UI main handler (which must be registered).
+    static void Press(std::uint32_t key);
+    static void Release(std::uint32_t key);
+    static void Tap(std::uint32_t key);  // press and release with no time between
+    static void Turn(std::int32_t step);  // the encoder: below 1 one step down, else one step up
+    // Moves the virtual clock on in 10 ms ticks, broadcasting MSG_TIMER_10MS on each and MSG_TIMER_100MS and
+    // MSG_TIMER_100MS_2 on every tenth, as the host's timer does with a steady 10 ms tick.
+    static void Advance(std::uint32_t ms);
+
 protected:
     Colour At(int x, int y) { return LcdCanvas.PixelGet(&LcdCanvas, x, y); }
 
