@@ -48,3 +48,6 @@ bool UIEditorOpen(UIEditor* editor, void* setting, std::int32_t x, std::int32_t 
 bool UIEditorOpenFor(void* setting, std::int32_t x, std::int32_t y);
 void UIEditorClose();
 bool UIEditorIsOpen();
+
+// Enumerations: each step changes the value at once.
+std::uint32_t UIEnumEditorHandler(void* self, Message* msg);
