@@ -147,8 +147,8 @@ std::uint32_t UIEnumEditorHandler(void* self, Message* msg)
 }
 
 UIEditor UIEnumEditor = {.Handler = UIEnumEditorHandler};
+UINumberEditorRec UINumberEditor = {.Editor = {.Handler = UINumberEditorHandler}, .DigitKeys = 1};
+UINumberEditorRec UINumberStepEditor = {.Editor = {.Handler = UINumberEditorHandler}, .DigitKeys = 0};
 // Until its handler is installed an editor takes no message.
-UINumberEditorRec UINumberEditor = {.Editor = {}, .DigitKeys = 1};
-UINumberEditorRec UINumberStepEditor = {.Editor = {}, .DigitKeys = 0};
 UIDigitEditor UITimecodeEditor = {.Editor = {}, .Hex = 0};
 UIDigitEditor UIUserBitsEditor = {.Editor = {}, .Hex = 1};

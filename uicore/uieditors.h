@@ -15,6 +15,13 @@ struct UIEditor {
     std::int32_t Y;
 };
 
+// The number editor's DigitMode bits.
+enum UIDigitModeFlag : std::uint8_t {
+    UI_DIGIT_MODE_ACTIVE = 1,  // digits are being typed; the buffer no longer follows the value
+    UI_DIGIT_MODE_FRESH = 2,   // calculator style: digits enter at the last digit position
+    UI_DIGIT_MODE_SHIFT = 4,   // the next digit first moves the entry one place left
+};
+
 // Template editor of numbers: digits typed into a template such as "+__dB", or the value stepped.
 struct UINumberEditorRec {
     UIEditor Editor;
@@ -51,3 +58,5 @@ bool UIEditorIsOpen();
 
 // Enumerations: each step changes the value at once.
 std::uint32_t UIEnumEditorHandler(void* self, Message* msg);
+// Numbers: digits typed into the setting's template, or the value stepped.
+std::uint32_t UINumberEditorHandler(void* self, Message* msg);
