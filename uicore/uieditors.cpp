@@ -149,6 +149,5 @@ std::uint32_t UIEnumEditorHandler(void* self, Message* msg)
 UIEditor UIEnumEditor = {.Handler = UIEnumEditorHandler};
 UINumberEditorRec UINumberEditor = {.Editor = {.Handler = UINumberEditorHandler}, .DigitKeys = 1};
 UINumberEditorRec UINumberStepEditor = {.Editor = {.Handler = UINumberEditorHandler}, .DigitKeys = 0};
-// Until its handler is installed an editor takes no message.
-UIDigitEditor UITimecodeEditor = {.Editor = {}, .Hex = 0};
-UIDigitEditor UIUserBitsEditor = {.Editor = {}, .Hex = 1};
+UIDigitEditor UITimecodeEditor = {.Editor = {.Handler = UIDigitEditorHandler}, .Hex = 0};
+UIDigitEditor UIUserBitsEditor = {.Editor = {.Handler = UIDigitEditorHandler}, .Hex = 1};

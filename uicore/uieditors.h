@@ -60,3 +60,5 @@ bool UIEditorIsOpen();
 std::uint32_t UIEnumEditorHandler(void* self, Message* msg);
 // Numbers: digits typed into the setting's template, or the value stepped.
 std::uint32_t UINumberEditorHandler(void* self, Message* msg);
+// Timecodes and user bits: eight digits, committed as one packed word.
+std::uint32_t UIDigitEditorHandler(void* self, Message* msg);
