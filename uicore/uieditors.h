@@ -15,6 +15,13 @@ struct UIEditor {
     std::int32_t Y;
 };
 
+// The number editor's DigitMode bits.
+enum UIDigitModeFlag : std::uint8_t {
+    UI_DIGIT_MODE_ACTIVE = 1,  // digits are being typed; the buffer no longer follows the value
+    UI_DIGIT_MODE_FRESH = 2,   // calculator style: digits enter at the last digit position
+    UI_DIGIT_MODE_SHIFT = 4,   // the next digit first moves the entry one place left
+};
+
 // Template editor of numbers: digits typed into a template such as "+__dB", or the value stepped.
 struct UINumberEditorRec {
     UIEditor Editor;
@@ -48,3 +55,10 @@ bool UIEditorOpen(UIEditor* editor, void* setting, std::int32_t x, std::int32_t 
 bool UIEditorOpenFor(void* setting, std::int32_t x, std::int32_t y);
 void UIEditorClose();
 bool UIEditorIsOpen();
+
+// Enumerations: each step changes the value at once.
+std::uint32_t UIEnumEditorHandler(void* self, Message* msg);
+// Numbers: digits typed into the setting's template, or the value stepped.
+std::uint32_t UINumberEditorHandler(void* self, Message* msg);
+// Timecodes and user bits: eight digits, committed as one packed word.
+std::uint32_t UIDigitEditorHandler(void* self, Message* msg);

@@ -3,6 +3,9 @@
 // the top bits: H H M M S S F F for a timecode, up to 15 per digit for user bits.
 #include <cstdint>
 
+#include "canvas/canvas.h"
+#include "message/message.h"
+
 constexpr std::uint32_t NUM_TC_DIGITS = 8;
 constexpr std::uint32_t MAX_TC_STRING = 12;  // "HH:MM:SS:FF" and its terminating zero
 
@@ -17,3 +20,39 @@ std::uint32_t UITimecodeFromHMSF(std::uint8_t h, std::uint8_t m, std::uint8_t s,
 void UITimecodeSplit(std::uint32_t value, std::uint8_t* h, std::uint8_t* m, std::uint8_t* s, std::uint8_t* f);
 // One frame later, carrying into seconds, minutes and hours; 24 hours wrap to 0.
 std::uint32_t UITimecodeIncrement(std::uint32_t value, std::uint8_t fps);
+
+// Matrix cells kept in tables of the device model: one byte per cell in rows of ncols, or one bit
+// per cell in a 16-bit word per row.
+struct UIMatrixCell;
+
+void UICellGetByte(const std::uint8_t* table, std::uint32_t nrows, std::uint32_t ncols, UIMatrixCell* cell);
+void UICellSetByte(std::uint8_t* table, std::uint32_t nrows, std::uint32_t ncols, const UIMatrixCell* cell);
+// Value 1 when the cell's bit is set, else 0; also returned.
+std::uint32_t UICellGetBit(const std::uint16_t* rows, std::uint32_t nrows, UIMatrixCell* cell);
+// Sets the cell's bit for any nonzero Value.
+void UICellSetBit(std::uint16_t* rows, std::uint32_t nrows, const UIMatrixCell* cell);
+
+// The size of a folder or take in whole megabytes below 1000, else in whole gigabytes; the number is
+// at least two characters wide, then the separator and the unit. text holds MAX_UI_TEXT bytes.
+void UIFormatSize(char* text, float megabytes, const char* separator);
+
+// The slate page shows the running timecode in large digits, in 44 x 63 cells at fixed places.
+struct SlateDigit {
+    std::int32_t X;
+    std::int32_t Y;
+    std::uint8_t Last;  // the digit shown there now
+};
+
+constexpr std::int32_t SLATE_DIGIT_WIDTH = 44;
+constexpr std::int32_t SLATE_DIGIT_HEIGHT = 63;
+
+extern SlateDigit SlateDigits[NUM_TC_DIGITS];
+
+// Draws one digit at its place; with onlyIfChanged it skips a digit already shown there and otherwise
+// first clears the cell to the page's background.
+void SlateDigitDraw(Canvas* c, std::uint32_t index, std::uint8_t digit, bool onlyIfChanged);
+// All eight digits of the packed timecode; partial repaints only those that changed.
+void UISlateDrawDigits(Canvas* c, std::uint32_t value, bool partial);
+// The slate page's handler: keeps the timecode of MSG_TIMECODE and repaints it in place; while the
+// page is shown the display is turned by 180 degrees.
+std::uint32_t UISlateHandler(void* self, Message* msg);

@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "stored_setting.h"
+#include "support/golden.h"
 #include "ui_fixture.h"
 #include "uicore/uieditors.h"
-#include "uicore/uisetting.h"
+#include "uicore/uikeys.h"
 
 namespace {
 
-struct TimecodeValue {
-    UISetting Setting;
-    std::int32_t Value;
-};
-
-std::uint32_t TimecodeValueHandler(void* self, Message* msg)
-{
-    auto* s = static_cast<TimecodeValue*>(self);
-    if (msg->Id == MSG_VALUE_GET) {
-        msg->Param = s->Value;
-        return 1;
-    }
-    return UITimecodeSettingHandler(self, msg);
-}
+using Values = std::vector<std::int32_t>;
+// The window of a panel digit key lasts half a second; the fixture's clock moves in 10 ms ticks.
+constexpr std::uint32_t PAST_THE_WINDOW = 510;
 
 class TimecodeEdit : public UITest {
 protected:
@@ -29,11 +20,30 @@ protected:
     {
         UITest::SetUp();
         MsgRegister(UIMainHandler, 0);
+        Name(&caller, "caller");
         UIGotoPage(&caller);
     }
 
+    // PC keys, one character each.
+    static void Type(const char* keys)
+    {
+        for (const char* k = keys; *k != '\0'; ++k)
+            Tap(static_cast<std::uint32_t>(*k));
+    }
+
+    // The 100 ms ticks until the page returns to its caller (at most ten).
+    int TicksUntilBack()
+    {
+        for (int ticks = 1; ticks <= 10; ++ticks) {
+            Advance(100);
+            if (UICurrentPage == &caller)
+                return ticks;
+        }
+        return -1;
+    }
+
     UIPage caller = ProbePage(0, nullptr, 0);
-    TimecodeValue setting = {.Setting = {.Handler = TimecodeValueHandler}, .Value = 0x01000000};
+    StoredSetting setting = StoredTimecode(0x01000000);
 };
 
 }  // namespace
@@ -52,7 +62,7 @@ TEST_F(TimecodeEdit, EditingASettingOpensTheSubPageWithItsEditor)
 TEST_F(TimecodeEdit, SecondEditWhileTheEditorIsOpenChangesNothing)
 {
     MsgSend(&setting, MSG_EDIT);
-    TimecodeValue other = {.Setting = {.Handler = TimecodeValueHandler}, .Value = 0};
+    StoredSetting other = StoredTimecode(0);
     MsgSend(&other, MSG_EDIT);
     EXPECT_EQ(UITimecodeEditControl.Setting, &setting);
     EXPECT_EQ(UIActiveEditor->Setting, &setting);
@@ -70,4 +80,73 @@ TEST_F(TimecodeEdit, ReturnsOnTheThirdTickAfterTheEditorCloses)
     EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
     MsgBroadcast(MSG_TIMER_100MS_2);
     EXPECT_EQ(UICurrentPage, &caller);
+}
+
+TEST_F(TimecodeEdit, TypedDigitsCommitAtTheEighthAndThePageReturnsThreeTicksLater)
+{
+    setting.Value = 0x01020304;
+    MsgSend(&setting, MSG_EDIT);
+    Type("1234");
+    Tap(KEY_COM);
+    Tap(KEY_COM);
+    Advance(PAST_THE_WINDOW);
+    Type("56");
+    EXPECT_TRUE(setting.Sets.empty());
+    EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
+    Type("7");
+    EXPECT_EQ(setting.Sets, Values{0x12349567});
+    EXPECT_FALSE(UIEditorIsOpen());
+    EXPECT_EQ(TicksUntilBack(), 3);
+}
+
+TEST_F(TimecodeEdit, HpAndMenuCommitTheDigitsShownAndTheCallerGetsNoKey)
+{
+    setting.Value = 0x01020304;
+    MsgSend(&setting, MSG_EDIT);
+    Type("2");
+    Tap(KEY_HP);
+    EXPECT_EQ(setting.Sets, Values{0x21020304});
+    EXPECT_EQ(TicksUntilBack(), 3);
+
+    MsgSend(&setting, MSG_EDIT);
+    Turn(-1);
+    Type("9");
+    Press(KEY_MENU);
+    EXPECT_EQ(setting.Sets, (Values{0x21020304, 0x21020309}));
+    Release(KEY_MENU);
+    EXPECT_EQ(TicksUntilBack(), 3);
+    EXPECT_TRUE(Log(MSG_KEY_DOWN).empty());
+}
+
+TEST_F(TimecodeEdit, UserBitsAreEditedInHexOnTheSamePage)
+{
+    StoredSetting userBits = StoredTimecode(0, UIUserBitsSettingHandler);
+    MsgSend(&userBits, MSG_EDIT);
+    ASSERT_EQ(UIActiveEditor, &UIUserBitsEditor.Editor);
+    EXPECT_EQ(UIActiveEditor->X, 20);
+    EXPECT_EQ(UIActiveEditor->Y, 44);
+    Type("5eB");
+    Tap(KEY_HP);
+    EXPECT_EQ(userBits.Sets, Values{0x5EB00000});
+}
+
+TEST_F(TimecodeEdit, TheFieldShowsTheCommittedValueOnceTheEditorHasClosed)
+{
+    MsgSend(&setting, MSG_EDIT);
+    Type("12345678");
+    EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
+    const Picture field = Expected([](Canvas* c) { DrawText(c, 20, 44, 0, 1, COLOUR_BLACK, "12:34:56:78"); });
+    const int height = FontHeight(&LcdCanvas, 1);
+    for (int y = 44; y < 44 + height; ++y)
+        for (int x = 0; x < LCD_WIDTH; ++x)
+            ASSERT_EQ(At(x, y), field[x + (LCD_HEIGHT - 1 - y) * LCD_WIDTH]) << x << ", " << y;
+}
+
+TEST_F(TimecodeEdit, PageWithTheEditorOpenMidEntry)
+{
+    setting.Value = 0x01020304;
+    MsgSend(&setting, MSG_EDIT);
+    Type("12");
+    Tap(KEY_BUS);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/timecode_edit_mid_entry"));
 }

@@ -24,7 +24,8 @@ RenderedFont RenderFont(const std::string& fontDir, const FontRecipe& recipe)
             font.Glyphs.emplace_back();
             continue;
         }
-        const CellShape shape{.Width = width, .Height = recipe.Height, .Baseline = recipe.Baseline,
+        const CellShape shape{.Width = width, .Height = recipe.Height,
+                              .Baseline = recipe.BaselineOf(static_cast<unsigned char>(code)),
                               .Centre = recipe.Centre};
         const bool bitmap = recipe.Format == GlyphFormat::Bitmap;
         const char32_t character = recipe.CharacterOf(static_cast<unsigned char>(code));

@@ -16,6 +16,12 @@ struct GlyphWidth {
     int Width;  // 0: the font has no glyph for the code
 };
 
+// A glyph set lower in its box than the font's baseline would put it.
+struct GlyphDrop {
+    char Code;
+    int Rows;
+};
+
 // A code drawn with another character of the face.
 struct Substitute {
     char Code;
@@ -36,9 +42,11 @@ struct FontRecipe {
     int Width;                        // of every glyph not listed in Widths
     std::vector<GlyphWidth> Widths;   // glyphs of another width, or none
     std::vector<Substitute> Substitutes;
+    std::vector<GlyphDrop> Drops;
 
     int WidthOf(unsigned char code) const;
     char32_t CharacterOf(unsigned char code) const;
+    int BaselineOf(unsigned char code) const;
 };
 
 const std::vector<FontRecipe>& FontRecipes();

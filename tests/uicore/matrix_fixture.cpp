@@ -1,0 +1,59 @@
+#include "matrix_fixture.h"
+
+std::uint32_t CellStoreHandler(void* self, Message* msg)
+{
+    auto* store = static_cast<CellStore*>(self);
+    auto* cell = MsgParamPtr<UIMatrixCell>(msg);
+    switch (msg->Id) {
+    case MSG_CELL_GET:
+        UICellGetByte(store->Table, MAX_MATRIX_ROWS, MAX_MATRIX_COLS, cell);
+        return 1;
+    case MSG_CELL_SET:
+        UICellSetByte(store->Table, MAX_MATRIX_ROWS, MAX_MATRIX_COLS, cell);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+UIMatrix MakeMatrix(std::int32_t x, std::int32_t y, std::initializer_list<std::uint8_t> cellsPerRow,
+                    CellStore* store)
+{
+    UIMatrix m = {.Control = {.Handler = UIMatrixHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = x, .Y = y},
+                  .Setting = store, .NCols = 0, .NRows = 0, .Legend = nullptr, .ColsPerRow = {}, .RowTitles = {},
+                  .ColTitles = {}, .TitleY = 0, .Menu = &RoutingMenu, .Next = nullptr, .Prev = nullptr,
+                  .ColIndex = 0, .RowIndex = 0, .ColColors = {}};
+    for (const std::uint8_t cells : cellsPerRow) {
+        m.RowTitles[m.NRows] = "";
+        m.ColsPerRow[m.NRows++] = cells;
+        m.NCols = std::max(m.NCols, cells);
+    }
+    return m;
+}
+
+void Ring(std::initializer_list<UIMatrix*> ring)
+{
+    UIMatrix* const* first = ring.begin();
+    const std::size_t n = ring.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        first[i]->Next = first[(i + 1) % n];
+        first[(i + 1) % n]->Prev = first[i];
+    }
+}
+
+void MatrixTest::SetUp()
+{
+    UITest::SetUp();
+    MsgRegister(UIMainHandler, 0);
+}
+
+void MatrixTest::Show(std::initializer_list<UIControl*> shown, std::int32_t focus)
+{
+    controls.assign(shown);
+    page = ProbePage(0, controls.data(), static_cast<std::int32_t>(controls.size()));
+    page.ControlIndex = focus;
+    Name(&page, "page");
+    UIReset();
+    UIGotoPage(&page);
+    Log().clear();
+}

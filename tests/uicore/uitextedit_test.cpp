@@ -1,0 +1,434 @@
+#include "uicore/uitextedit.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "canvas/images.h"
+#include "common/format.h"
+#include "support/assert_capture.h"
+#include "support/golden.h"
+#include "ui_fixture.h"
+#include "uicore/uicontrols.h"
+#include "uicore/uikeys.h"
+
+namespace {
+
+// A name setting as the pages have them: its text, its field width, and what was saved into it.
+struct NameSetting {
+    MsgHandler Handler;
+    char Text[MAX_UI_TEXT];
+    std::uint32_t Width;
+    char Saved[MAX_UI_TEXT];
+    int Sets;
+};
+
+std::uint32_t NameSettingHandler(void* self, Message* msg)
+{
+    auto* s = static_cast<NameSetting*>(self);
+    switch (msg->Id) {
+    case MSG_TEXT_GET:
+        FormatText(MsgParamPtr<char>(msg), MAX_UI_TEXT, "%s", s->Text);
+        return 1;
+    case MSG_TEXT_SET:
+        FormatText(s->Saved, sizeof(s->Saved), "%s", MsgParamPtr<const char>(msg));
+        ++s->Sets;
+        return 1;
+    case MSG_FIELD_WIDTH:
+        msg->Param = s->Width;
+        return 1;
+    default:
+        return UITextSettingHandler(self, msg);
+    }
+}
+
+NameSetting Field(const char* text, std::uint32_t width)
+{
+    NameSetting setting = {.Handler = NameSettingHandler, .Text = {}, .Width = width, .Saved = {}, .Sets = 0};
+    FormatText(setting.Text, sizeof(setting.Text), "%s", text);
+    return setting;
+}
+
+constexpr std::uint32_t KEY_TEXT_SAVE = 144;
+constexpr std::uint32_t KEY_HOME = 145;
+
+// Grid cells of the function keys, the same in both sets.
+constexpr std::int32_t PLUS_ONE_COL = 5;
+constexpr std::int32_t LEFT_COL = 6;
+constexpr std::int32_t RIGHT_COL = 7;
+constexpr std::int32_t OK_COL = 8;
+constexpr std::int32_t FUNCTION_ROW = 4;
+
+class TextEdit : public UITest {
+protected:
+    void SetUp() override
+    {
+        UITest::SetUp();
+        MsgRegister(UIMainHandler, 0);
+        UIGotoPage(&caller);
+        UITextEditState.GridRow = 0;
+        UITextEditState.GridCol = 0;
+        UITextEditState.Lower = 0;
+    }
+
+    void Open(NameSetting* setting)
+    {
+        ASSERT_EQ(MsgSend(setting, MSG_EDIT), 1U);
+        ASSERT_EQ(UICurrentPage, &UITextEdit);
+    }
+
+    static std::string Text() { return UITextEditState.Buffer; }
+
+    using Cell = std::pair<std::int32_t, std::int32_t>;
+    static Cell Grid() { return {UITextEditState.GridRow, UITextEditState.GridCol}; }
+
+    static void GridTo(std::int32_t row, std::int32_t col)
+    {
+        UITextEditState.GridRow = row;
+        UITextEditState.GridCol = col;
+    }
+
+    static void Type(const char* keys)
+    {
+        for (const char* k = keys; *k; ++k)
+            Tap(static_cast<std::uint32_t>(*k));
+    }
+
+    // Down for longer than the hold period: a long press.
+    static void Hold(std::uint32_t key)
+    {
+        Press(key);
+        Advance(510);
+    }
+
+    UIPage caller = ProbePage(0, nullptr, 0);
+};
+
+}  // namespace
+
+TEST_F(TextEdit, OpensWithTheTextPaddedToTheFieldAndSavesItTrimmed)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    EXPECT_EQ(UITextEdit.Parent, &caller);
+    EXPECT_EQ(Text(), "TAKE    ");
+    EXPECT_EQ(UITextEditState.Cursor, 0);
+    EXPECT_EQ(UITextEditState.Active, 1);
+
+    Hold(KEY_HP);
+    EXPECT_EQ(take.Sets, 1);
+    EXPECT_STREQ(take.Saved, "TAKE");
+    EXPECT_EQ(UICurrentPage, &caller);
+    EXPECT_EQ(UITextEditState.Active, 0);
+}
+
+TEST_F(TextEdit, ALongerTextIsCutAtTheFieldsWidth)
+{
+    NameSetting take = Field("INTERVIEW", 6);
+    Open(&take);
+    EXPECT_EQ(Text(), "INTERV");
+}
+
+TEST_F(TextEdit, AShortHpPressLeavesWithoutSavingALongOneOnlyAfterTheHoldPeriod)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    Type("X");
+    Tap(KEY_HP);
+    EXPECT_EQ(UICurrentPage, &caller);
+    EXPECT_EQ(take.Sets, 0);
+    EXPECT_EQ(UITextEditState.Active, 0);
+
+    Open(&take);
+    Press(KEY_HP);
+    Advance(500);
+    EXPECT_EQ(UICurrentPage, &UITextEdit);
+    Advance(10);
+    EXPECT_EQ(UICurrentPage, &caller);
+    EXPECT_EQ(take.Sets, 1);
+    Release(KEY_HP);
+    EXPECT_EQ(take.Sets, 1);
+}
+
+TEST_F(TextEdit, ALongMenuPressSwitchesTheSetAndItsReleaseTypesNothing)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    Press(KEY_MENU);
+    Advance(500);
+    EXPECT_EQ(UITextEditState.Lower, 0U);
+    Advance(10);
+    EXPECT_NE(UITextEditState.Lower, 0U);
+    Release(KEY_MENU);
+    EXPECT_EQ(Text(), "TAKE    ");
+    EXPECT_EQ(UITextEditState.Cursor, 0);
+
+    Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "aAKE    ");
+    Hold(KEY_MENU);
+    Release(KEY_MENU);
+    EXPECT_EQ(UITextEditState.Lower, 0U);
+    Turn(1);
+    Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "aBKE    ");
+}
+
+TEST_F(TextEdit, TheGridCursorWalksInReadingOrderAndWraps)
+{
+    NameSetting take = Field("", 8);
+    Open(&take);
+    Turn(-1);
+    EXPECT_EQ(Grid(), Cell(4, 8));
+    Turn(1);
+    EXPECT_EQ(Grid(), Cell(0, 0));
+
+    GridTo(0, 8);
+    Turn(1);
+    EXPECT_EQ(Grid(), Cell(1, 0));
+    Turn(0);  // a step below 1 goes back
+    EXPECT_EQ(Grid(), Cell(0, 8));
+
+    Turn(1);
+    Turn(1);
+    Turn(1);
+    Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "L       ");
+}
+
+TEST_F(TextEdit, TurningWithMenuHeldMovesVerticallyAndTheReleaseTypesNothing)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    GridTo(0, 3);
+    Press(KEY_MENU);
+    Turn(-1);
+    EXPECT_EQ(UITextEditState.GridRow, 4);
+    Turn(1);
+    Turn(1);
+    EXPECT_EQ(Grid(), Cell(1, 3));
+    Advance(600);
+    EXPECT_EQ(UITextEditState.Lower, 0U);  // the turn made it a combination, not a long press
+    Release(KEY_MENU);
+    EXPECT_EQ(Text(), "TAKE    ");
+}
+
+TEST_F(TextEdit, TheGridCursorIsKeptFromOneUseOfThePageToTheNext)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    Turn(1);
+    Turn(1);
+    Tap(KEY_HP);
+    Open(&take);
+    EXPECT_EQ(UITextEditState.GridCol, 2);
+}
+
+TEST_F(TextEdit, TypingStopsBeforeTheLastPositionOfTheField)
+{
+    NameSetting take = Field("ABCDEFGH", 8);
+    Open(&take);
+    Type("12345678");
+    EXPECT_EQ(Text(), "1234567H");
+    EXPECT_EQ(UITextEditState.Cursor, 7);
+    Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "1234567H");
+}
+
+TEST_F(TextEdit, BackspaceRemovesTheCharacterBeforeTheCursorAndClosesUp)
+{
+    NameSetting take = Field("ABCDE", 5);
+    Open(&take);
+    Tap(KEY_BACKSPACE);
+    EXPECT_EQ(Text(), "ABCDE");
+    for (int i = 0; i < 3; ++i)
+        Tap(KEY_RIGHT);
+    ASSERT_EQ(UITextEditState.Cursor, 3);
+    Tap(KEY_BACKSPACE);
+    EXPECT_EQ(Text(), "ABDE ");
+    EXPECT_EQ(UITextEditState.Cursor, 2);
+}
+
+TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldWithArrowsAndGridKeys)
+{
+    NameSetting take = Field("ABCDE", 5);
+    Open(&take);
+    Tap(KEY_LEFT);
+    EXPECT_EQ(UITextEditState.Cursor, 0);
+    for (int i = 0; i < 6; ++i)
+        Tap(KEY_RIGHT);
+    EXPECT_EQ(UITextEditState.Cursor, 4);
+
+    GridTo(FUNCTION_ROW, LEFT_COL);
+    Tap(KEY_MENU);
+    EXPECT_EQ(UITextEditState.Cursor, 3);
+    GridTo(FUNCTION_ROW, RIGHT_COL);
+    Tap(KEY_MENU);
+    Tap(KEY_MENU);
+    EXPECT_EQ(UITextEditState.Cursor, 4);
+    EXPECT_EQ(Text(), "ABCDE");
+}
+
+TEST_F(TextEdit, OnlyCharactersOfThePcSetAreTaken)
+{
+    NameSetting take = Field("", 8);
+    Open(&take);
+    const std::uint32_t ignored[] = {'!', '*', 0x8041, KEY_UP, KEY_TC, KEY_STAR, 0};
+    for (const std::uint32_t key : ignored)
+        EXPECT_EQ(MsgSendParam(&UITextEdit, MSG_KEY_DOWN, key), 0U) << key;
+    for (const char key : std::string("aZ9(+#.@_ "))
+        EXPECT_EQ(MsgSendParam(&UITextEdit, MSG_KEY_DOWN, static_cast<unsigned char>(key)), 1U) << key;
+    EXPECT_EQ(Text(), "aZ9(+#. ");
+}
+
+TEST_F(TextEdit, PlusOneCountsTheNameUpInsideTheField)
+{
+    NameSetting scene = Field("SCENE99", 7);
+    Open(&scene);
+    GridTo(FUNCTION_ROW, PLUS_ONE_COL);
+    Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "CENE100");
+    Tap(KEY_HP);
+
+    NameSetting take = Field("TAKE09", 8);
+    Open(&take);
+    Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "TAKE10  ");
+}
+
+TEST_F(TextEdit, TheOkKeyAndTheSaveKeySaveTheHomeKeyLeavesWithoutSaving)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    Type("SH");
+    GridTo(FUNCTION_ROW, OK_COL);
+    Tap(KEY_MENU);
+    EXPECT_STREQ(take.Saved, "SHKE");
+    EXPECT_EQ(UICurrentPage, &caller);
+
+    Open(&take);
+    Type("X");
+    Tap(KEY_TEXT_SAVE);
+    EXPECT_STREQ(take.Saved, "XAKE");
+    EXPECT_EQ(take.Sets, 2);
+
+    Open(&take);
+    Press(KEY_HOME);
+    EXPECT_EQ(UICurrentPage, &UIHomePage);
+    EXPECT_EQ(UITextEditState.Active, 0);
+    EXPECT_EQ(take.Sets, 2);
+}
+
+TEST_F(TextEdit, APlainBufferIsEditedThroughTheAdapter)
+{
+    char folder[12] = "FOLDER01";
+    std::memcpy(folder + 9, "##", 3);
+    UITextEditBuffer(folder, 9);
+    ASSERT_EQ(UICurrentPage, &UITextEdit);
+    EXPECT_EQ(UITextEditState.NChars, 8U);
+    EXPECT_EQ(Text(), "FOLDER01");
+    Type("SC");
+    Hold(KEY_HP);
+    EXPECT_STREQ(folder, "SCLDER01");
+
+    EXPECT_EQ(MsgSendParam(&NameEdit, MSG_TEXT_SET, MsgParamOf("ABCDEFGHIJK")), 1U);
+    EXPECT_STREQ(folder, "ABCDEFGH");
+    EXPECT_STREQ(folder + 9, "##");
+}
+
+TEST_F(TextEdit, BrokenFieldsAndBuffersAreReported)
+{
+    NameSetting empty = Field("", 0);
+    NameSetting wide = Field("WIDE", 70);
+    AssertCapture capture;
+    Open(&empty);
+    EXPECT_EQ(Text(), "");
+    Type("A");
+    EXPECT_EQ(Text(), "");
+    Tap(KEY_HP);
+    Open(&wide);
+    EXPECT_EQ(UITextEditState.NChars, 64U);
+    Tap(KEY_HP);
+    NameEditPtr = nullptr;
+    NameEditBufLen = 9;
+    char text[MAX_UI_TEXT] = "untouched";
+    MsgSendParam(&NameEdit, MSG_TEXT_GET, MsgParamOf(text));
+    EXPECT_STREQ(text, "untouched");
+    EXPECT_EQ(capture.Expressions(),
+              (std::vector<std::string>{"p->NChars", "p->NChars < sizeof(p->Buffer)", "NameEditPtr"}));
+}
+
+TEST_F(TextEdit, TheCursorCharacterIsLitOnADarkBlock)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    Tap(KEY_RIGHT);
+    const std::int32_t x = 4 + TextWidth(&LcdCanvas, 0, "T");
+    const std::int32_t width = TextWidth(&LcdCanvas, 0, "A");
+    int lit = 0;
+    for (std::int32_t y = 30; y < 47; ++y) {
+        for (std::int32_t dx = 0; dx < width; ++dx) {
+            const Colour colour = At(x + dx, y);
+            EXPECT_TRUE(colour == 0x2002 || colour == 0x055F) << x + dx << "," << y;
+            lit += colour == 0x055F;
+        }
+    }
+    EXPECT_GT(lit, 10);
+    EXPECT_EQ(At(x - 1, 40), 0xCE16);
+    EXPECT_EQ(At(3, 40), COLOUR_BLACK);
+    EXPECT_EQ(At(216, 47), COLOUR_BLACK);
+}
+
+TEST_F(TextEdit, TheKeyUnderTheGridCursorLooksPressedWhileMenuIsHeld)
+{
+    NameSetting take = Field("TAKE", 8);
+    Open(&take);
+    GridTo(1, 3);
+    UIRedraw();
+    const std::int32_t x = 6 + 3 * 23;
+    const std::int32_t y = 58 + 23;
+    const auto key = [&](const Image* image) {
+        return Expected([&](Canvas* c) {
+            c->DrawImage(c, x, y, image, 0);
+            DrawTextCentred(c, x + 12, y + 5, "M");
+        });
+    };
+    const auto sameCell = [&](const Picture& expected) {
+        const Picture shown = buffer;
+        // inside the edges that the neighbouring keys share
+        for (std::int32_t py = y + 1; py < y + 23; ++py)
+            for (std::int32_t px = x + 1; px < x + 23; ++px)
+                if (expected[px + (LCD_HEIGHT - 1 - py) * LCD_WIDTH] != shown[px + (LCD_HEIGHT - 1 - py) * LCD_WIDTH])
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(sameCell(key(&MatrixCursorImage)));
+    Press(KEY_MENU);
+    UIRedraw();  // as the host does after every panel press
+    EXPECT_TRUE(sameCell(key(&MatrixCellImage)));
+    Release(KEY_MENU);
+    EXPECT_TRUE(sameCell(key(&MatrixCursorImage)));
+    EXPECT_EQ(Text(), "MAKE    ");
+}
+
+TEST_F(TextEdit, UpperSetWithTheCursorOnAKey)
+{
+    NameSetting take = Field("SCENE12", 10);
+    Open(&take);
+    Tap(KEY_RIGHT);
+    Tap(KEY_RIGHT);
+    GridTo(1, 3);
+    UIRedraw();
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/textedit_upper"));
+}
+
+TEST_F(TextEdit, LowerSetWithTheCursorOnOk)
+{
+    NameSetting take = Field("Interview", 12);
+    Open(&take);
+    GridTo(FUNCTION_ROW, OK_COL);
+    Hold(KEY_MENU);
+    Release(KEY_MENU);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/textedit_lower"));
+}

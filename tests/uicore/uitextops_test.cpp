@@ -1,0 +1,55 @@
+#include "uicore/uitextops.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+#include "common/format.h"
+#include "uicore/uicontrols.h"
+
+TEST(TextOps, IncrementCountsTheLastLetterOrNumberUp)
+{
+    const struct {
+        const char* Text;
+        std::uint32_t Max;
+        const char* Expected;
+    } cases[] = {
+        {"TAKE09", 10, "TAKE10"},      {"A", 10, "B"},                {"TAKE9", 6, "TAKE10"},
+        {"SHOT", 10, "SHOU"},          {"V2.TAKE", 10, "V2.TAKF"},    {"SCENE99", 7, "CENE100"},
+        {"TAKE099", 7, "AKE100"},      {"TAKE19", 6, "AKE20"},        {"SCENE Z", 10, "SCENE Z"},
+        {"take z", 10, "take z"},      {"", 10, "1"},                 {"TAKE1   ", 8, "TAKE2"},
+        {"TAKE1.", 10, "TAKE2"},       {"0", 10, "1"},                {"00", 10, "01"},
+        {"X0999", 10, "X1000"},        {"B00007", 10, "B8"},          {"99", 2, "10"},
+        {"9", 1, "9"},                 {"---", 10, "---"},            {"TOOLONG1", 7, "TOOLONG1"},
+        {"12345678901234567899", 30, "12345678901234567900"},
+    };
+    for (const auto& c : cases) {
+        char text[MAX_UI_TEXT];
+        FormatText(text, sizeof(text), "%s", c.Text);
+        UITextIncrement(text, c.Max);
+        EXPECT_STREQ(text, c.Expected) << c.Text << " with max " << c.Max;
+    }
+}
+
+TEST(TextOps, TrimKeepsTheFirstCharacterAndDropFirstMovesAtMost200)
+{
+    char blanks[] = "   ";
+    UITextTrimRight(blanks);
+    EXPECT_STREQ(blanks, " ");
+    char name[] = "AB  ";
+    UITextTrimRight(name);
+    EXPECT_STREQ(name, "AB");
+
+    char shortText[] = "ABC";
+    UITextDropFirst(shortText);
+    EXPECT_STREQ(shortText, "BC");
+    char longText[260];
+    for (std::size_t i = 0; i < 250; ++i)
+        longText[i] = static_cast<char>('a' + i % 26);
+    longText[250] = 0;
+    const std::string before = longText;
+    UITextDropFirst(longText);
+    EXPECT_EQ(std::string(longText, 200), before.substr(1, 200));
+    EXPECT_EQ(longText[200], before[200]);  // beyond the 200 moved the text is left as it was
+}
