@@ -9,6 +9,7 @@
 #include "common/debug.h"
 #include "common/format.h"
 #include "common/numberof.h"
+#include "orvel/orvelcells.h"
 #include "orvel/orvelplay.h"
 #include "uicore/uimain.h"
 
@@ -167,6 +168,7 @@ void OrvelInit(int argc, const char* const* argv, const char* programPath)
     SetFolders();
     PlayReset();
     FalseStartReset();
+    OrvelCellsReset();
     SetModelValues();
 }
 
