@@ -9,6 +9,7 @@
 #include "common/debug.h"
 #include "common/format.h"
 #include "common/numberof.h"
+#include "orvel/orvelcells.h"
 #include "orvel/orvelpages.h"
 #include "orvel/orvelplay.h"
 #include "uicore/uimain.h"
@@ -170,6 +171,7 @@ void OrvelInit(int argc, const char* const* argv, const char* programPath)
     FalseStartReset();
     ConfirmPagesReset();
     PresetReset();
+    OrvelCellsReset();
     SetModelValues();
 }
 

@@ -1,0 +1,272 @@
+#include "orvel/orvellisthooks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "orvel/hook_probe.h"
+#include "orvel/orvel.h"
+#include "support/assert_capture.h"
+#include "support/golden.h"
+#include "uicore/ui_fixture.h"
+#include "uicore/uicontrols.h"
+#include "uicore/uikeys.h"
+#include "uicore/uilist.h"
+#include "uicore/uitextedit.h"
+
+namespace {
+
+void Start()
+{
+    const char* argv[] = {"orvel-sim"};
+    OrvelInit(1, argv, "orvel-sim");
+}
+
+std::string Text(MsgHandler hook, void* self = nullptr)
+{
+    char text[MAX_UI_TEXT] = "";
+    EXPECT_EQ(SendHook(hook, MSG_TEXT_GET, MsgParamOf(text), self).Result, 1U);
+    return text;
+}
+
+std::uint32_t SetText(MsgHandler hook, const char* text, void* self = nullptr)
+{
+    return SendHook(hook, MSG_TEXT_SET, MsgParamOf(text), self).Result;
+}
+
+MsgParam FieldWidth(MsgHandler hook, void* self = nullptr)
+{
+    const HookAnswer answer = SendHook(hook, MSG_FIELD_WIDTH, 0, self);
+    EXPECT_EQ(answer.Result, 1U);
+    return answer.Param;
+}
+
+class HphNames : public UITest {
+protected:
+    void SetUp() override
+    {
+        UITest::SetUp();
+        Start();
+        MsgRegister(UIMainHandler, 0);
+    }
+
+    std::string Row(std::uint32_t index)
+    {
+        char text[MAX_UI_TEXT] = "";
+        UIListRowText row = {.Index = index, .Text = text, .Mark = UI_LIST_ROW_PLAIN};
+        EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_ROW_TEXT, MsgParamOf(&row), &list).Result, 1U);
+        return text;
+    }
+
+    static void Type(const char* keys)
+    {
+        for (const char* k = keys; *k; ++k)
+            Tap(static_cast<std::uint32_t>(*k));
+    }
+
+    // A long HP press saves the text and leaves the editor.
+    static void Save()
+    {
+        Press(KEY_HP);
+        Advance(510);
+        Release(KEY_HP);
+    }
+
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MON MEM NAMES"};
+    UIList list = {
+        .Control = {.Handler = HookFirst<HphNameListHook, UIListHandler>, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 24},
+        .NRows = 9, .Index = 0, .Top = 0};
+    UIControl* const controls[2] = {&title.Control, &list.Control};
+    UIPage page = {.Handler = UINullHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
+                   .NControls = 2, .Controls = controls};
+};
+
+class ListHooks : public testing::Test {
+protected:
+    void SetUp() override { Start(); }
+};
+
+}  // namespace
+
+TEST_F(HphNames, RowsNumberTheFirstTwelveMemories)
+{
+    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_COUNT, 0, &list), (HookAnswer{1, 12}));
+    EXPECT_EQ(Row(0), " 1: HP 1");
+    EXPECT_EQ(Row(11), "12: HP 12");
+    std::strcpy(Orvel.HphMon.Mem[4].Name, "BOOM");
+    EXPECT_EQ(Row(4), " 5: BOOM");
+
+    AssertCapture capture;
+    EXPECT_EQ(Row(12), "");
+    SendHook(HphNameListHook, MSG_LIST_ROW_TEXT, 0, &list);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "item"}));
+}
+
+TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
+{
+    UIGotoPage(&page);
+    for (int i = 0; i < 3; ++i)
+        Turn(1);
+    Tap(KEY_MENU);
+    ASSERT_EQ(UICurrentPage, &UITextEdit);
+    EXPECT_EQ(list.Index, 3U);
+    EXPECT_STREQ(UITextEditState.Buffer, "HP 4  ");  // six characters at most
+
+    Type("LAV 2");
+    Save();
+    EXPECT_EQ(UICurrentPage, &page);
+    EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "LAV 2");
+    EXPECT_STREQ(Orvel.HphMon.Mem[2].Name, "HP 3");
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/hph_memory_names_renamed"));
+}
+
+TEST_F(HphNames, TheNameFieldIsTheCursorRowsName)
+{
+    list.Index = 7;
+    EXPECT_EQ(FieldWidth(HphNameListHook, &list), 6);
+    EXPECT_EQ(Text(HphNameListHook, &list), "HP 8");
+    EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
+    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
+
+    AssertCapture capture;
+    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < HPcount"});
+    EXPECT_EQ(list.Index, 7U);
+    EXPECT_NE(UICurrentPage, &UITextEdit);
+}
+
+TEST_F(ListHooks, CurrentMemoryNameComesThroughItsOwnNumber)
+{
+    EXPECT_EQ(Text(HphMemNameHook), "HP 1");
+    Orvel.HphMon.Index = 2;
+    EXPECT_EQ(Text(HphMemNameHook), "HP 3");
+    Orvel.HphMon.Mem[2].Index = 5;
+    EXPECT_EQ(Text(HphMemNameHook), "HP 6");
+    EXPECT_EQ(SendHook(HphMemNameHook, MSG_TEXT_SET, MsgParamOf("X")).Result, 0U);
+}
+
+TEST_F(ListHooks, SkypostRowStepsThroughTenAddresses)
+{
+    EXPECT_EQ(Text(SkypostAddressHook), "1: empty\n");
+    EXPECT_EQ(SendHook(SkypostAddressHook, MSG_VALUE_COUNT), (HookAnswer{1, 10}));
+    std::strcpy(Orvel.Skypost.Address[3].Name, "OFFICE");
+
+    EXPECT_EQ(SendHook(SkypostAddressHook, MSG_VALUE_STEP, 3).Result, 1U);
+    EXPECT_EQ(Orvel.Skypost.Index, 3U);
+    EXPECT_EQ(Text(SkypostAddressHook), "4: OFFICE\n");
+    SendHook(SkypostAddressHook, MSG_VALUE_STEP, 20);
+    EXPECT_EQ(Text(SkypostAddressHook), "10: empty\n");
+    EXPECT_EQ(SendHook(SkypostAddressHook, MSG_VALUE_STEP, 1).Result, 1U);
+    EXPECT_EQ(Orvel.Skypost.Index, 9U);
+    SendHook(SkypostAddressHook, MSG_VALUE_STEP, -50);
+    EXPECT_EQ(HookGet(SkypostAddressHook), 0);
+    HookSet(SkypostAddressHook, 3);
+    EXPECT_EQ(Text(SkypostAddressHook), "4: OFFICE\n");
+}
+
+TEST_F(ListHooks, DeleteAddressEmptiesOnlyTheChosenEntry)
+{
+    for (SkypostAddress& entry : Orvel.Skypost.Address)
+        entry = {.Name = "CREW", .Address = "crew@example.org", .AuxData = "7"};
+    Orvel.Skypost.Index = 4;
+    EXPECT_EQ(SendHook(DeleteAddressHook, MSG_TEXT_GET).Result, 0U);
+    EXPECT_EQ(SendHook(DeleteAddressHook, MSG_ACTIVATE).Result, 1U);
+    const SkypostAddress& gone = Orvel.Skypost.Address[4];
+    const SkypostAddress empty{};
+    EXPECT_EQ(std::memcmp(&gone, &empty, sizeof(gone)), 0);
+    EXPECT_STREQ(Orvel.Skypost.Address[3].Address, "crew@example.org");
+    EXPECT_STREQ(Orvel.Skypost.Address[5].Name, "CREW");
+    EXPECT_EQ(Text(SkypostAddressHook), "5: empty\n");
+}
+
+TEST_F(ListHooks, AddAddressEditsTheEntryChosenOnEntering)
+{
+    Orvel.Skypost.Index = 6;
+    EXPECT_EQ(SendHook(AddAddressPageHook, MSG_PAGE_ENTER).Result, 0U);  // the page goes on with it
+    Orvel.Skypost.Index = 1;  // moving the list afterwards does not change the entry edited
+    const MsgHandler rows[] = {AddressNameHook, AddressAddressHook, AddressAuxDataHook};
+    for (MsgHandler row : rows) {
+        EXPECT_EQ(FieldWidth(row), 16);
+        EXPECT_EQ(Text(row), "");
+    }
+    EXPECT_EQ(SetText(AddressNameHook, "SOUND DEPARTMENT 2"), 1U);
+    EXPECT_EQ(SetText(AddressAddressHook, "mix@example.org"), 1U);
+    EXPECT_EQ(SetText(AddressAuxDataHook, "REEL 4"), 1U);
+
+    const SkypostAddress& entry = Orvel.Skypost.Address[6];
+    EXPECT_STREQ(entry.Name, "SOUND DEPARTMENT");
+    EXPECT_STREQ(entry.Address, "mix@example.org");
+    EXPECT_STREQ(entry.AuxData, "REEL 4");
+    EXPECT_EQ(Text(AddressNameHook), "SOUND DEPARTMENT");
+    EXPECT_EQ(Orvel.Skypost.Address[1].Name[0], 0);
+}
+
+TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
+{
+    Orvel.FolderNum = 2;
+    EXPECT_EQ(Text(FolderNameHook), "Z002");
+    EXPECT_EQ(FieldWidth(FolderNameHook), 10);
+    EXPECT_EQ(SetText(FolderNameHook, "DAY 3"), 0U);
+    EXPECT_EQ(Text(FolderNameHook), "DAY 3");
+    EXPECT_STREQ(OrvelFolderInfo(2).Name, "DAY 3");
+    EXPECT_STREQ(OrvelFolderInfo(1).Name, "Z001");
+
+    EXPECT_EQ(SetText(FolderNameHook, "100% %s"), 0U);  // the stored name is a format: no conversions
+    EXPECT_EQ(Text(FolderNameHook), "100% %s");
+
+    Orvel.FolderNum = 32;
+    AssertCapture capture;
+    EXPECT_EQ(Text(FolderNameHook), "");
+    SetText(FolderNameHook, "LOST");
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"(fnum>=1) && (fnum < numberof(Orvel.Folder))",
+                                                               "(fnum>=1) && (fnum < numberof(Orvel.Folder))"}));
+}
+
+TEST_F(ListHooks, PrimaryCardFoldersComeFromTheFolderTable)
+{
+    DriveFolderDetails first = DriveFolderInfo(DRIVE_PRIMARY, 1);
+    EXPECT_STREQ(first.Name, "Z001");
+    EXPECT_EQ(first.Size, 221353U);  // 432332 sectors of 512 bytes, in kilobytes
+    EXPECT_EQ(first.NSegs, 5U);
+
+    EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
+    DriveFolderSet(DRIVE_PRIMARY, 2);
+    DriveFolderDetails current = DriveFolderInfo(DRIVE_PRIMARY, 0);
+    EXPECT_STREQ(current.Name, "Z002");
+    EXPECT_EQ(current.Size, 16553U);
+    EXPECT_EQ(current.NSegs, 3U);
+
+    EXPECT_STREQ(DriveFolderInfo(DRIVE_PRIMARY, 31).Name, "Z031");
+    for (std::int32_t folder = 32; folder <= static_cast<std::int32_t>(DRIVE_FOLDER_ROWS); ++folder) {
+        const DriveFolderDetails beyond = DriveFolderInfo(DRIVE_PRIMARY, folder);
+        EXPECT_STREQ(beyond.Name, "") << folder;
+        EXPECT_EQ(beyond.Size + beyond.NSegs, 0U) << folder;
+    }
+}
+
+TEST_F(ListHooks, OtherDrivesMakeUpTheirFolders)
+{
+    DriveFolderDetails seventh = DriveFolderInfo(DRIVE_MIRROR, 7);
+    EXPECT_STREQ(seventh.Name, "Z007");
+    EXPECT_EQ(seventh.Size, 207U);
+    EXPECT_EQ(seventh.NSegs, 27U);
+
+    DriveFolderSet(DRIVE_MIRROR, 40);
+    EXPECT_EQ(DriveFolderGet(DRIVE_MIRROR), 40U);
+    EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
+    const DriveFolderDetails current = DriveFolderInfo(DRIVE_MIRROR, -3);
+    EXPECT_STREQ(current.Name, "Z040");
+    EXPECT_EQ(current.Size, 240U);
+    EXPECT_EQ(current.NSegs, 60U);
+    EXPECT_STREQ(DriveFolderInfo(3, 0).Name, "Z001");
+
+    AssertCapture capture;
+    DriveFolderSet(4, 2);
+    EXPECT_EQ(DriveFolderGet(4), 0U);
+    EXPECT_STREQ(DriveFolderInfo(4, 1).Name, "");
+    EXPECT_EQ(capture.Expressions().size(), 3U);
+    for (const std::string& expression : capture.Expressions())
+        EXPECT_EQ(expression, "drive < numberof(Orvel.DriveFolder)");
+}
