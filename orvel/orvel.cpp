@@ -9,8 +9,10 @@
 #include "common/debug.h"
 #include "common/format.h"
 #include "common/numberof.h"
+#include "orvel/orvelmeters.h"
 #include "orvel/orvelplay.h"
 #include "uicore/uimain.h"
+#include "uicore/uimeter.h"
 
 OrvelState Orvel;
 std::uint32_t ExtFaders[10];
@@ -167,6 +169,8 @@ void OrvelInit(int argc, const char* const* argv, const char* programPath)
     SetFolders();
     PlayReset();
     FalseStartReset();
+    VFaderReset();
+    MeterReset();
     SetModelValues();
 }
 
