@@ -11,8 +11,10 @@
 #include "common/numberof.h"
 #include "orvel/orvelcells.h"
 #include "orvel/orvelpages.h"
+#include "orvel/orvelmeters.h"
 #include "orvel/orvelplay.h"
 #include "uicore/uimain.h"
+#include "uicore/uimeter.h"
 
 OrvelState Orvel;
 std::uint32_t ExtFaders[10];
@@ -172,6 +174,8 @@ void OrvelInit(int argc, const char* const* argv, const char* programPath)
     ConfirmPagesReset();
     PresetReset();
     OrvelCellsReset();
+    VFaderReset();
+    MeterReset();
     SetModelValues();
 }
 

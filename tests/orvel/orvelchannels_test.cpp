@@ -1,0 +1,226 @@
+// The digit keys of the two channel pages: the channel chosen, the editor closed and opened again
+// around the change, the channel's meter and the redraw.
+#include "orvel/orvelchannels.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "orvel/orvel.h"
+#include "uicore/ui_fixture.h"
+#include "uicore/uieditors.h"
+#include "uicore/uikeys.h"
+#include "uicore/uimeter.h"
+#include "uicore/uisetting.h"
+
+namespace {
+
+template <MsgHandler Hook>
+std::uint32_t LoggedPage(void* self, Message* msg)
+{
+    UITest::ProbeHandler(self, msg);
+    return Hook(self, msg);
+}
+
+class ChannelPage : public UITest {
+protected:
+    void SetUp() override
+    {
+        UITest::SetUp();
+        const char* argv[] = {"orvel-sim"};
+        OrvelInit(1, argv, "orvel-sim");
+        Name(&page, "page");
+        Name(&editor, "editor");
+        MsgRegister(UIMainHandler, 0);
+    }
+
+    void Show(MsgHandler handler)
+    {
+        page.Handler = handler;
+        UIGotoPage(&page);
+        Log().clear();
+    }
+
+    void OpenEditor() { UIEditorOpen(&editor, &setting, 95, 40); }
+
+    // The editor's openings and closings, in order.
+    static std::vector<std::uint32_t> EditorMessages()
+    {
+        std::vector<std::uint32_t> ids;
+        for (const Received& received : Log())
+            if (received.Who == "editor" && (received.Id == MSG_EDITOR_OPEN || received.Id == MSG_EDITOR_CLOSE))
+                ids.push_back(received.Id);
+        return ids;
+    }
+
+    // Taps each key and collects the channel number (index + 1) after it.
+    static std::vector<int> Channels(std::initializer_list<std::uint32_t> keys, const std::uint8_t& chan)
+    {
+        std::vector<int> shown;
+        for (const std::uint32_t key : keys) {
+            Tap(key);
+            shown.push_back(chan + 1);
+        }
+        return shown;
+    }
+
+    MsgTarget setting = {.Handler = UINullHandler};
+    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
+    UIPage page = ProbePage(0, nullptr, 0);
+};
+
+std::vector<std::uint32_t> CloseThenOpen()
+{
+    return {MSG_EDITOR_CLOSE, MSG_EDITOR_OPEN};
+}
+
+}  // namespace
+
+TEST_F(ChannelPage, SetupDigitSevenTwiceChoosesChannelSevenThenNine)
+{
+    Show(LoggedPage<ChSetupPageHook>);
+    OpenEditor();
+    Log().clear();
+    Tap(KEY_COM);
+    EXPECT_EQ(Orvel.Setup.Chan, 6);
+    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 7");
+    EXPECT_EQ(EditorMessages(), CloseThenOpen());
+    EXPECT_EQ(Log(MSG_PAGE_REDIRECT).size(), 1U);  // the page was shown again
+    Log().clear();
+    Tap(KEY_COM);
+    EXPECT_EQ(Orvel.Setup.Chan, 8);
+    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 9");
+    EXPECT_EQ(OrvelMeters.NMeters, 1);
+    EXPECT_EQ(OrvelMeters.Srce[0], METER_SRCE_INPUT);
+    EXPECT_EQ(EditorMessages(), CloseThenOpen());
+    ASSERT_EQ(UIActiveEditor, &editor);
+    EXPECT_EQ(editor.Setting, &setting);
+    EXPECT_EQ(editor.X, 95);
+    EXPECT_EQ(editor.Y, 40);
+}
+
+TEST_F(ChannelPage, SetupSecondChannelsOfTheUpperKeys)
+{
+    Show(ChSetupPageHook);
+    const std::uint8_t& chan = Orvel.Setup.Chan;
+    EXPECT_EQ(Channels({KEY_SLT, KEY_SLT, KEY_SLT}, chan), (std::vector<int>{8, 10, 8}));
+    EXPECT_EQ(Channels({'0', '0', '0'}, chan), (std::vector<int>{10, 9, 10}));
+    EXPECT_EQ(Channels({'9', '9', '7', '7', '8', '8'}, chan), (std::vector<int>{9, 9, 7, 9, 8, 10}));
+    // channels 1 to 6 have one key each
+    EXPECT_EQ(Channels({KEY_TC, KEY_TC, '6', '6', KEY_SETUP}, chan), (std::vector<int>{1, 1, 6, 6, 6}));
+}
+
+TEST_F(ChannelPage, SetupIgnoresKeysWithoutADigit)
+{
+    Show(ChSetupPageHook);
+    Orvel.Setup.Chan = 3;
+    OpenEditor();
+    Log().clear();
+    const int flushes = Flushes();
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{KEY_MENU, KEY_UP, KEY_HP, 'A'})
+        Tap(key);
+    EXPECT_EQ(Orvel.Setup.Chan, 3);
+    EXPECT_TRUE(EditorMessages().empty());
+    EXPECT_EQ(UIActiveEditor, &editor);
+    EXPECT_EQ(Flushes(), flushes);
+}
+
+TEST_F(ChannelPage, SetupWithoutAnEditorChangesChannelAndRedraws)
+{
+    Show(ChSetupPageHook);
+    const int flushes = Flushes();
+    Message key{.Id = MSG_KEY_DOWN, .Param = '4'};
+    EXPECT_EQ(ChSetupPageHook(&page, &key), 1U);
+    EXPECT_EQ(Orvel.Setup.Chan, 3);
+    EXPECT_EQ(UIActiveEditor, nullptr);
+    EXPECT_GT(Flushes(), flushes);
+}
+
+TEST_F(ChannelPage, SetupEnteringLoadsTheChannelsMeter)
+{
+    OrvelSetNTracks(12);
+    OrvelMeters.NMeters = 12;
+    Orvel.Setup.Chan = 4;
+    Show(LoggedPage<ChSetupPageHook>);
+    EXPECT_EQ(OrvelMeters.NMeters, 1);
+    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 5");
+    EXPECT_EQ(OrvelMeters.Chan[0], 4);
+    Message enter{.Id = MSG_PAGE_ENTER, .Param = 0};
+    EXPECT_EQ(ChSetupPageHook(&page, &enter), 0U);
+}
+
+namespace {
+
+constexpr UIMenuItem TypeItems[] = {{"MIC", 0, 0}, {"LINE", 1, 0}};
+constexpr UIMenu TypeMenu = {.NItems = std::size(TypeItems), .Items = TypeItems};
+
+// The "TYPE " row's value: the current channel's input type.
+std::uint32_t ChannelTypeHandler(void* self, Message* msg)
+{
+    SetupChannel& channel = Orvel.Setup.Channel[Orvel.Setup.Chan];
+    switch (msg->Id) {
+    case MSG_VALUE_GET:
+        msg->Param = channel.Type;
+        return 1;
+    case MSG_VALUE_SET:
+        channel.Type = static_cast<std::int8_t>(MsgParamInt(msg));
+        return 1;
+    default:
+        return UIEnumSettingHandler(self, msg);
+    }
+}
+
+UISetting ChannelType = {.Handler = ChannelTypeHandler, .Menu = &TypeMenu};
+
+}  // namespace
+
+TEST_F(ChannelPage, SetupReopenedEditorShowsTheNewChannelsValue)
+{
+    Orvel.Setup.Channel[6].Type = 1;
+    Show(ChSetupPageHook);
+    UIEditorOpen(&UIEnumEditor, &ChannelType, 95, 40);
+    UIRedraw();
+    const Picture mic = buffer;
+    Tap(KEY_COM);
+    ASSERT_EQ(UIActiveEditor, &UIEnumEditor);
+    EXPECT_EQ(UIEnumEditor.Setting, &ChannelType);
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
+        CanvasDrawEditBar(c, 95, 40, TextWidth(c, 0, "LINE"));
+        DrawText(c, 95, 40, 0, 0, COLOUR_BLACK, "LINE");
+    }));
+    // a step now changes channel 7
+    Tap(KEY_DOWN);
+    EXPECT_EQ(Orvel.Setup.Channel[6].Type, 0);
+    Tap(KEY_TC);
+    EXPECT_TRUE(buffer == mic);
+}
+
+TEST_F(ChannelPage, KavlinDigitsChooseTheLinkChannel)
+{
+    Show(LoggedPage<ChKavlinPageHook>);
+    const std::uint8_t& chan = Orvel.KLin.Chan;
+    EXPECT_EQ(Channels({KEY_COM, KEY_COM, '0', '0', KEY_TC, '9'}, chan), (std::vector<int>{7, 7, 10, 10, 1, 9}));
+    OpenEditor();
+    Log().clear();
+    const int flushes = Flushes();
+    Tap(KEY_PFL);
+    EXPECT_EQ(chan, 4);
+    EXPECT_EQ(EditorMessages(), CloseThenOpen());
+    EXPECT_EQ(UIActiveEditor, &editor);
+    EXPECT_EQ(editor.X, 95);
+    EXPECT_GT(Flushes(), flushes);
+    EXPECT_EQ(OrvelMeters.NMeters, 0);  // the link page has no meter
+}
+
+TEST_F(ChannelPage, KavlinIgnoresOtherKeys)
+{
+    Show(ChKavlinPageHook);
+    Orvel.KLin.Chan = 12;
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{KEY_MENU, KEY_RIGHT, 'x'}) {
+        Message down{.Id = MSG_KEY_DOWN, .Param = key};
+        EXPECT_EQ(ChKavlinPageHook(&page, &down), 0U) << key;
+    }
+    Message up{.Id = MSG_KEY_UP, .Param = '3'};
+    EXPECT_EQ(ChKavlinPageHook(&page, &up), 0U);
+    EXPECT_EQ(Orvel.KLin.Chan, 12);
+}
