@@ -48,6 +48,7 @@ void LcdCanvasInit(Canvas* c, Colour* buf, int width, int height)
     c->Width = static_cast<std::uint8_t>(width);
     c->Height = static_cast<std::uint8_t>(height);
     c->Buffer = buf;
+    c->Rotated = 0;  // a fresh canvas shows upright, also when a front end starts the recorder anew
     c->Update = LcdUpdate;
     c->PixelSet = LcdPixelSet;
     c->PixelGet = LcdPixelGet;
