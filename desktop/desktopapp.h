@@ -1,0 +1,61 @@
+#pragma once
+// The desktop front end as the host's window system: the main window, the LCD window, the message
+// boxes and the timer that drives every timing broadcast. It maps window events onto the shared host
+// logic and paints the host's pictures; the recorder itself lives behind the host.
+#include <QTimer>
+#include <cstdint>
+
+#include "desktop/lcdwindow.h"
+#include "desktop/mainwindow.h"
+#include "desktop/messagebox.h"
+#include "desktop/picturepaint.h"
+#include "host/hostui.h"
+#include "host/pngfile.h"
+
+// About the platform's own timer tick; a tick less than 10 ms after the previous one would count for nothing.
+constexpr int TICK_MS = 16;
+
+class DesktopApp : public HostUi {
+public:
+    // Message boxes go to the answerer; without one they ask the user.
+    explicit DesktopApp(BoxAnswerer answerer = {});
+    ~DesktopApp() override;
+    DesktopApp(const DesktopApp&) = delete;
+    DesktopApp& operator=(const DesktopApp&) = delete;
+
+    // Starts the recorder behind the windows and shows the main window; argv[1], when given, is the
+    // recorder's own command line. False when a panel picture is missing: the window then stays empty.
+    bool Start(const RgbPicture& rest, const RgbPicture& lit, int argc, const char* const* argv);
+    // A short press of a recorder key, as a click on the panel gives it.
+    void PressKey(std::int32_t key);
+
+    MainWindow& Main() { return main_; }
+    LcdWindow& Lcd() { return lcd_; }
+    QTimer& Timer() { return timer_; }
+
+    bool MessageBox(const std::string& text, const std::string& title, HostBox kind) override;
+    void SetMainTitle(const std::string& title) override;
+    void SetLcdWindowTitle(const std::string& title) override;
+    int ClientHeight() const override;
+    void SetClientHeight(int height) override;
+    bool LcdWindowVisible() const override;
+    void ShowLcdWindow(bool visible) override;
+    void CheckModel(int tracks) override;
+    void Repaint() override;
+
+private:
+    void Command(int command);
+    void Tick();
+
+    BoxAnswerer answer_;
+    MainWindow main_;
+    LcdWindow lcd_;
+    QTimer timer_;
+    bool running_ = false;
+    ShownPicture panelShown_;
+    ShownPicture lcdShown_;
+};
+
+// The panel pictures built into the program: at rest and with every key and LED lit.
+RgbPicture PanelRestPicture();
+RgbPicture PanelLitPicture();

@@ -1,0 +1,53 @@
+// orvel-sim: the Orvel Simulator on the desktop.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+#include "desktop/desktopapp.h"
+#include "desktop/desktopclock.h"
+#include "desktop/options.h"
+
+namespace {
+
+// Writes the main window once its first frame is painted, reports how long start-up took, and ends.
+void ScreenshotAfterFirstFrame(DesktopApp& desktop, const QString& file, const QElapsedTimer& sinceStart)
+{
+    desktop.Main().Panel().OnFirstFrame([&desktop, file, &sinceStart] {
+        const qint64 firstFrameMs = sinceStart.elapsed();
+        QTimer::singleShot(0, [&desktop, file, firstFrameMs] {
+            const bool saved = desktop.Main().grab().save(file, "PNG");
+            std::printf("first frame painted %lld ms after start; %s %s\n", static_cast<long long>(firstFrameMs),
+                saved ? "screenshot written to" : "could not write", qPrintable(file));
+            QApplication::exit(saved ? 0 : 1);
+        });
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);  // takes Qt's own options out of argv
+    const DesktopOptions options = ParseDesktopOptions(argc, argv);
+    if (!options.Error.empty()) {
+        std::fprintf(stderr, "orvel-sim: %s\nusage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE]\n",
+            options.Error.c_str());
+        return 2;
+    }
+    DesktopClockInstall();
+    DesktopApp desktop;
+    std::vector<const char*> recorderArgv;
+    for (const std::string& arg : options.RecorderArgs)
+        recorderArgv.push_back(arg.c_str());
+    if (desktop.Start(
+            PanelRestPicture(), PanelLitPicture(), static_cast<int>(recorderArgv.size()), recorderArgv.data())) {
+        for (const std::int32_t key : options.Presses)
+            desktop.PressKey(key);
+    }
+    if (!options.Screenshot.empty())
+        ScreenshotAfterFirstFrame(desktop, QString::fromStdString(options.Screenshot), sinceStart);
+    return app.exec();
+}

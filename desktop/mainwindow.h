@@ -1,0 +1,29 @@
+#pragma once
+// The main window "Orvel Simulator": the "&File" and "&Configure" menus over the panel view, sized
+// to the view and not resizable by the user.
+#include <QAction>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "desktop/panelview.h"
+
+class MainWindow : public QMainWindow {
+public:
+    // Menu commands go to onCommand with the host's command ids.
+    explicit MainWindow(std::function<void(int command)> onCommand);
+
+    PanelView& Panel() { return panel_; }
+    // Exactly the model item of this track count carries the check mark.
+    void CheckModel(int tracks);
+    QAction* ModelAction(int tracks) const;
+    QAction* SaveLcdAction() const { return saveLcd_; }
+
+private:
+    void AddMenus();
+
+    std::function<void(int)> onCommand_;
+    PanelView panel_;
+    QAction* saveLcd_ = nullptr;
+    std::array<QAction*, 4> models_ {};
+};

@@ -1,0 +1,120 @@
+#include "host/hostapp.h"
+
+#include <array>
+
+#include "canvas/lcdcanvas.h"
+#include "host/bmpcapture.h"
+#include "host/hosttimer.h"
+#include "host/lcddib.h"
+#include "host/panel.h"
+#include "message/message.h"
+#include "orvel/orvel.h"
+#include "uicore/uikeys.h"
+#include "uicore/uimain.h"
+
+HostState Host;
+
+namespace {
+
+std::array<Colour, LCD_WIDTH * LCD_HEIGHT> LcdBuffer;
+
+bool PanelPicturesUsable(const RgbPicture& rest, const RgbPicture& lit)
+{
+    auto usable = [](const RgbPicture& p) { return p.Width == PANEL_WIDTH && p.Height == PANEL_HEIGHT; };
+    return usable(rest) && usable(lit);
+}
+
+RgbPicture Blank(int width, int height)
+{
+    RgbPicture picture{.Width = width, .Height = height, .Pixels = {}};
+    picture.Pixels.assign(static_cast<std::size_t>(width * height * 3), 0xF0);
+    return picture;
+}
+
+void CopyInto(RgbPicture& target, const RgbPicture& source)
+{
+    for (int y = 0; y < source.Height && y < target.Height; ++y)
+        for (int x = 0; x < source.Width && x < target.Width; ++x)
+            target.Set(x, y, source.At(x, y));
+}
+
+// A fresh recorder, as at power-on: nothing of an earlier start in this process survives.
+void ResetRecorder()
+{
+    MsgUnregisterAll();
+    UIReset();
+    KeyInputReset();
+    HostTimerReset();
+    PanelReset();
+}
+
+}  // namespace
+
+bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int argc, const char* const* argv,
+               const char* programPath)
+{
+    Host.Ui = &ui;
+    if (!PanelPicturesUsable(rest, lit)) {
+        ui.MessageBox("Failed to load background image", "Error", HostBox::Plain);
+        return false;
+    }
+    ResetRecorder();
+    Host.PanelRest = rest;
+    Host.PanelLit = lit;
+    Host.Client = Blank(CLIENT_WIDTH, CLIENT_HEIGHT);
+    CopyInto(Host.Client, rest);
+    Host.LcdWindow = Blank(LCD_WINDOW_WIDTH, LCD_WINDOW_HEIGHT);
+    Host.SavedClientHeight = ui.ClientHeight();
+    LcdCanvasInit(&LcdCanvas, LcdBuffer.data(), LCD_WIDTH, LCD_HEIGHT);
+    LcdSetDisplay([](Canvas*) { LcdRefresh(); });
+    OrvelInit(argc, argv, programPath);
+    UIStart();
+    ui.CheckModel(OrvelGetNTracks());
+    MsgBroadcast(MSG_STARTUP);
+    UIRedraw();
+    return true;
+}
+
+void HostShutdown()
+{
+    MsgBroadcast(MSG_SHUTDOWN);
+    LcdSetDisplay(nullptr);
+    Host.Ui = nullptr;
+}
+
+void HostMenuCommand(int command)
+{
+    switch (command) {
+    case CMD_ORVEL_4:
+        OrvelSetNTracks(4);
+        break;
+    case CMD_ORVEL_6:
+        OrvelSetNTracks(6);
+        break;
+    case CMD_ORVEL_8:
+        OrvelSetNTracks(8);
+        break;
+    case CMD_ORVEL_12:
+        OrvelSetNTracks(12);
+        break;
+    case CMD_SAVE_LCD:
+        SaveLcd(*Host.Ui, Host.OutputDir);
+        break;
+    default:
+        return;
+    }
+    Host.Ui->CheckModel(OrvelGetNTracks());
+    UIRefreshPage(UICurrentPage);
+    UIRedraw();
+}
+
+void LcdRefresh()
+{
+    LcdToDib();
+    if (!Host.Ui)
+        return;
+    DrawScaled(Host.Client, 450, 210, 2.0, false);
+    DrawScaled(Host.Client, 648, 45, 134.0 / 220.0, false);
+    DrawScaled(Host.LcdWindow, 0, 0, 4.0, true);
+    Host.Ui->Repaint();
+}

@@ -1,0 +1,124 @@
+#include "host/hosttimer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "host/hostdebug.h"
+#include "host_fixture.h"
+#include "uicore/uitimer.h"
+#include "uicore/uiutils.h"
+
+namespace {
+
+class HostTiming : public HostTest {
+protected:
+    void SetUp() override
+    {
+        HostTest::SetUp();
+        ShowProbe();
+        HostTimer();  // the first tick only sets the time base
+        Log().clear();
+    }
+
+    // Ticks every period ms for the given number of ticks; returns the tick numbers (from 1) on
+    // which the message arrived.
+    std::vector<int> TicksWith(std::uint32_t id, std::uint32_t period, int ticks)
+    {
+        std::vector<int> seen;
+        for (int tick = 1; tick <= ticks; ++tick) {
+            Log().clear();
+            VirtualClockAdvance(period);
+            HostTimer();
+            const std::vector<std::uint32_t> ids = Broadcasts();
+            if (std::count(ids.begin(), ids.end(), id))
+                seen.push_back(tick);
+        }
+        return seen;
+    }
+};
+
+}  // namespace
+
+TEST_F(HostTiming, TickShorterThanTenMillisecondsCountsForNothing)
+{
+    VirtualClockAdvance(5);
+    HostTimer();
+    EXPECT_EQ(Broadcasts(), std::vector<std::uint32_t>{MSG_TICK});
+    VirtualClockAdvance(5);
+    HostTimer();  // 5 ms after the previous tick again: still nothing but the tick
+    EXPECT_EQ(Broadcasts(), (std::vector<std::uint32_t>{MSG_TICK, MSG_TICK}));
+    EXPECT_EQ(HostTimerData.Since30ms, 0U);
+}
+
+TEST_F(HostTiming, SixteenMillisecondTicksRoundPeriodsUpToWholeTicks)
+{
+    EXPECT_EQ(TicksWith(MSG_TIMECODE, 16, 8), (std::vector<int>{2, 4, 6, 8}));
+}
+
+TEST_F(HostTiming, HundredMillisecondsAfterSevenSixteenMillisecondTicks)
+{
+    EXPECT_EQ(TicksWith(MSG_TIMER_100MS, 16, 21), (std::vector<int>{7, 14, 21}));
+}
+
+TEST_F(HostTiming, OneSecondAfterSixtyThreeSixteenMillisecondTicks)
+{
+    EXPECT_EQ(TicksWith(MSG_TIMER_1S, 16, 126), (std::vector<int>{63, 126}));
+}
+
+TEST_F(HostTiming, TenMillisecondsBroadcastOnEveryLongEnoughTick)
+{
+    EXPECT_EQ(TicksWith(MSG_TIMER_10MS, 10, 3), (std::vector<int>{1, 2, 3}));
+    Log().clear();
+    VirtualClockAdvance(10);
+    HostTimer();
+    EXPECT_EQ(Broadcasts(), (std::vector<std::uint32_t>{MSG_TICK, MSG_TIMER_10MS}));  // the third tick sent the timecode
+}
+
+TEST_F(HostTiming, BlinkOffAfterThreePeriodsOnAfterFifteen)
+{
+    // 100 ms ticks: one 100 ms period per tick
+    EXPECT_EQ(TicksWith(MSG_BLINK_OFF, 100, 33), (std::vector<int>{3, 18, 33}));
+    HostTimerReset();
+    HostTimer();
+    EXPECT_EQ(TicksWith(MSG_BLINK_ON, 100, 30), (std::vector<int>{15, 30}));
+}
+
+TEST_F(HostTiming, TimecodeAdvancesOneFramePerBroadcast)
+{
+    for (int i = 0; i < 30; ++i) {
+        VirtualClockAdvance(30);
+        HostTimer();
+    }
+    EXPECT_EQ(HostTimerData.Timecode, UITimecodeFromHMSF(0, 0, 1, 0));
+}
+
+TEST_F(HostTiming, TimerDoesNotReenterItself)
+{
+    static int ticks;
+    ticks = 0;
+    static UIPage nesting = ProbePage(0, nullptr, 0);  // outlives the test: shut-down still reaches it
+    nesting.Handler = [](void*, Message* msg) -> std::uint32_t {
+        if (msg->Id == MSG_TICK) {
+            ++ticks;
+            HostTimer();  // as a timer event nested in the handling of another would
+        }
+        return 0;
+    };
+    UIGotoPage(&nesting);
+    VirtualClockAdvance(10);
+    HostTimer();
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(HostTiming, DebugLineEverySecond)
+{
+    HostDebugQuiet(false);
+    testing::internal::CaptureStdout();
+    VirtualClockSet(500000);
+    HostTimerReset();
+    HostTimer();
+    VirtualClockAdvance(1000);
+    HostTimer();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "MSG_TIMER_1S 501000\n");
+}

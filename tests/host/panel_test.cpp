@@ -1,0 +1,232 @@
+#include "host/panel.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "host/hostdebug.h"
+#include "host_fixture.h"
+#include "uicore/uikeys.h"
+
+namespace {
+
+constexpr KeyMods NoMods = {false, false, false};
+constexpr KeyMods Ctrl = {true, false, false};
+constexpr KeyMods Shift = {false, true, false};
+constexpr KeyMods Alt = {false, false, true};
+constexpr KeyMods ShiftCtrl = {true, true, false};
+
+class Panel : public HostTest {
+protected:
+    void SetUp() override
+    {
+        HostTest::SetUp();
+        ShowProbe();
+        dir = std::filesystem::temp_directory_path() / ("orvel-panel-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        Host.OutputDir = dir.string();
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(dir);
+        Host.OutputDir.clear();
+        HostTest::TearDown();
+    }
+
+    // The key messages the user interface received: {id, parameter}.
+    std::vector<std::pair<std::uint32_t, MsgParam>> Keys() { return keys; }
+
+    static PanelRegion& Region(std::int32_t key)
+    {
+        for (PanelRegion& r : PanelRegions)
+            if (r.Key == key)
+                return r;
+        throw std::logic_error("no region");
+    }
+
+    std::string Regions()
+    {
+        std::ifstream in(dir / "regions.txt");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path dir;
+    std::vector<std::pair<std::uint32_t, MsgParam>> keys;
+};
+
+// A page that records the key messages with their parameters.
+std::vector<std::pair<std::uint32_t, MsgParam>>* KeyLog;
+
+std::uint32_t KeyRecorder(void*, Message* msg)
+{
+    if (msg->Id == MSG_KEY_DOWN || msg->Id == MSG_KEY_UP)
+        KeyLog->push_back({msg->Id, msg->Param});
+    return 0;
+}
+
+class PanelKeys : public Panel {
+protected:
+    void SetUp() override
+    {
+        Panel::SetUp();
+        KeyLog = &keys;
+        recorder.Handler = KeyRecorder;
+        UIGotoPage(&recorder);
+        KeyInputReset();  // no release is swallowed for a page switch before the test's keys
+    }
+    UIPage recorder = ProbePage(0, nullptr, 0);
+};
+
+}  // namespace
+
+TEST_F(PanelKeys, TypedCharacterIsACompletePressAndRelease)
+{
+    HostKeyDown('A', NoMods, false);  // a plain letter's key-down gives nothing
+    HostChar('a');
+    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_DOWN, 0x61}, {MSG_KEY_UP, 0x61}}));
+    for (const PanelRegion& r : PanelRegions)
+        EXPECT_EQ(r.Pressed, 0);
+}
+
+TEST_F(PanelKeys, EnterHoldsMenuLitUntilReleased)
+{
+    HostKeyDown(VK_RETURN, NoMods, false);
+    EXPECT_EQ(Region(KEY_MENU).Pressed, 1);
+    EXPECT_EQ(Region(KEY_MENU).Shown, 1);
+    EXPECT_EQ(Host.Client.At(820, 140), Host.PanelLit.At(820, 140));
+    HostKeyDown(VK_RETURN, NoMods, true);  // auto-repeat is ignored
+    HostKeyUp(VK_RETURN, NoMods);
+    EXPECT_EQ(Region(KEY_MENU).Shown, 0);
+    EXPECT_EQ(Host.Client.At(820, 140), Host.PanelRest.At(820, 140));
+    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_DOWN, KEY_MENU}, {MSG_KEY_UP, KEY_MENU}}));
+}
+
+TEST_F(PanelKeys, ModifiersAreAddedToKeysAndCombinations)
+{
+    HostKeyDown(VK_F1 + 4, Shift, false);
+    HostKeyDown('1', Alt, false);
+    HostKeyDown('A', Ctrl, false);
+    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{
+                          {MSG_KEY_DOWN, 0x1010}, {MSG_KEY_DOWN, 0x4031}, {MSG_KEY_DOWN, 0x8041}}));
+}
+
+TEST_F(PanelKeys, CtrlArrowsStepTheLevelsInsteadOfPressing)
+{
+    HostKeyDown(VK_UP, Ctrl, false);
+    EXPECT_TRUE(Keys().empty());
+    HostKeyUp(VK_UP, Ctrl);
+    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_UP, 0x808C}}));
+}
+
+TEST_F(PanelKeys, DebugLinesOfKeysAndCharacters)
+{
+    HostDebugQuiet(false);
+    testing::internal::CaptureStdout();
+    HostKeyDown(VK_ESCAPE, NoMods, false);
+    HostChar('x');
+    HostKeyDown('Q', NoMods, false);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "WM_KEYDOWN: 0000001B 00000009\nWM_CHAR 00000078 00000078\nWM_KEYDOWN: 00000051 FFFFFFFF\n");
+}
+
+TEST_F(PanelKeys, CtrlHeldMouseKeysStayPressedUntilCtrlIsReleased)
+{
+    const PanelRect star = Region(KEY_STAR).Rect;
+    const PanelRect menu = Region(KEY_MENU).Rect;
+    HostMouseDown(star.Left + 2, star.Top + 2, NoMods);
+    HostMouseUp(star.Left + 2, star.Top + 2, Ctrl);
+    EXPECT_EQ(Region(KEY_STAR).Pressed, 1);
+    HostMouseDown(menu.Left + 2, menu.Top + 2, NoMods);
+    HostMouseUp(menu.Left + 2, menu.Top + 2, NoMods);
+    EXPECT_EQ(Region(KEY_MENU).Pressed, 0);
+    EXPECT_EQ(Region(KEY_STAR).Pressed, 1);
+    EXPECT_EQ(Host.Client.At(star.Left + 2, star.Top + 2), Host.PanelLit.At(star.Left + 2, star.Top + 2));
+    HostKeyUp(VK_CONTROL, NoMods);
+    EXPECT_EQ(Region(KEY_STAR).Pressed, 0);
+    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_DOWN, KEY_STAR},
+                                                                       {MSG_KEY_DOWN, KEY_MENU},
+                                                                       {MSG_KEY_UP, KEY_MENU},
+                                                                       {MSG_KEY_UP, KEY_STAR}}));
+}
+
+TEST_F(Panel, RegionsAreHalfOpenAndFirstMatchWins)
+{
+    EXPECT_EQ(PanelHit(131, 52)->Key, KEY_TC);
+    EXPECT_EQ(PanelHit(176, 80)->Key, KEY_TC);
+    EXPECT_EQ(PanelHit(177, 80), nullptr);
+    EXPECT_EQ(PanelHit(176, 81), nullptr);
+    ASSERT_NE(PanelHit(820, 115), nullptr);
+    EXPECT_EQ(PanelHit(820, 115)->Key, KEY_STAR);
+    EXPECT_EQ(PanelHit(820, 116), nullptr);  // between STAR and MENU
+    ASSERT_NE(PanelHit(820, 118), nullptr);
+    EXPECT_EQ(PanelHit(820, 118)->Key, KEY_MENU);
+}
+
+TEST_F(Panel, CapturedRegionIsAppendedOnOkOnly)
+{
+    HostMouseDown(10, 20, ShiftCtrl);
+    HostMouseMove(30, 40);
+    EXPECT_EQ(ui.MainTitle, "Orvel Simulator (x: 30 y: 40)");
+    HostMouseUp(30, 40, ShiftCtrl);
+    ASSERT_EQ(ui.Boxes.size(), 1U);
+    EXPECT_EQ(ui.Boxes[0].Text, "Region (10,20 -> 30,40)");
+    EXPECT_EQ(ui.Boxes[0].Title, "Capture region");
+    EXPECT_EQ(ui.Boxes[0].Kind, HostBox::OkCancel);
+    EXPECT_EQ(Regions(), "    { 0, {  10,   20,   30,   40}, 0, 0 },\n");
+
+    ui.Answers.push_back(false);
+    HostMouseDown(1, 2, ShiftCtrl);
+    HostMouseUp(3, 4, ShiftCtrl);
+    EXPECT_EQ(Regions(), "    { 0, {  10,   20,   30,   40}, 0, 0 },\n");
+}
+
+TEST_F(Panel, CancelledRegionStaysShadedUntilThePlainClickIsReleased)
+{
+    ui.Answers.push_back(false);
+    HostMouseDown(100, 100, ShiftCtrl);
+    HostMouseUp(104, 102, ShiftCtrl);
+    const RgbPicture shaded = PanelShadedClient(0x3399FF);
+    EXPECT_EQ(shaded.At(100, 100), 0x3399FFU);
+    EXPECT_EQ(shaded.At(101, 100), Host.Client.At(101, 100));
+    EXPECT_EQ(shaded.At(104, 100), Host.Client.At(104, 100));  // without B's own column
+    HostMouseDown(5, 5, NoMods);
+    EXPECT_EQ(PanelShadedClient(0x3399FF).At(100, 100), 0x3399FFU);
+    HostMouseUp(5, 5, NoMods);
+    EXPECT_EQ(PanelShadedClient(0x3399FF).At(100, 100), Host.Client.At(100, 100));
+}
+
+TEST_F(Panel, RegionFileThatCannotBeOpenedIsReported)
+{
+    Host.OutputDir = (dir / "missing" / "folder").string();
+    HostMouseDown(1, 1, ShiftCtrl);
+    HostMouseUp(2, 2, ShiftCtrl);
+    ASSERT_EQ(ui.Boxes.size(), 2U);
+    EXPECT_EQ(ui.Boxes[1].Text, "Failed to open file");
+    EXPECT_EQ(ui.Boxes[1].Title, "Error");
+}
+
+TEST_F(Panel, LcdAreaClickTogglesTheEnlargedView)
+{
+    HostMouseDown(700, 100, NoMods);
+    EXPECT_EQ(ui.Height, PANEL_ONLY_HEIGHT);
+    HostMouseUp(700, 100, NoMods);
+    HostMouseDown(700, 100, NoMods);
+    EXPECT_EQ(ui.Height, 572);
+}
+
+TEST_F(Panel, RightClickOnTheLcdAreaShowsAndHidesTheLcdWindow)
+{
+    HostRightDown(10, 10);
+    EXPECT_FALSE(ui.LcdVisible);
+    HostRightDown(700, 100);
+    EXPECT_TRUE(ui.LcdVisible);
+    HostRightDown(700, 100);
+    EXPECT_FALSE(ui.LcdVisible);
+    HostLcdWindowMouseMove(403, 17);
+    EXPECT_EQ(ui.LcdTitle, "LCD (4 x zoom) (x:100 y:  4)");
+}
