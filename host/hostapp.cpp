@@ -64,6 +64,7 @@ bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int ar
     Host.Client = Blank(CLIENT_WIDTH, CLIENT_HEIGHT);
     CopyInto(Host.Client, rest);
     Host.LcdWindow = Blank(LCD_WINDOW_WIDTH, LCD_WINDOW_HEIGHT);
+    LcdToDibForget();  // the fresh pictures hold no view yet
     Host.SavedClientHeight = ui.ClientHeight();
     LcdCanvasInit(&LcdCanvas, LcdBuffer.data(), LCD_WIDTH, LCD_HEIGHT);
     LcdSetDisplay([](Canvas*) { LcdRefresh(); });
@@ -108,13 +109,15 @@ void HostMenuCommand(int command)
     UIRedraw();
 }
 
+// Only what changed since the previous refresh is converted and drawn into the views: the pictures
+// keep the rest, and the first refresh after a start draws them whole.
 void LcdRefresh()
 {
-    LcdToDib();
+    const DibRect changed = LcdToDibChanges();
     if (!Host.Ui)
         return;
-    DrawScaled(Host.Client, 450, 210, 2.0, false);
-    DrawScaled(Host.Client, 648, 45, 134.0 / 220.0, false);
-    DrawScaled(Host.LcdWindow, 0, 0, 4.0, true);
+    DrawScaledPart(Host.Client, 450, 210, 2.0, false, changed);
+    DrawScaledPart(Host.Client, 648, 45, 134.0 / 220.0, false, changed);
+    DrawScaledPart(Host.LcdWindow, 0, 0, 4.0, true, changed);
     Host.Ui->Repaint();
 }

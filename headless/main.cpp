@@ -1,0 +1,20 @@
+// orvel-headless: the recorder and the host logic without windows, driven by a script on the virtual
+// clock, for automation, screenshots and tests.
+#include <iostream>
+
+#include "headless/options.h"
+#include "headless/runner.h"
+
+int main(int argc, char** argv)
+{
+    HeadlessOptions options;
+    if (const std::string error = ParseOptions(argc, argv, options); !error.empty()) {
+        std::cerr << "orvel-headless: " << error << "\n" << HEADLESS_USAGE;
+        return 2;
+    }
+    if (options.Help) {
+        std::cout << HEADLESS_USAGE;
+        return 0;
+    }
+    return HeadlessRun(options, std::cin, std::cout, std::cerr);
+}

@@ -1,0 +1,288 @@
+#include "headless/runner.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "canvas/lcdcanvas.h"
+#include "common/rand.h"
+#include "headless/keyboard.h"
+#include "host/bmpcapture.h"
+#include "host/hostapp.h"
+#include "host/hostdebug.h"
+#include "host/hosttimer.h"
+#include "uicore/uitimer.h"
+
+namespace {
+
+RgbPicture PlainPanel(std::uint32_t rgb)
+{
+    RgbPicture picture{.Width = PANEL_WIDTH, .Height = PANEL_HEIGHT, .Pixels = {}};
+    picture.Pixels.resize(static_cast<std::size_t>(PANEL_WIDTH * PANEL_HEIGHT * 3));
+    for (int y = 0; y < PANEL_HEIGHT; ++y)
+        for (int x = 0; x < PANEL_WIDTH; ++x)
+            picture.Set(x, y, rgb);
+    return picture;
+}
+
+bool PanelSized(const RgbPicture& picture)
+{
+    return picture.Width == PANEL_WIDTH && picture.Height == PANEL_HEIGHT;
+}
+
+// The panel pictures of the folder; plain ones when they cannot be read, since nothing here shows them.
+void LoadPanel(const HeadlessOptions& options, RgbPicture& rest, RgbPicture& lit, std::ostream& err)
+{
+    const std::filesystem::path dir = options.PanelDir.empty() ? ORVEL_PANEL_DIR : options.PanelDir;
+    if (PngRead((dir / "panel_rest.png").string(), rest) && PngRead((dir / "panel_lit.png").string(), lit) &&
+        PanelSized(rest) && PanelSized(lit))
+        return;
+    if (!options.Quiet)
+        err << "orvel-headless: note: no usable panel pictures in " << dir.string()
+            << "; plain ones stand in, the panel is never shown here\n";
+    rest = PlainPanel(0x303030);
+    lit = PlainPanel(0xD0D0D0);
+}
+
+PanelPoint RegionCentre(std::int32_t key)
+{
+    for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+        if (r->Key == key)
+            return {(r->Rect.Left + r->Rect.Right) / 2, (r->Rect.Top + r->Rect.Bottom) / 2};
+    return {-1, -1};
+}
+
+std::string ErrnoText()
+{
+    return std::strerror(errno);
+}
+
+bool ReadScript(const HeadlessOptions& options, std::istream& in, std::string& text, std::ostream& err)
+{
+    const bool fromInput = options.ScriptPath == "-";
+    std::ifstream file;
+    if (!fromInput)
+        file.open(options.ScriptPath, std::ios::binary);
+    std::istream& source = fromInput ? in : file;
+    std::ostringstream content;
+    if (source)
+        content << source.rdbuf();
+    if (!source || source.bad()) {
+        const std::string name = fromInput ? "<stdin>" : options.ScriptPath;
+        err << ScriptErrorText(name, 0, "cannot read the script: " + ErrnoText()) << "\n";
+        return false;
+    }
+    text = content.str();
+    return true;
+}
+
+}  // namespace
+
+HeadlessRunner::HeadlessRunner(const HeadlessOptions& options, std::ostream& out, std::ostream& err)
+    : options_(options), err_(err), ui_(out)
+{
+}
+
+HeadlessRunner::~HeadlessRunner()
+{
+    Stop();
+}
+
+bool HeadlessRunner::Start()
+{
+    HostDebugQuiet(options_.Quiet);
+    Rand15Seed(options_.Seed);
+    TimeSetSource(VirtualClockNow);
+    VirtualClockSet(0);
+    now_ = 0;
+    nextTick_ = options_.TickMs;
+    Host.OutputDir = options_.OutDir;
+    RgbPicture rest;
+    RgbPicture lit;
+    LoadPanel(options_, rest, lit, err_);
+    std::vector<const char*> argv = {options_.ProgramPath.c_str()};
+    for (const std::string& arg : options_.DeviceArgs)
+        argv.push_back(arg.c_str());
+    started_ = HostStart(ui_, rest, lit, static_cast<int>(argv.size()), argv.data(), argv[0]);
+    if (!started_) {
+        err_ << "orvel-headless: the recorder did not start\n";
+        return false;
+    }
+    HostTimer();  // the timer's first tick only marks the time it starts from
+    return true;
+}
+
+int HeadlessRunner::Run(const std::vector<ScriptCommand>& commands)
+{
+    for (const ScriptCommand& cmd : commands) {
+        const std::string file = FileWritten(cmd);
+        const std::string why = Execute(cmd);
+        if (!why.empty()) {
+            err_ << "orvel-headless: cannot write " << file << ": " << why << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void HeadlessRunner::Wait(std::uint32_t ms)
+{
+    const std::uint64_t target = now_ + ms;
+    for (; nextTick_ <= target; nextTick_ += options_.TickMs) {
+        VirtualClockAdvance(static_cast<std::uint32_t>(nextTick_ - now_));
+        now_ = nextTick_;
+        HostTimer();
+    }
+    VirtualClockAdvance(static_cast<std::uint32_t>(target - now_));
+    now_ = target;
+}
+
+void HeadlessRunner::Stop()
+{
+    if (!started_)
+        return;
+    HostShutdown();
+    started_ = false;
+}
+
+std::string HeadlessRunner::Execute(const ScriptCommand& cmd)
+{
+    switch (cmd.Op) {
+    case ScriptOp::Press:
+        KeyDown(cmd);
+        KeyUp(cmd);
+        break;
+    case ScriptOp::Down:
+        KeyDown(cmd);
+        break;
+    case ScriptOp::Up:
+        KeyUp(cmd);
+        break;
+    case ScriptOp::Type:
+        for (const char c : cmd.Text)
+            HostChar(static_cast<std::uint8_t>(c));
+        break;
+    case ScriptOp::Click:
+        HostMouseDown(cmd.X, cmd.Y, cmd.Mods);
+        HostMouseUp(cmd.X, cmd.Y, cmd.Mods);
+        break;
+    case ScriptOp::MouseDown:
+        HostMouseDown(cmd.X, cmd.Y, cmd.Mods);
+        break;
+    case ScriptOp::MouseUp:
+        HostMouseUp(cmd.X, cmd.Y, cmd.Mods);
+        break;
+    case ScriptOp::Move:
+        HostMouseMove(cmd.X, cmd.Y);
+        break;
+    case ScriptOp::Wait:
+        Wait(cmd.Ms);
+        break;
+    case ScriptOp::Menu:
+        HostMenuCommand(cmd.MenuCommand);
+        break;
+    case ScriptOp::SaveLcd:
+        HostMenuCommand(CMD_SAVE_LCD);
+        break;
+    case ScriptOp::Shot:
+        return Shot(cmd);
+    case ScriptOp::Answer:
+        ui_.QueueAnswer(cmd.AnswerOk);
+        break;
+    }
+    return ui_.TakeFailure();
+}
+
+// Panel keys are clicked on the panel picture; PC keys arrive as key events, and a character without
+// Ctrl or Alt also as a character event between them, as a desktop's keyboard delivers them.
+void HeadlessRunner::KeyDown(const ScriptCommand& cmd)
+{
+    switch (cmd.Key.Kind) {
+    case ScriptKeyKind::Panel: {
+        const PanelPoint centre = RegionCentre(cmd.Key.Code);
+        HostMouseDown(centre.X, centre.Y, cmd.Mods);
+        break;
+    }
+    case ScriptKeyKind::Pc:
+        HostKeyDown(cmd.Key.Code, cmd.Mods, false);
+        break;
+    case ScriptKeyKind::Char:
+        HostKeyDown(VirtualKeyOfChar(static_cast<char>(cmd.Key.Code)), cmd.Mods, false);
+        if (!cmd.Mods.Ctrl && !cmd.Mods.Alt)
+            HostChar(static_cast<std::uint32_t>(cmd.Key.Code));
+        break;
+    }
+}
+
+void HeadlessRunner::KeyUp(const ScriptCommand& cmd)
+{
+    switch (cmd.Key.Kind) {
+    case ScriptKeyKind::Panel: {
+        const PanelPoint centre = RegionCentre(cmd.Key.Code);
+        HostMouseUp(centre.X, centre.Y, cmd.Mods);
+        break;
+    }
+    case ScriptKeyKind::Pc:
+        HostKeyUp(cmd.Key.Code, cmd.Mods);
+        break;
+    case ScriptKeyKind::Char:
+        HostKeyUp(VirtualKeyOfChar(static_cast<char>(cmd.Key.Code)), cmd.Mods);
+        break;
+    }
+}
+
+std::string HeadlessRunner::Shot(const ScriptCommand& cmd)
+{
+    errno = 0;
+    if (PngWrite(OutputPath(cmd.Text), CanvasPicture(&LcdCanvas, cmd.Zoom)))
+        return {};
+    return errno ? ErrnoText() : "the PNG could not be encoded";
+}
+
+std::string HeadlessRunner::OutputPath(const std::string& file) const
+{
+    return options_.OutDir.empty() ? file : (std::filesystem::path(options_.OutDir) / file).string();
+}
+
+std::string HeadlessRunner::FileWritten(const ScriptCommand& cmd) const
+{
+    switch (cmd.Op) {
+    case ScriptOp::Shot:
+        return OutputPath(cmd.Text);
+    case ScriptOp::SaveLcd:
+        return SaveLcdName(options_.OutDir);
+    case ScriptOp::Menu:
+        return cmd.MenuCommand == CMD_SAVE_LCD ? SaveLcdName(options_.OutDir) : std::string{};
+    case ScriptOp::Click:
+    case ScriptOp::MouseUp:
+    case ScriptOp::Press:
+    case ScriptOp::Up:
+        return OutputPath("regions.txt");  // a region capture ends with the mouse released
+    default:
+        return {};
+    }
+}
+
+int HeadlessRun(const HeadlessOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    std::string text;
+    if (!ReadScript(options, in, text, err))
+        return 2;
+    const ScriptParse script = ParseScript(text);
+    if (script.ErrorLine) {
+        const std::string name = options.ScriptPath == "-" ? "<stdin>" : options.ScriptPath;
+        err << ScriptErrorText(name, script.ErrorLine, script.Error) << "\n";
+        return 2;
+    }
+    std::error_code error;
+    if (!options.OutDir.empty() && !std::filesystem::create_directories(options.OutDir, error) && error) {
+        err << "orvel-headless: cannot create " << options.OutDir << ": " << error.message() << "\n";
+        return 1;
+    }
+    HeadlessRunner runner(options, out, err);
+    if (!runner.Start())
+        return 1;
+    return runner.Run(script.Commands);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Runs a checked script against the recorder and the host logic, on the virtual clock: a timer tick
+// falls on every multiple of the tick period, whatever the waits in between, and input happens
+// between ticks, as it does on a desktop.
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "headless/headlessui.h"
+#include "headless/options.h"
+#include "headless/script.h"
+
+class HeadlessRunner {
+public:
+    // Message boxes go to out, failures to err.
+    HeadlessRunner(const HeadlessOptions& options, std::ostream& out, std::ostream& err);
+    ~HeadlessRunner();
+    HeadlessRunner(const HeadlessRunner&) = delete;
+    HeadlessRunner& operator=(const HeadlessRunner&) = delete;
+
+    // Starts the recorder at virtual time 0 with the first timer tick; false after a message on err.
+    bool Start();
+    // 0 when every command ran; 1 after naming on err the file a command could not write.
+    int Run(const std::vector<ScriptCommand>& commands);
+    // Moves the clock on by ms, with a timer tick wherever one falls due.
+    void Wait(std::uint32_t ms);
+    void Stop();
+
+    HeadlessUi& Ui() { return ui_; }
+
+private:
+    // The reason a command failed to write its file, or "".
+    std::string Execute(const ScriptCommand& cmd);
+    void KeyDown(const ScriptCommand& cmd);
+    void KeyUp(const ScriptCommand& cmd);
+    std::string Shot(const ScriptCommand& cmd);
+    std::string OutputPath(const std::string& file) const;
+    // The file the command writes, for the message when it cannot.
+    std::string FileWritten(const ScriptCommand& cmd) const;
+
+    const HeadlessOptions& options_;
+    std::ostream& err_;
+    HeadlessUi ui_;
+    std::uint64_t now_ = 0;  // ms since the start, never wrapping
+    std::uint64_t nextTick_ = 0;
+    bool started_ = false;
+};
+
+// Reads and checks the whole script (standard input for "-"), makes the output folder and runs it.
+// The exit status: 0; 1 when a file or folder cannot be written; 2 for a script error, which stops
+// the run before any command.
+int HeadlessRun(const HeadlessOptions& options, std::istream& in, std::ostream& out, std::ostream& err);

@@ -1,0 +1,367 @@
+#include "headless/script.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "host/hostapp.h"
+
+namespace {
+
+constexpr std::string_view Blanks = " \t";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimLeft(std::string_view s)
+{
+    const std::size_t start = s.find_first_not_of(Blanks);
+    return start == std::string_view::npos ? std::string_view{} : s.substr(start);
+}
+
+std::string_view Trim(std::string_view s)
+{
+    s = TrimLeft(s);
+    return s.substr(0, s.find_last_not_of(Blanks) + 1);
+}
+
+char Upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Names of commands, keys, menu items and answers are read without regard to case.
+bool SameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Upper(a[i]) != Upper(b[i]))
+            return false;
+    return true;
+}
+
+bool StartsWithName(std::string_view s, std::string_view prefix)
+{
+    return s.size() >= prefix.size() && SameName(s.substr(0, prefix.size()), prefix);
+}
+
+// A '#' that begins a word starts a comment.
+std::string_view WithoutComment(std::string_view s)
+{
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (s[i] == '#' && (i == 0 || IsBlank(s[i - 1])))
+            return s.substr(0, i);
+    return s;
+}
+
+std::vector<std::string_view> Words(std::string_view s)
+{
+    std::vector<std::string_view> words;
+    for (s = TrimLeft(s); !s.empty(); s = TrimLeft(s)) {
+        const std::size_t end = std::min(s.find_first_of(Blanks), s.size());
+        words.push_back(s.substr(0, end));
+        s.remove_prefix(end);
+    }
+    return words;
+}
+
+std::string Quoted(std::string_view s)
+{
+    return "'" + std::string(s) + "'";
+}
+
+struct Modifier {
+    std::string_view Prefix;
+    bool KeyMods::*Flag;
+};
+
+constexpr Modifier ModifierTbl[] = {
+    {"CTRL+", &KeyMods::Ctrl},
+    {"ALT+", &KeyMods::Alt},
+    {"SHIFT+", &KeyMods::Shift},
+};
+
+// Takes "CTRL+", "ALT+" and "SHIFT+" off the front of the word, as long as something follows them
+// (so that "CTRL++" is Ctrl with the character '+').
+KeyMods TakeModifiers(std::string_view& word)
+{
+    KeyMods mods = {false, false, false};
+    for (bool found = true; found;) {
+        found = false;
+        for (const Modifier& m : ModifierTbl) {
+            if (word.size() > m.Prefix.size() && StartsWithName(word, m.Prefix)) {
+                mods.*m.Flag = true;
+                word.remove_prefix(m.Prefix.size());
+                found = true;
+            }
+        }
+    }
+    return mods;
+}
+
+bool AnyModifier(const KeyMods& mods)
+{
+    return mods.Ctrl || mods.Alt || mods.Shift;
+}
+
+template <typename T>
+bool ParseNumber(std::string_view word, T& value)
+{
+    const char* end = word.data() + word.size();
+    const auto [last, error] = std::from_chars(word.data(), end, value);
+    return error == std::errc{} && last == end;
+}
+
+struct PcKeyName {
+    std::string_view Name;
+    int VirtualKey;
+};
+
+// CTRL is a key of its own too: releasing it lets go of the panel keys held with Ctrl and the mouse.
+constexpr PcKeyName PcKeyTbl[] = {
+    {"UP", VK_UP},         {"DOWN", VK_DOWN},  {"LEFT", VK_LEFT},       {"RIGHT", VK_RIGHT},
+    {"ENTER", VK_RETURN},  {"ESC", VK_ESCAPE}, {"BACKSPACE", VK_BACK},  {"CTRL", VK_CONTROL},
+};
+
+bool FunctionKey(std::string_view word, ScriptKey& key)
+{
+    int n = 0;
+    if (word.size() < 2 || Upper(word[0]) != 'F' || !ParseNumber(word.substr(1), n) || n < 1 || n > 12)
+        return false;
+    key = {ScriptKeyKind::Pc, VK_F1 + n - 1};
+    return true;
+}
+
+bool NamedKey(std::string_view word, ScriptKey& key)
+{
+    for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r) {
+        if (SameName(word, r->Label)) {
+            key = {ScriptKeyKind::Panel, r->Key};
+            return true;
+        }
+    }
+    for (const PcKeyName& pc : PcKeyTbl) {
+        if (SameName(word, pc.Name)) {
+            key = {ScriptKeyKind::Pc, pc.VirtualKey};
+            return true;
+        }
+    }
+    return FunctionKey(word, key);
+}
+
+bool Printable(char c)
+{
+    return c >= ' ' && c <= '~';
+}
+
+bool ParseKey(std::string_view word, ScriptKey& key)
+{
+    if (word.size() == 1 && Printable(word[0])) {
+        key = {ScriptKeyKind::Char, word[0]};
+        return true;
+    }
+    return NamedKey(word, key);
+}
+
+// The argument words, when there are from least to most of them; otherwise the error.
+std::string TakeWords(std::string_view args, std::size_t least, std::size_t most, const char* missing,
+                      std::vector<std::string_view>& words)
+{
+    words = Words(args);
+    if (words.size() < least)
+        return missing;
+    if (words.size() > most)
+        return "unexpected " + Quoted(words[most]);
+    return {};
+}
+
+std::string ParseKeyArgs(ScriptCommand& cmd, std::string_view args)
+{
+    std::vector<std::string_view> words;
+    if (std::string error = TakeWords(args, 1, 1, "missing key", words); !error.empty())
+        return error;
+    std::string_view word = words[0];
+    const KeyMods mods = TakeModifiers(word);
+    if (!ParseKey(word, cmd.Key))
+        return "unknown key " + Quoted(words[0]);
+    cmd.Mods = mods;
+    return {};
+}
+
+std::string ParseTypeArgs(ScriptCommand& cmd, std::string_view text)
+{
+    if (text.empty())
+        return "missing text";
+    for (const char c : text) {
+        if (!Printable(c)) {
+            char message[48];
+            std::snprintf(message, sizeof(message), "cannot type the byte 0x%02X", static_cast<unsigned char>(c));
+            return message;
+        }
+    }
+    cmd.Text = text;
+    return {};
+}
+
+std::string ParsePointArgs(ScriptCommand& cmd, std::string_view args)
+{
+    std::vector<std::string_view> words;
+    if (std::string error = TakeWords(args, 2, 2, "missing coordinates: X Y", words); !error.empty())
+        return error;
+    for (int i = 0; i < 2; ++i)
+        if (!ParseNumber(words[i], i == 0 ? cmd.X : cmd.Y))
+            return "bad number " + Quoted(words[i]);
+    return {};
+}
+
+std::string ParseWaitArgs(ScriptCommand& cmd, std::string_view args)
+{
+    std::vector<std::string_view> words;
+    if (std::string error = TakeWords(args, 1, 1, "missing milliseconds", words); !error.empty())
+        return error;
+    if (!ParseNumber(words[0], cmd.Ms))
+        return "bad number " + Quoted(words[0]);
+    return {};
+}
+
+struct MenuItemName {
+    std::string_view Text;
+    int Command;
+};
+
+constexpr MenuItemName MenuTbl[] = {
+    {"Orvel 4", CMD_ORVEL_4},   {"Orvel 6", CMD_ORVEL_6},   {"Orvel 8", CMD_ORVEL_8},
+    {"Orvel 12", CMD_ORVEL_12}, {"Save LCD", CMD_SAVE_LCD},
+};
+
+std::string ParseMenuArgs(ScriptCommand& cmd, std::string_view args)
+{
+    const std::string_view name = Trim(args);
+    if (name.empty())
+        return "missing menu item";
+    for (const MenuItemName& item : MenuTbl) {
+        if (SameName(name, item.Text)) {
+            cmd.MenuCommand = item.Command;
+            return {};
+        }
+    }
+    return "unknown menu item " + Quoted(name);
+}
+
+std::string ParseNoArgs(ScriptCommand&, std::string_view args)
+{
+    std::vector<std::string_view> words;
+    return TakeWords(args, 0, 0, "", words);
+}
+
+std::string ParseShotArgs(ScriptCommand& cmd, std::string_view args)
+{
+    std::vector<std::string_view> words;
+    if (std::string error = TakeWords(args, 1, 2, "missing file", words); !error.empty())
+        return error;
+    cmd.Text = words[0];
+    cmd.Zoom = MIN_SHOT_ZOOM;
+    if (words.size() == 2 && !ParseNumber(words[1], cmd.Zoom))
+        return "bad number " + Quoted(words[1]);
+    if (cmd.Zoom < MIN_SHOT_ZOOM || cmd.Zoom > MAX_SHOT_ZOOM)
+        return "zoom " + std::to_string(cmd.Zoom) + " is not 1 to 8";
+    return {};
+}
+
+std::string ParseAnswerArgs(ScriptCommand& cmd, std::string_view args)
+{
+    const std::vector<std::string_view> words = Words(args);
+    if (words.size() == 1 && (SameName(words[0], "ok") || SameName(words[0], "cancel"))) {
+        cmd.AnswerOk = SameName(words[0], "ok");
+        return {};
+    }
+    return "answer takes ok or cancel";
+}
+
+using ArgParser = std::string (*)(ScriptCommand& cmd, std::string_view args);
+
+struct CommandSpec {
+    std::string_view Name;
+    ScriptOp Op;
+    ArgParser Parse;
+    bool Mouse;    // takes modifier prefixes on the command itself
+    bool RawText;  // the rest of the line as written, '#' included
+};
+
+constexpr CommandSpec CommandTbl[] = {
+    {"press", ScriptOp::Press, ParseKeyArgs, false, false},
+    {"down", ScriptOp::Down, ParseKeyArgs, false, false},
+    {"up", ScriptOp::Up, ParseKeyArgs, false, false},
+    {"type", ScriptOp::Type, ParseTypeArgs, false, true},
+    {"click", ScriptOp::Click, ParsePointArgs, true, false},
+    {"mousedown", ScriptOp::MouseDown, ParsePointArgs, true, false},
+    {"mouseup", ScriptOp::MouseUp, ParsePointArgs, true, false},
+    {"move", ScriptOp::Move, ParsePointArgs, true, false},
+    {"wait", ScriptOp::Wait, ParseWaitArgs, false, false},
+    {"menu", ScriptOp::Menu, ParseMenuArgs, false, false},
+    {"save-lcd", ScriptOp::SaveLcd, ParseNoArgs, false, false},
+    {"shot", ScriptOp::Shot, ParseShotArgs, false, false},
+    {"answer", ScriptOp::Answer, ParseAnswerArgs, false, false},
+};
+
+const CommandSpec* FindCommand(std::string_view name)
+{
+    for (const CommandSpec& spec : CommandTbl)
+        if (SameName(name, spec.Name))
+            return &spec;
+    return nullptr;
+}
+
+// Adds the line's command, if it has one; the error message when the line is wrong.
+std::string ParseLine(std::string_view line, int number, std::vector<ScriptCommand>& commands)
+{
+    line = TrimLeft(line);
+    if (line.empty() || line.front() == '#')
+        return {};
+    const std::size_t end = std::min(line.find_first_of(Blanks), line.size());
+    const std::string_view written = line.substr(0, end);
+    const std::string_view rest = end < line.size() ? line.substr(end + 1) : std::string_view{};
+    std::string_view name = written;
+    ScriptCommand cmd{.Op = ScriptOp::Wait, .Line = number, .Mods = TakeModifiers(name), .Key = {}, .X = 0, .Y = 0,
+                      .Ms = 0, .Zoom = 0, .MenuCommand = 0, .AnswerOk = true, .Text = {}};
+    const CommandSpec* spec = FindCommand(name);
+    if (!spec)
+        return "unknown command " + Quoted(written);
+    if (AnyModifier(cmd.Mods) && !spec->Mouse)
+        return Quoted(spec->Name) + " takes no modifiers";
+    cmd.Op = spec->Op;
+    std::string error = spec->Parse(cmd, spec->RawText ? rest : WithoutComment(rest));
+    if (error.empty())
+        commands.push_back(std::move(cmd));
+    return error;
+}
+
+}  // namespace
+
+ScriptParse ParseScript(std::string_view text)
+{
+    ScriptParse result;
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        std::string error = ParseLine(line, ++number, result.Commands);
+        if (!error.empty()) {
+            result.ErrorLine = number;
+            result.Error = std::move(error);
+            result.Commands.clear();
+            return result;
+        }
+    }
+    return result;
+}
+
+std::string ScriptErrorText(const std::string& file, int line, const std::string& message)
+{
+    return file + ":" + std::to_string(line) + ": " + message;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The scripts of the headless front end: one command a line, read in full and checked before any of
+// it runs, so that a mistake on the last line costs no half-finished run.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/panel.h"
+
+enum class ScriptOp : std::uint8_t {
+    Press,      // key down and up at the same time
+    Down,
+    Up,
+    Type,       // character events only
+    Click,      // mouse down and up at the same point
+    MouseDown,
+    MouseUp,
+    Move,
+    Wait,
+    Menu,
+    SaveLcd,
+    Shot,
+    Answer,
+};
+
+enum class ScriptKeyKind : std::uint8_t {
+    Panel,  // a key of the panel picture, worked with the mouse; Code is its key value
+    Pc,     // a PC key without a character; Code is its virtual-key code
+    Char,   // a printable character; Code is the character
+};
+
+struct ScriptKey {
+    ScriptKeyKind Kind;
+    std::int32_t Code;
+};
+
+struct ScriptCommand {
+    ScriptOp Op;
+    int Line;
+    KeyMods Mods;
+    ScriptKey Key;            // press, down, up
+    std::int32_t X;           // mouse commands
+    std::int32_t Y;
+    std::uint32_t Ms;         // wait
+    int Zoom;                 // shot
+    int MenuCommand;          // menu: the host command of the item
+    bool AnswerOk;            // answer
+    std::string Text;         // type: the characters; shot: the file
+};
+
+constexpr int MIN_SHOT_ZOOM = 1;
+constexpr int MAX_SHOT_ZOOM = 8;
+
+struct ScriptParse {
+    std::vector<ScriptCommand> Commands;
+    int ErrorLine = 0;  // 0: the script is good
+    std::string Error;
+};
+
+ScriptParse ParseScript(std::string_view text);
+// "FILE:LINE: message"
+std::string ScriptErrorText(const std::string& file, int line, const std::string& message);

@@ -1,0 +1,67 @@
+#include "headless_fixture.h"
+
+#include <fstream>
+#include <unistd.h>
+
+#include "host/hostdebug.h"
+#include "uicore/uikeys.h"
+#include "uicore/uiutils.h"
+
+UIPage SlateTestPage = {.Handler = UISlateHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 0,
+                        .Controls = nullptr};
+
+void HeadlessTest::SetUp()
+{
+    UITest::SetUp();
+    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    dir = std::filesystem::temp_directory_path() / ("orvel-headless-" + std::to_string(::getpid()) + "-" + test);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    options.OutDir = dir.string();
+    options.Quiet = true;
+    options.PanelDir = (dir / "no-panel").string();  // the plain pictures, whatever the source tree holds
+}
+
+void HeadlessTest::TearDown()
+{
+    runner.reset();
+    LcdCanvas.Rotated = 0;
+    HostDebugQuiet(false);
+    std::filesystem::remove_all(dir);
+    UITest::TearDown();
+}
+
+void HeadlessTest::Start(UIPage* page)
+{
+    runner = std::make_unique<HeadlessRunner>(options, out, err);
+    ASSERT_TRUE(runner->Start());
+    if (!page)
+        return;
+    UIGotoPage(page);
+    KeyInputReset();
+    Log().clear();
+}
+
+int HeadlessTest::Run(const std::string& text)
+{
+    const ScriptParse parse = ParseScript(text);
+    EXPECT_EQ(parse.Error, "") << "line " << parse.ErrorLine;
+    return runner->Run(parse.Commands);
+}
+
+int HeadlessTest::RunFile(const std::string& text)
+{
+    const std::filesystem::path script = dir / "test.orvel";
+    std::ofstream(script, std::ios::binary) << text;
+    options.ScriptPath = script.string();
+    std::istringstream none;
+    return HeadlessRun(options, none, out, err);
+}
+
+std::string HeadlessTest::Read(const std::filesystem::path& file) const
+{
+    std::ifstream in(file.is_absolute() ? file : dir / file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}

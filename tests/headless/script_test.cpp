@@ -1,0 +1,184 @@
+#include "headless/script.h"
+
+#include <gtest/gtest.h>
+
+#include "host/hostapp.h"
+#include "uicore/uikeys.h"
+
+namespace {
+
+ScriptCommand Only(const std::string& text)
+{
+    const ScriptParse parse = ParseScript(text);
+    EXPECT_EQ(parse.Error, "");
+    EXPECT_EQ(parse.Commands.size(), 1U) << text;
+    return parse.Commands.empty() ? ScriptCommand{} : parse.Commands[0];
+}
+
+ScriptKey KeyOf(const std::string& line)
+{
+    return Only(line).Key;
+}
+
+void ExpectKey(const std::string& line, ScriptKeyKind kind, std::int32_t code)
+{
+    const ScriptKey key = KeyOf(line);
+    EXPECT_EQ(key.Kind, kind) << line;
+    EXPECT_EQ(key.Code, code) << line;
+}
+
+void ExpectMods(const std::string& line, bool ctrl, bool alt, bool shift)
+{
+    const KeyMods mods = Only(line).Mods;
+    EXPECT_EQ(mods.Ctrl, ctrl) << line;
+    EXPECT_EQ(mods.Alt, alt) << line;
+    EXPECT_EQ(mods.Shift, shift) << line;
+}
+
+// The line and message of the first error, as "LINE: message".
+std::string ErrorOf(const std::string& text)
+{
+    const ScriptParse parse = ParseScript(text);
+    EXPECT_TRUE(parse.Commands.empty()) << "nothing of a bad script may run";
+    return std::to_string(parse.ErrorLine) + ": " + parse.Error;
+}
+
+}  // namespace
+
+TEST(Script, EveryCommandWithItsArguments)
+{
+    const ScriptParse parse = ParseScript("press MENU\n"
+                                          "down UP\n"
+                                          "up UP\n"
+                                          "type Take 3\n"
+                                          "click 10 -20\n"
+                                          "mousedown 5 6\n"
+                                          "mouseup 7 8\n"
+                                          "move 931 571\n"
+                                          "wait 2500\n"
+                                          "menu Orvel 8\n"
+                                          "save-lcd\n"
+                                          "shot home.png 3\n"
+                                          "shot plain.png\n"
+                                          "answer cancel\n"
+                                          "answer ok\n");
+    ASSERT_EQ(parse.Error, "");
+    const std::vector<ScriptCommand>& c = parse.Commands;
+    ASSERT_EQ(c.size(), 15U);
+    const ScriptOp ops[] = {
+        ScriptOp::Press, ScriptOp::Down, ScriptOp::Up, ScriptOp::Type, ScriptOp::Click,
+        ScriptOp::MouseDown, ScriptOp::MouseUp, ScriptOp::Move, ScriptOp::Wait, ScriptOp::Menu,
+        ScriptOp::SaveLcd, ScriptOp::Shot, ScriptOp::Shot, ScriptOp::Answer, ScriptOp::Answer,
+    };
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        EXPECT_EQ(c[i].Op, ops[i]) << i;
+        EXPECT_EQ(c[i].Line, static_cast<int>(i + 1));
+    }
+    EXPECT_EQ(c[0].Key.Code, static_cast<std::int32_t>(KEY_MENU));
+    EXPECT_EQ(c[1].Key.Code, VK_UP);
+    EXPECT_EQ(c[3].Text, "Take 3");
+    EXPECT_EQ(c[4].X, 10);
+    EXPECT_EQ(c[4].Y, -20);
+    EXPECT_EQ(c[7].X, 931);
+    EXPECT_EQ(c[8].Ms, 2500U);
+    EXPECT_EQ(c[9].MenuCommand, CMD_ORVEL_8);
+    EXPECT_EQ(c[11].Text, "home.png");
+    EXPECT_EQ(c[11].Zoom, 3);
+    EXPECT_EQ(c[12].Zoom, 1);  // the LCD's own size unless told
+    EXPECT_FALSE(c[13].AnswerOk);
+    EXPECT_TRUE(c[14].AnswerOk);
+}
+
+TEST(Script, KeysArePanelLabelsPcKeysOrOneCharacter)
+{
+    for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+        ExpectKey(std::string("press ") + r->Label, ScriptKeyKind::Panel, r->Key);
+    ExpectKey("press a-mix", ScriptKeyKind::Panel, KEY_AMIX);  // names in any case
+    ExpectKey("press F1", ScriptKeyKind::Pc, VK_F1);
+    ExpectKey("press f12", ScriptKeyKind::Pc, VK_F12);
+    ExpectKey("press DOWN", ScriptKeyKind::Pc, VK_DOWN);
+    ExpectKey("press Left", ScriptKeyKind::Pc, VK_LEFT);
+    ExpectKey("press RIGHT", ScriptKeyKind::Pc, VK_RIGHT);
+    ExpectKey("press ENTER", ScriptKeyKind::Pc, VK_RETURN);
+    ExpectKey("press ESC", ScriptKeyKind::Pc, VK_ESCAPE);
+    ExpectKey("press BACKSPACE", ScriptKeyKind::Pc, VK_BACK);
+    ExpectKey("up CTRL", ScriptKeyKind::Pc, VK_CONTROL);
+    ExpectKey("press a", ScriptKeyKind::Char, 'a');
+    ExpectKey("press A", ScriptKeyKind::Char, 'A');  // characters exactly as written
+    ExpectKey("press >", ScriptKeyKind::Char, '>');
+    ExpectKey("press F", ScriptKeyKind::Char, 'F');
+}
+
+TEST(Script, ModifiersGoOnKeysAndOnMouseCommands)
+{
+    ExpectMods("press CTRL+R", true, false, false);
+    ExpectMods("press ctrl+alt+shift+F5", true, true, true);
+    ExpectMods("down ALT+1", false, true, false);
+    ExpectMods("press SHIFT+MENU", false, false, true);
+    ExpectMods("SHIFT+CTRL+mousedown 10 20", true, false, true);
+    ExpectMods("CTRL+click 820 100", true, false, false);
+    ExpectMods("press F5", false, false, false);
+    ExpectKey("press CTRL++", ScriptKeyKind::Char, '+');  // the last '+' is the key
+    ExpectMods("press CTRL++", true, false, false);
+    const ScriptCommand click = Only("SHIFT+CTRL+mousedown 10 20");
+    EXPECT_EQ(click.Op, ScriptOp::MouseDown);
+    EXPECT_EQ(click.X, 10);
+    EXPECT_EQ(click.Y, 20);
+}
+
+TEST(Script, CommentsAndBlankLinesCountAsLinesButRunNothing)
+{
+    const ScriptParse parse = ParseScript("# the home screen\n"
+                                          "\n"
+                                          "   \t\n"
+                                          "  wait 100   # settle\n"
+                                          "type #12 take  \r\n"
+                                          "PRESS menu\r\n"
+                                          "shot a.png");
+    ASSERT_EQ(parse.Error, "");
+    ASSERT_EQ(parse.Commands.size(), 4U);
+    EXPECT_EQ(parse.Commands[0].Line, 4);
+    EXPECT_EQ(parse.Commands[0].Ms, 100U);
+    EXPECT_EQ(parse.Commands[1].Text, "#12 take  ");  // typed text is the rest of the line as written
+    EXPECT_EQ(parse.Commands[2].Line, 6);
+    EXPECT_EQ(parse.Commands[2].Key.Code, static_cast<std::int32_t>(KEY_MENU));
+    EXPECT_EQ(parse.Commands[3].Text, "a.png");  // the last line needs no line end
+    EXPECT_TRUE(ParseScript("").Commands.empty());
+    EXPECT_EQ(ParseScript("").ErrorLine, 0);
+}
+
+TEST(Script, EachErrorNamesItsLine)
+{
+    EXPECT_EQ(ErrorOf("wait 10\nfly away\n"), "2: unknown command 'fly'");
+    EXPECT_EQ(ErrorOf("press TURBO"), "1: unknown key 'TURBO'");
+    EXPECT_EQ(ErrorOf("press CTRL+F13"), "1: unknown key 'CTRL+F13'");
+    EXPECT_EQ(ErrorOf("press"), "1: missing key");
+    EXPECT_EQ(ErrorOf("press MENU UP"), "1: unexpected 'UP'");
+    EXPECT_EQ(ErrorOf("down #"), "1: missing key");  // '#' begins a comment: type it instead
+    EXPECT_EQ(ErrorOf("\n\nwait soon"), "3: bad number 'soon'");
+    EXPECT_EQ(ErrorOf("wait -5"), "1: bad number '-5'");
+    EXPECT_EQ(ErrorOf("wait 99999999999"), "1: bad number '99999999999'");
+    EXPECT_EQ(ErrorOf("wait"), "1: missing milliseconds");
+    EXPECT_EQ(ErrorOf("click 10"), "1: missing coordinates: X Y");
+    EXPECT_EQ(ErrorOf("click 10 2x"), "1: bad number '2x'");
+    EXPECT_EQ(ErrorOf("move 1 2 3"), "1: unexpected '3'");
+    EXPECT_EQ(ErrorOf("type"), "1: missing text");
+    EXPECT_EQ(ErrorOf("type caf\xC3\xA9"), "1: cannot type the byte 0xC3");
+    EXPECT_EQ(ErrorOf("menu Orvel 10"), "1: unknown menu item 'Orvel 10'");
+    EXPECT_EQ(ErrorOf("menu"), "1: missing menu item");
+    EXPECT_EQ(ErrorOf("save-lcd now"), "1: unexpected 'now'");
+    EXPECT_EQ(ErrorOf("shot"), "1: missing file");
+    EXPECT_EQ(ErrorOf("shot a.png 9"), "1: zoom 9 is not 1 to 8");
+    EXPECT_EQ(ErrorOf("shot a.png 0"), "1: zoom 0 is not 1 to 8");
+    EXPECT_EQ(ErrorOf("shot a.png x"), "1: bad number 'x'");
+    EXPECT_EQ(ErrorOf("shot a.png 2 3"), "1: unexpected '3'");
+    EXPECT_EQ(ErrorOf("answer maybe"), "1: answer takes ok or cancel");
+    EXPECT_EQ(ErrorOf("CTRL+wait 10"), "1: 'wait' takes no modifiers");
+    EXPECT_EQ(ErrorOf("CTRL+fly 10"), "1: unknown command 'CTRL+fly'");
+    EXPECT_EQ(ErrorOf("press MENU\nshot a.png\nwait 1\nwait 2\nbad\nwait 3"), "5: unknown command 'bad'");
+}
+
+TEST(Script, ErrorTextNamesFileAndLine)
+{
+    EXPECT_EQ(ScriptErrorText("demo.orvel", 12, "unknown key 'X1'"), "demo.orvel:12: unknown key 'X1'");
+}
