@@ -25,7 +25,8 @@ constexpr UIPage MenuPage(PageTitle& title, UIPage* parent, MsgHandler handler =
 // A page that draws everything itself.
 constexpr UIPage BarePage(MsgHandler handler, std::uint32_t flags, UIPage* parent)
 {
-    return {.Handler = handler, .Flags = flags, .Parent = parent, .ControlIndex = -1, .NControls = 0, .Controls = nullptr};
+    return {.Handler = handler, .Flags = flags, .Parent = parent, .ControlIndex = -1, .NControls = 0,
+            .Controls = nullptr};
 }
 
 // A title whose text the page fills in (the channel number) before each drawing.
