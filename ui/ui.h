@@ -8,3 +8,8 @@
 
 std::uint32_t TransportKeysHandler(UIPage* page, Message* msg);
 std::uint32_t ShortcutKeysHandler(UIPage* page, Message* msg);
+
+// Where transport requests (0 stop, 1 play, 2 record, 3 to 5 the device's own) go: the device model's
+// OrvelTransportCmd unless a front end installs another receiver. Null restores it; returns the previous one.
+using TransportSink = void (*)(std::uint32_t cmd);
+TransportSink TransportSetSink(TransportSink sink);

@@ -52,6 +52,9 @@ protected:
     {
         UITest::SetUp();
         Name(&page, "page");
+        // the page takes the keys the editor leaves, so that the recorder's global keys stay out of these tests
+        Answer(&page, MSG_KEY_DOWN, {});
+        Answer(&page, MSG_KEY_UP, {});
         MsgRegister(UIMainHandler, 0);
         UIGotoPage(&page);
     }

@@ -1,0 +1,406 @@
+// The global keys: page-key holds and their short presses, back, arrows and focus steps, the transport
+// keys under both key modes, and the PC shortcuts with every page and action they reach.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <string>
+#include <vector>
+
+#include "orvel/orvelplay.h"
+#include "support/assert_capture.h"
+#include "ui/keys_fixture.h"
+#include "ui/uihome.h"
+#include "ui/uipages.h"
+#include "uicore/uikeys.h"
+#include "uicore/uitextedit.h"
+
+namespace {
+
+using RequestList = std::vector<std::uint32_t>;
+
+constexpr std::uint32_t KEY_HOME = 145;
+
+std::uint32_t Ctrl(std::uint32_t key)
+{
+    return KEY_MOD_CTRL | key;
+}
+
+std::uint32_t Alt(std::uint32_t key)
+{
+    return KEY_MOD_ALT | key;
+}
+
+class GlobalKeys : public KeysTest {};
+
+class TransportKeys : public KeysTest {
+protected:
+    void Use(std::uint8_t mode)
+    {
+        Orvel.TransportKeys = mode;
+        ShowTransportPage();
+        Requests().clear();
+    }
+};
+
+// Collects the encoder steps broadcast while the UI main handler is not listening.
+std::vector<std::int32_t> Steps;
+
+std::uint32_t CollectEncoder(MsgParam, Message* msg)
+{
+    if (msg->Id == MSG_ENCODER)
+        Steps.push_back(MsgParamInt(msg));
+    return 0;
+}
+
+std::uint32_t Route(UIPage* page, std::uint32_t id, std::uint32_t param)
+{
+    Message msg{.Id = id, .Param = static_cast<MsgParam>(param)};
+    return PageDefaultHandler(page, &msg);
+}
+
+}  // namespace
+
+TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
+{
+    Use(0);
+    Press(KEY_TC);
+    EXPECT_EQ(Requests(), RequestList{2}) << "record at once";
+    EXPECT_FALSE(KeyHoldRunning(KEY_TC));
+    Release(KEY_TC);
+    EXPECT_EQ(UICurrentPage, TransportPage()) << "no short press follows";
+    for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_PFL})
+        Tap(key);
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 3, 4}));
+
+    Requests().clear();
+    Press(KEY_MENU);
+    Press(KEY_TC);
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_TRUE(KeyHoldRunning(KEY_TC));
+    Release(KEY_TC);
+    EXPECT_EQ(UICurrentPage, &SlatePage);
+}
+
+TEST_F(TransportKeys, UnshiftedAMixPlaysAndShowsPlaybackControl)
+{
+    Use(0);
+    Press(KEY_AMIX);
+    EXPECT_EQ(Requests(), RequestList{1});
+    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
+}
+
+TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecond)
+{
+    Use(1);
+    Press(KEY_TC);
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_TRUE(KeyHoldRunning(KEY_TC));
+    Advance(1000);
+    EXPECT_TRUE(Requests().empty()) << "the hold runs a full second";
+    Advance(10);
+    EXPECT_EQ(Requests(), RequestList{2});
+    Advance(2000);
+    Release(KEY_TC);
+    EXPECT_EQ(Requests(), RequestList{2}) << "one request per hold";
+    EXPECT_EQ(UICurrentPage, TransportPage()) << "a long press opens no page";
+
+    Press(KEY_KLIN);
+    Advance(1010);
+    Release(KEY_KLIN);
+    Press(KEY_BUS);
+    Advance(1010);
+    Release(KEY_BUS);
+    EXPECT_EQ(Requests(), (RequestList{2, 0})) << "BUS held gives nothing";
+    EXPECT_EQ(UICurrentPage, TransportPage());
+}
+
+TEST_F(TransportKeys, ShiftedHeldAMixPlaysAndHeldSetupRequestsFive)
+{
+    Use(1);
+    Press(KEY_SETUP);
+    Advance(1010);
+    Release(KEY_SETUP);
+    EXPECT_EQ(Requests(), RequestList{5});
+    Press(KEY_AMIX);
+    Advance(1010);
+    EXPECT_EQ(Requests(), (RequestList{5, 1}));
+    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
+}
+
+TEST_F(TransportKeys, ShiftedKeysActAtOnceWithMenuHeldAndMenuReleaseIsIgnored)
+{
+    Use(1);
+    Press(KEY_MENU);
+    Press(KEY_BUS);
+    EXPECT_EQ(Requests(), RequestList{3});
+    EXPECT_FALSE(KeyHoldRunning(KEY_BUS));
+    EXPECT_TRUE(KeyReleaseIgnoreTbl[KEY_MENU]);
+    Press(KEY_SETUP);
+    EXPECT_EQ(Requests(), RequestList{3}) << "SETUP is no shifted transport key";
+}
+
+TEST_F(TransportKeys, ReleasedKeyGivesNothingWhenItsHoldRunsOut)
+{
+    Use(1);
+    Press(KEY_TC);
+    Advance(500);
+    Release(KEY_TC);
+    Advance(1000);
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_EQ(UICurrentPage, &SlatePage);
+}
+
+TEST_F(TransportKeys, StopWhileStoppedShowsFalseStart)
+{
+    TransportSetSink(nullptr);
+    UIGotoPage(&MainMenuPage);
+    Orvel.Transport = 1;
+    Tap(Ctrl('S'));
+    EXPECT_EQ(Orvel.Transport, 0);
+    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+    Tap(Ctrl('S'));
+    EXPECT_EQ(UICurrentPage, &FalseStartPage);
+}
+
+TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndLongPressesNothing)
+{
+    UIGotoPage(&MainMenuPage);
+    Press(KEY_BUS);
+    Advance(990);
+    Release(KEY_BUS);
+    EXPECT_EQ(UICurrentPage, &BusRoutingPage);
+
+    UIGotoPage(&MainMenuPage);
+    Press(KEY_BUS);
+    Advance(1010);
+    Release(KEY_BUS);
+    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+
+    Tap(KEY_TC);
+    EXPECT_EQ(UICurrentPage, &SlatePage);
+    UIGotoPage(&MainMenuPage);
+    Tap(KEY_SETUP);
+    EXPECT_EQ(UICurrentPage, &ChSetupPage);
+    EXPECT_TRUE(Requests().empty());
+}
+
+TEST_F(GlobalKeys, SetupHeldOnAnyPageRequestsFiveOnce)
+{
+    UIGotoPage(&MainMenuPage);
+    Press(KEY_SETUP);
+    Advance(1000);
+    EXPECT_TRUE(Requests().empty());
+    Advance(500);
+    Release(KEY_SETUP);
+    EXPECT_EQ(Requests(), RequestList{5});
+    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+
+    Press(KEY_SETUP);
+    Advance(500);
+    Release(KEY_SETUP);
+    Advance(1000);
+    EXPECT_EQ(Requests(), RequestList{5}) << "a released SETUP requests nothing";
+}
+
+TEST_F(GlobalKeys, KlinOpensTheLinkChannelPageOnlyWithTheLink)
+{
+    UIGotoPage(&MainMenuPage);
+    Orvel.FeatKavlin = 1;
+    Tap(KEY_KLIN);
+    EXPECT_EQ(UICurrentPage, &ChKavlinPage);
+    UIGotoPage(&MainMenuPage);
+    Orvel.FeatKavlin = 0;
+    Tap(KEY_KLIN);
+    EXPECT_EQ(UICurrentPage, &MetaDataPage);
+}
+
+TEST_F(GlobalKeys, AMixTogglesTheMp3MarkerOrOpensByTheAutoMixMode)
+{
+    UIGotoPage(&MainMenuPage);
+    Orvel.Mp3Support = 2;
+    const std::uint32_t mute = Orvel.Mp3Mute;
+    Tap(KEY_AMIX);
+    EXPECT_NE(Orvel.Mp3Mute, mute);
+    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+    Tap(KEY_AMIX);
+    EXPECT_EQ(Orvel.Mp3Mute, mute);
+
+    Orvel.Mp3Support = 0;
+    Orvel.AMixMode = 0;
+    Tap(KEY_AMIX);
+    EXPECT_EQ(UICurrentPage, &MetaDataPage);
+    Orvel.AMixMode = 2;
+    Tap(KEY_AMIX);
+    EXPECT_EQ(UICurrentPage, &AutoMixerSetupPage);
+    EXPECT_EQ(Orvel.Mp3Mute, mute);
+}
+
+TEST_F(GlobalKeys, BackClimbsToTheParentAndEndsAtHome)
+{
+    UIGotoPage(&MirrorPage);
+    std::vector<UIPage*> visited;
+    for (int i = 0; i < 3; ++i) {
+        Tap(KEY_HP);
+        visited.push_back(UICurrentPage);
+    }
+    EXPECT_EQ(visited, (std::vector<UIPage*>{&MyOrvelPage, &MainMenuPage, &UIHomePage}));
+    UIGotoPage(&ChSetupPage);
+    Tap(KEY_HP);
+    EXPECT_EQ(UICurrentPage, &UIHomePage);
+}
+
+TEST_F(GlobalKeys, ArrowsStepUpwardOnTheHomePagesAndDownwardElsewhere)
+{
+    MsgUnregisterAll();
+    MsgRegister(CollectEncoder, 0);
+    for (UIPage* page : {&UIHomePage, &HomePanPage, &MainMenuPage}) {
+        Steps.clear();
+        for (const std::uint32_t key : {KEY_UP, KEY_RIGHT, KEY_DOWN, KEY_LEFT})
+            EXPECT_EQ(Route(page, MSG_KEY_DOWN, key), 1U);
+        const std::int32_t up = page == &MainMenuPage ? -1 : 1;
+        EXPECT_EQ(Steps, (std::vector<std::int32_t>{up, up, -up, -up}));
+    }
+}
+
+TEST_F(GlobalKeys, EncoderMovesTheFocusAndReportsWhetherItMoved)
+{
+    UIControl first = ProbeControl(UI_CTRL_FLAG_FOCUS);
+    UIControl skipped = ProbeControl(0);
+    UIControl last = ProbeControl(UI_CTRL_FLAG_FOCUS);
+    UIControl* const controls[] = {&first, &skipped, &last};
+    UIPage page = ProbePage(0, controls, 3);
+    UIGotoPage(&page);
+    ASSERT_EQ(page.ControlIndex, 0);
+    EXPECT_EQ(Route(&page, MSG_ENCODER, 1), 1U);
+    EXPECT_EQ(page.ControlIndex, 2);
+    EXPECT_EQ(Route(&page, MSG_ENCODER, 1), 0U) << "no control after the last";
+    EXPECT_EQ(Route(&page, MSG_ENCODER, static_cast<std::uint32_t>(-1)), 1U);
+    EXPECT_EQ(page.ControlIndex, 0);
+    EXPECT_EQ(Route(&page, MSG_ENCODER, 0), 0U) << "0 steps backwards";
+}
+
+TEST_F(GlobalKeys, ShortcutsOpenTheirPages)
+{
+    struct Case {
+        std::uint32_t Key;
+        UIPage* Page;
+    };
+    const Case cases[] = {
+        {KEY_F1, &SlatePage},           {'T', &SlatePage},
+        {KEY_F2, &MetaDataPage},        {'A', &MetaDataPage},
+        {KEY_F3, &ChKavlinPage},        {'Z', &ChKavlinPage},
+        {KEY_F6, &ChSetupPage},         {'S', &ChSetupPage},
+        {'M', &MainMenuPage},           {Alt('M'), &MainMenuPage},
+        {'H', &HphRoutingPage},         {Alt('H'), &HphRoutingPage},
+        {Alt('E'), &RecordEnablesPage}, {Alt('K'), &EditTrackNamesPage},
+        {KEY_F10, &EditTrackNamesPage}, {KEY_F4, &BusRoutingPage},
+        {'B', &BusRoutingPage},         {Ctrl('P'), &PlaybackControlPage},
+    };
+    for (const Case& c : cases) {
+        UIGotoPage(&EngSetupPage);
+        Tap(c.Key);
+        EXPECT_EQ(UICurrentPage, c.Page) << "key " << c.Key;
+    }
+    Tap(KEY_HOME);
+    EXPECT_EQ(UICurrentPage, &UIHomePage);
+    EXPECT_EQ(Requests(), RequestList{1}) << "Ctrl+P also requests play";
+}
+
+TEST_F(GlobalKeys, ShortcutsMakeTransportRequests)
+{
+    UIGotoPage(&MainMenuPage);
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{Ctrl('R'), Ctrl('S'), Ctrl('T'), KEY_F5, 'P'})
+        Tap(key);
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5}));
+    EXPECT_EQ(UICurrentPage, &MainMenuPage) << "PFL has no page of its own";
+}
+
+TEST_F(GlobalKeys, PflShortcutsReachTheTransportKeys)
+{
+    Orvel.TransportKeys = 0;
+    ShowTransportPage();
+    Tap('P');
+    Tap(KEY_F4);
+    EXPECT_EQ(Requests(), (RequestList{4, 3}));
+}
+
+TEST_F(GlobalKeys, MetaDataShortcutsOpenTheTextEditorOnSceneTakeAndNote)
+{
+    std::snprintf(Orvel.Scene, sizeof(Orvel.Scene), "%s", "BEACH");
+    std::snprintf(Orvel.Take, sizeof(Orvel.Take), "%s", "T12");
+    struct Case {
+        std::uint32_t Key;
+        MsgTarget* Setting;
+        std::uint32_t Width;
+    };
+    const Case cases[] = {
+        {KEY_F7, &SceneSetting, 15}, {Alt('S'), &SceneSetting, 15}, {KEY_F8, &TakeSetting, 7},
+        {Alt('T'), &TakeSetting, 7}, {KEY_F9, &NoteSetting, 31},    {Alt('N'), &NoteSetting, 31},
+    };
+    for (const Case& c : cases) {
+        UIGotoPage(&MainMenuPage);
+        Tap(c.Key);
+        EXPECT_EQ(UICurrentPage, &UITextEdit) << "key " << c.Key;
+        EXPECT_EQ(UITextEditState.Setting, c.Setting) << "key " << c.Key;
+        EXPECT_EQ(UITextEditState.NChars, c.Width) << "key " << c.Key;
+    }
+    UIGotoPage(&MainMenuPage);
+    Tap(KEY_F7);
+    EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH          ");
+}
+
+TEST_F(GlobalKeys, Mp3MarkerShortcutNeedsMp3Support)
+{
+    UIGotoPage(&MainMenuPage);
+    Orvel.Mp3Support = 0;
+    const std::uint32_t mute = Orvel.Mp3Mute;
+    Tap(Ctrl(KEY_F1));
+    EXPECT_EQ(Orvel.Mp3Mute, mute);
+    EXPECT_EQ(UICurrentPage, &MainMenuPage) << "Ctrl+F1 is not F1";
+    Orvel.Mp3Support = 1;
+    Tap(Ctrl(KEY_F1));
+    EXPECT_NE(Orvel.Mp3Mute, mute);
+}
+
+TEST_F(GlobalKeys, MemoryShortcutsSkipEmptyHeadphoneMemories)
+{
+    for (HphMonMem& memory : Orvel.HphMon.Mem)
+        memory = {};
+    Orvel.HphMon.Mem[3].Index = 1;
+    Orvel.HphMon.Mem[9].Index = 1;
+    Orvel.HphMon.Index = 3;
+    std::vector<std::int32_t> shown;
+    for (const std::uint32_t key : {'>', '>', '<', '<'}) {
+        Tap(key);
+        shown.push_back(Orvel.HphMon.Index);
+    }
+    EXPECT_EQ(shown, (std::vector<std::int32_t>{9, 3, 9, 3}));
+}
+
+TEST_F(GlobalKeys, KeysWithoutAShortcutAreSwallowed)
+{
+    UIGotoPage(&MainMenuPage);
+    const int flushes = Flushes();
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{'Q', Alt('Q'), Ctrl('M'), KEY_F11, KEY_STAR}) {
+        Message down{.Id = MSG_KEY_DOWN, .Param = static_cast<MsgParam>(key)};
+        EXPECT_EQ(UIMainHandler(0, &down), 1U) << "key " << key;
+        EXPECT_EQ(ShortcutKeysHandler(&MainMenuPage, &down), 1U);
+    }
+    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+    EXPECT_EQ(Flushes(), flushes);
+    EXPECT_TRUE(Requests().empty());
+    Message up{.Id = MSG_KEY_UP, .Param = 'Q'};
+    EXPECT_EQ(ShortcutKeysHandler(&MainMenuPage, &up), 0U);
+    Message query{.Id = MSG_VALUE_GET, .Param = 0};
+    EXPECT_EQ(UIMainHandler(0, &query), 0U);
+}
+
+TEST_F(GlobalKeys, NullPageIsReported)
+{
+    AssertCapture capture;
+    Message msg{.Id = MSG_KEY_DOWN, .Param = KEY_HP};
+    EXPECT_EQ(PageDefaultHandler(nullptr, &msg), 0U);
+    EXPECT_EQ(TransportKeysHandler(nullptr, &msg), 0U);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"page", "page"}));
+}
