@@ -1,0 +1,14 @@
+#pragma once
+// What the home screen's handler and its drawing share.
+#include <cstdint>
+
+#include "uicore/uimain.h"
+
+extern std::uint32_t HomeRunningTC;  // packed timecode of the last MSG_TIMECODE
+extern std::uint32_t HomeEnterTime;  // ms clock at the last MSG_PAGE_ENTER
+extern std::uint8_t HomeBlink;       // arm mode: 1 while the blink is on
+extern std::int32_t HomeSelectedMeter;
+
+// The whole home screen for MSG_REDRAW; returns 0 so that the page's controls are drawn too.
+std::uint32_t HomeDraw(UIPage* page);
+
