@@ -13,6 +13,7 @@
 #include "orvel/orvelpages.h"
 #include "orvel/orvelmeters.h"
 #include "orvel/orvelplay.h"
+#include "uicore/uicontrols.h"
 #include "uicore/uimain.h"
 #include "uicore/uimeter.h"
 
@@ -328,4 +329,10 @@ std::uint32_t RecTrackSet(std::uint32_t DiskChannel, std::uint32_t track)
     if (ASSERT(DiskChannel < numberof(RecTrackLITE)))
         RecTrackLITE[DiskChannel] = track;
     return 1;
+}
+
+void OrvelBatteryStatus(OrvelBattery* status, char* text)
+{
+    *status = {.Charge = 65, .Voltage = 10.4F, .Source = 1, .Spare1 = 0, .Spare2 = 0};
+    FormatText(text, MAX_UI_TEXT, "E %.1fV", static_cast<double>(status->Voltage));
 }

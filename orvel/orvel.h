@@ -190,6 +190,17 @@ void OrvelHphMonStep(bool up, bool skip);
 const char* OrvelHphMonName(std::uint32_t index);
 void OrvelHphMonCopyName(char* dest, std::uint32_t index);
 
+// The simulated battery: charge in percent, voltage, supply source, two values the recorder leaves at 0,
+// and the short text shown over the battery picture (MAX_UI_TEXT bytes).
+struct OrvelBattery {
+    std::uint32_t Charge;
+    float Voltage;
+    std::uint32_t Source;  // 1 the external supply
+    std::uint32_t Spare1;
+    std::uint32_t Spare2;
+};
+void OrvelBatteryStatus(OrvelBattery* status, char* text);
+
 std::uint32_t ExtFaderGet(std::uint32_t fad);
 std::uint32_t ExtFaderSet(std::uint32_t fad, std::uint32_t src);
 std::uint32_t RecTrackGet(std::uint32_t DiskChannel);

@@ -8,6 +8,7 @@
 
 #include "canvas/images.h"
 #include "common/format.h"
+#include "orvel/orvel.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
 #include "ui_fixture.h"
@@ -299,6 +300,8 @@ TEST_F(TextEdit, PlusOneCountsTheNameUpInsideTheField)
 
 TEST_F(TextEdit, TheOkKeyAndTheSaveKeySaveTheHomeKeyLeavesWithoutSaving)
 {
+    const char* argv[] = {"orvel-sim"};
+    OrvelInit(1, argv, "orvel-sim");  // the home screen shows the variant the device model keeps
     NameSetting take = Field("TAKE", 8);
     Open(&take);
     Type("SH");
