@@ -15,7 +15,8 @@ std::vector<std::string> AssertReports;
 std::uint32_t RecordingHomeHandler(void*, Message* msg)
 {
     HomeLog.push_back({msg->Id, MsgParamUnsigned(msg), TimeNow()});
-    return 0;
+    // keys are taken here, so that the global keys (HP goes back) do not leave the recording page
+    return msg->Id == MSG_KEY_DOWN || msg->Id == MSG_KEY_UP ? 1 : 0;
 }
 
 void CollectReport(const AssertReport& report)

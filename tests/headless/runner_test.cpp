@@ -23,7 +23,8 @@ std::uint32_t KeyRecorder(void*, Message* msg)
 {
     if (msg->Id == MSG_KEY_DOWN || msg->Id == MSG_KEY_UP)
         KeyLog->push_back({msg->Id, msg->Param});
-    return 0;
+    // taken here, so that the recorder's global keys and shortcuts do not leave the page
+    return msg->Id == MSG_KEY_DOWN || msg->Id == MSG_KEY_UP ? 1 : 0;
 }
 
 const PanelRegion& Region(std::int32_t key)

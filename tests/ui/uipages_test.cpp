@@ -33,10 +33,11 @@ std::string TitleOf(UIPage* page)
 }
 
 // The titles from the page up to the top of its tree.
+// The titles from the page up to "MAIN MENU" or the home page, whose own place is a page of the tree.
 Titles ChainOf(UIPage* page)
 {
     Titles chain;
-    for (UIPage* p = page; p != nullptr; p = p->Parent)
+    for (UIPage* p = page; p != nullptr; p = p == &UIHomePage ? nullptr : p->Parent)
         chain.push_back(TitleOf(p));
     return chain;
 }
