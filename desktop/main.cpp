@@ -10,12 +10,13 @@
 
 namespace {
 
-// Writes the main window once its first frame is painted, reports how long start-up took, and ends.
+// Reports how long start-up took to the first painted frame, then writes the main window two seconds
+// later, when the meters have moved and the timecode runs, and ends.
 void ScreenshotAfterFirstFrame(DesktopApp& desktop, const QString& file, const QElapsedTimer& sinceStart)
 {
     desktop.Main().Panel().OnFirstFrame([&desktop, file, &sinceStart] {
         const qint64 firstFrameMs = sinceStart.elapsed();
-        QTimer::singleShot(0, [&desktop, file, firstFrameMs] {
+        QTimer::singleShot(2000, [&desktop, file, firstFrameMs] {
             const bool saved = desktop.Main().grab().save(file, "PNG");
             std::printf("first frame painted %lld ms after start; %s %s\n", static_cast<long long>(firstFrameMs),
                 saved ? "screenshot written to" : "could not write", qPrintable(file));

@@ -2,7 +2,7 @@
 // The simulator's command line: orvel-sim [RECORDER-ARGUMENT] [--press KEY]... [--screenshot FILE]
 // The first plain argument is the recorder's own command line ("10" or "lite" choose the model);
 // --press gives recorder keys short presses after start-up (panel labels such as TC or MENU, or F1
-// to F12); --screenshot writes the main window as a PNG file once its first frame is painted, then ends.
+// to F12); --screenshot writes the main window as a PNG file two seconds after its first frame, then ends.
 #include <cstdint>
 #include <string>
 #include <vector>
