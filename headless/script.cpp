@@ -282,7 +282,7 @@ std::string ParseAnswerArgs(ScriptCommand& cmd, std::string_view args)
 
 using ArgParser = std::string (*)(ScriptCommand& cmd, std::string_view args);
 
-struct CommandSpec {
+struct CommandEntry {
     std::string_view Name;
     ScriptOp Op;
     ArgParser Parse;
@@ -290,7 +290,7 @@ struct CommandSpec {
     bool RawText;  // the rest of the line as written, '#' included
 };
 
-constexpr CommandSpec CommandTbl[] = {
+constexpr CommandEntry CommandTbl[] = {
     {"press", ScriptOp::Press, ParseKeyArgs, false, false},
     {"down", ScriptOp::Down, ParseKeyArgs, false, false},
     {"up", ScriptOp::Up, ParseKeyArgs, false, false},
@@ -306,11 +306,11 @@ constexpr CommandSpec CommandTbl[] = {
     {"answer", ScriptOp::Answer, ParseAnswerArgs, false, false},
 };
 
-const CommandSpec* FindCommand(std::string_view name)
+const CommandEntry* FindCommand(std::string_view name)
 {
-    for (const CommandSpec& spec : CommandTbl)
-        if (SameName(name, spec.Name))
-            return &spec;
+    for (const CommandEntry& entry : CommandTbl)
+        if (SameName(name, entry.Name))
+            return &entry;
     return nullptr;
 }
 
@@ -326,13 +326,13 @@ std::string ParseLine(std::string_view line, int number, std::vector<ScriptComma
     std::string_view name = written;
     ScriptCommand cmd{.Op = ScriptOp::Wait, .Line = number, .Mods = TakeModifiers(name), .Key = {}, .X = 0, .Y = 0,
                       .Ms = 0, .Zoom = 0, .MenuCommand = 0, .AnswerOk = true, .Text = {}};
-    const CommandSpec* spec = FindCommand(name);
-    if (!spec)
+    const CommandEntry* entry = FindCommand(name);
+    if (!entry)
         return "unknown command " + Quoted(written);
-    if (AnyModifier(cmd.Mods) && !spec->Mouse)
-        return Quoted(spec->Name) + " takes no modifiers";
-    cmd.Op = spec->Op;
-    std::string error = spec->Parse(cmd, spec->RawText ? rest : WithoutComment(rest));
+    if (AnyModifier(cmd.Mods) && !entry->Mouse)
+        return Quoted(entry->Name) + " takes no modifiers";
+    cmd.Op = entry->Op;
+    std::string error = entry->Parse(cmd, entry->RawText ? rest : WithoutComment(rest));
     if (error.empty())
         commands.push_back(std::move(cmd));
     return error;
