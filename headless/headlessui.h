@@ -22,6 +22,7 @@ public:
     void ShowLcdWindow(bool visible) override { lcdVisible_ = visible; }
     void CheckModel(int tracks) override { checkedModel_ = tracks; }
     void Repaint() override {}
+    bool ShowsViews() const override { return false; }
 
     // The answer of the next message box that has none yet.
     void QueueAnswer(bool ok) { answers_.push_back(ok); }

@@ -113,6 +113,8 @@ void HostMenuCommand(int command)
 // keep the rest, and the first refresh after a start draws them whole.
 void LcdRefresh()
 {
+    if (Host.Ui && !Host.Ui->ShowsViews())
+        return;
     const DibRect changed = LcdToDibChanges();
     if (!Host.Ui)
         return;

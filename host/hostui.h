@@ -28,4 +28,6 @@ public:
     virtual void CheckModel(int tracks) = 0;
     // The host's pictures changed: repaint the windows from them (without erasing).
     virtual void Repaint() = 0;
+    // Whether a window shows the enlarged LCD views; a front end without windows saves their drawing.
+    virtual bool ShowsViews() const { return true; }
 };
