@@ -74,42 +74,31 @@ void BlendPixel(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t blue, st
                                      BlendComponent(ColourRed(old), red, weight)));
 }
 
-void DrawImagePixel(Canvas* c, std::int32_t x, std::int32_t y, std::uint32_t format, const std::uint8_t* p,
-                    Colour colour)
+template <ImageFormat Format>
+void DrawImagePixel(Canvas* c, std::int32_t x, std::int32_t y, const std::uint8_t* p, Colour colour)
 {
-    switch (format) {
-    case IMAGE_COVERAGE:
+    if constexpr (Format == IMAGE_COVERAGE) {
         if (p[0] == 0)
             c->PixelSet(c, x, y, colour);  // exactly the colour argument, not its round trip
         else
             BlendPixel(c, x, y, ColourBlue(colour), ColourGreen(colour), ColourRed(colour), p[0]);
-        break;
-    case IMAGE_RGB565:
+    } else if constexpr (Format == IMAGE_RGB565) {
         c->PixelSet(c, x, y, static_cast<Colour>((p[0] << 8) | p[1]));
-        break;
-    case IMAGE_BGR:
+    } else if constexpr (Format == IMAGE_BGR) {
         c->PixelSet(c, x, y, ColourFromComponents(p[0], p[1], p[2]));
-        break;
-    case IMAGE_BGRA:
+    } else {
         BlendPixel(c, x, y, p[0], p[1], p[2], p[3]);
-        break;
     }
 }
 
-std::int32_t BytesPerPixel(std::uint32_t format)
+// The format is settled once per image, not once per pixel: images are the bulk of every redraw.
+template <ImageFormat Format, std::int32_t Step>
+void DrawImageRows(Canvas* c, std::int32_t x, std::int32_t y, const Image* image, Colour colour)
 {
-    switch (format) {
-    case IMAGE_COVERAGE:
-        return 1;
-    case IMAGE_RGB565:
-        return 2;
-    case IMAGE_BGR:
-        return 3;
-    case IMAGE_BGRA:
-        return 4;
-    default:
-        return 0;
-    }
+    const std::uint8_t* p = image->Data;
+    for (std::int32_t row = y; row < y + image->Height; ++row)
+        for (std::int32_t col = x; col < x + image->Width; ++col, p += Step)
+            DrawImagePixel<Format>(c, col, row, p, colour);
 }
 
 void GenericDrawImage(Canvas* c, std::int32_t x, std::int32_t y, const Image* image, Colour colour)
@@ -118,15 +107,23 @@ void GenericDrawImage(Canvas* c, std::int32_t x, std::int32_t y, const Image* im
     const std::int32_t height = image->Height;
     ASSERT(width);
     ASSERT(height);
-    const std::int32_t step = BytesPerPixel(image->Format);
-    if (!step) {
+    switch (image->Format) {
+    case IMAGE_COVERAGE:
+        DrawImageRows<IMAGE_COVERAGE, 1>(c, x, y, image, colour);
+        break;
+    case IMAGE_RGB565:
+        DrawImageRows<IMAGE_RGB565, 2>(c, x, y, image, colour);
+        break;
+    case IMAGE_BGR:
+        DrawImageRows<IMAGE_BGR, 3>(c, x, y, image, colour);
+        break;
+    case IMAGE_BGRA:
+        DrawImageRows<IMAGE_BGRA, 4>(c, x, y, image, colour);
+        break;
+    default:
         ASSERT(0);
-        return;
+        break;
     }
-    const std::uint8_t* p = image->Data;
-    for (std::int32_t row = y; row < y + height; ++row)
-        for (std::int32_t col = x; col < x + width; ++col, p += step)
-            DrawImagePixel(c, col, row, image->Format, p, colour);
 }
 
 // Draws the code's glyph with its top left at (x, y); returns the glyph's width, the pen's advance.
