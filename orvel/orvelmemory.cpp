@@ -7,7 +7,7 @@
 #include "common/debug.h"
 #include "common/format.h"
 #include "common/numberof.h"
-#include "orvel/orveltitled.h"
+#include "uicore/uipagetitle.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 

@@ -8,6 +8,7 @@
 #include "orvel/orvel.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
+#include "uicore/uipagetitle.h"
 
 namespace {
 
@@ -17,11 +18,8 @@ std::int32_t FalseStartState;
 bool FalseStartToggle;
 std::int32_t FalseStartSegment;
 
-UITitle FalseStartTitle = {.Control = {.Handler = UITitleHandler}, .Text = "FALSE START"};
-UIControl* const FalseStartControls[] = {&FalseStartTitle.Control};
-
-UITitle MarkDropoutTitle = {.Control = {.Handler = UITitleHandler}, .Text = "MARK DROPOUT"};
-UIControl* const MarkDropoutControls[] = {&MarkDropoutTitle.Control};
+PageTitle FalseStartTitle = TitleOf("FALSE START", FalseStartTitle);
+PageTitle MarkDropoutTitle = TitleOf("MARK DROPOUT", MarkDropoutTitle);
 
 std::uint32_t AnswerValue(Message* msg, std::int64_t value)
 {
@@ -85,23 +83,8 @@ std::uint32_t Decide(const Message* msg)
 
 }  // namespace
 
-UIPage FalseStartPage = {
-    .Handler = FalseStartHandler,
-    .Flags = 0,
-    .Parent = nullptr,
-    .ControlIndex = -1,
-    .NControls = static_cast<std::int32_t>(std::size(FalseStartControls)),
-    .Controls = FalseStartControls,
-};
-
-UIPage MarkDropoutPage = {
-    .Handler = MarkDropoutHandler,
-    .Flags = 0,
-    .Parent = nullptr,
-    .ControlIndex = -1,
-    .NControls = static_cast<std::int32_t>(std::size(MarkDropoutControls)),
-    .Controls = MarkDropoutControls,
-};
+UIPage FalseStartPage = TitledPage(FalseStartHandler, FalseStartTitle);
+UIPage MarkDropoutPage = TitledPage(MarkDropoutHandler, MarkDropoutTitle);
 
 void PlayReset()
 {

@@ -3,7 +3,7 @@
 #include "canvas/lcdcanvas.h"
 #include "common/format.h"
 #include "orvel/orvel.h"
-#include "orvel/orveltitled.h"
+#include "uicore/uipagetitle.h"
 #include "uicore/uicontrols.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "common/format.h"
 #include "orvel/orvel.h"
 #include "orvel/orvelchannels.h"
-#include "orvel/orveltitled.h"
+#include "uicore/uipagetitle.h"
 #include "ui/ui.h"
 #include "ui/uihome.h"
 #include "uicore/uicontrols.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Pages of the device model whose one control is the title bar at (0, 0); the page's own handler
+// Pages whose one control is the title bar at (0, 0); the page's own handler
 // draws everything below it.
 #include "uicore/uicontrols.h"
 #include "uicore/uimain.h"
