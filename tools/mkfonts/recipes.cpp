@@ -43,8 +43,8 @@ std::vector<GlyphWidth> Each(const std::string& codes, int width)
 const std::vector<FontRecipe>& FontRecipes()
 {
     static const std::vector<FontRecipe> recipes = {
-        {.Name = "Font0", .FaceFile = "DejaVuSansMono-Bold.ttf", .PixelWidth = 13, .PixelHeight = 14,
-         .Format = GlyphFormat::Bitmap, .Height = 15, .Baseline = 11, .Centre = Centring::Advance,
+        {.Name = "Font0", .FaceFile = "DejaVuSansMono-Bold.ttf", .PixelWidth = 13, .PixelHeight = 13,
+         .Format = GlyphFormat::Bitmap, .Height = 15, .Baseline = 12, .Centre = Centring::Advance,
          .FirstChar = 32, .LastChar = 126, .Width = 8, .Widths = {}, .Substitutes = {}, .Drops = {}},
         {.Name = "Font1", .FaceFile = "DejaVuSansMono-Bold.ttf", .PixelWidth = 21, .PixelHeight = 15,
          .Format = GlyphFormat::Bitmap, .Height = 16, .Baseline = 13, .Centre = Centring::Advance,
