@@ -105,7 +105,7 @@ TEST_F(PageSwitch, RedirectsChainAndSelfRedirectIsIgnored)
     EXPECT_EQ(Log(MSG_PAGE_ENTER), (std::vector<Received>{{"C", MSG_PAGE_ENTER}}));
 }
 
-TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFrom)
+TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFromAndBackWithoutParentShowsHome)
 {
     UIPage sub = ProbePage(UI_PAGE_FLAG_SUBPAGE, nullptr, 0);
     UIPage subSub = ProbePage(UI_PAGE_FLAG_SUBPAGE, nullptr, 0);
@@ -118,14 +118,11 @@ TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFrom)
     EXPECT_EQ(sub.Parent, &pageA);  // going back to it does not make subSub its parent
     UIGoBack();
     EXPECT_EQ(UICurrentPage, &pageA);
-}
 
-TEST_F(PageSwitch, GoingBackWithoutParentShowsHome)
-{
     const char* argv[] = {"orvel-sim"};
     OrvelInit(1, argv, "orvel-sim");  // the home screen shows the variant the device model keeps
     UIGoBack();
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
+    EXPECT_EQ(UICurrentPage, &UIHomePage) << "going back without a parent shows home";
 }
 
 TEST_F(PageSwitch, SwitchCancelsHoldClosesEditorAndSwallowsHeldKeys)
