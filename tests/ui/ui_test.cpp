@@ -72,22 +72,18 @@ TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
     for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_PFL})
         Tap(key);
     EXPECT_EQ(Requests(), (RequestList{2, 0, 3, 4}));
+    Press(KEY_AMIX);
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 3, 4, 1}));
+    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
+    Release(KEY_AMIX);
 
-    Requests().clear();
+    Use(0);
     Press(KEY_MENU);
     Press(KEY_TC);
     EXPECT_TRUE(Requests().empty());
     EXPECT_TRUE(KeyHoldRunning(KEY_TC));
     Release(KEY_TC);
     EXPECT_EQ(UICurrentPage, &SlatePage);
-}
-
-TEST_F(TransportKeys, UnshiftedAMixPlaysAndShowsPlaybackControl)
-{
-    Use(0);
-    Press(KEY_AMIX);
-    EXPECT_EQ(Requests(), RequestList{1});
-    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
 }
 
 TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecond)
@@ -105,27 +101,28 @@ TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecond)
     EXPECT_EQ(Requests(), RequestList{2}) << "one request per hold";
     EXPECT_EQ(UICurrentPage, TransportPage()) << "a long press opens no page";
 
-    Press(KEY_KLIN);
-    Advance(1010);
-    Release(KEY_KLIN);
-    Press(KEY_BUS);
-    Advance(1010);
-    Release(KEY_BUS);
-    EXPECT_EQ(Requests(), (RequestList{2, 0})) << "BUS held gives nothing";
+    for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_SETUP}) {
+        Press(key);
+        Advance(1010);
+        Release(key);
+    }
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5})) << "BUS held gives nothing";
     EXPECT_EQ(UICurrentPage, TransportPage());
-}
-
-TEST_F(TransportKeys, ShiftedHeldAMixPlaysAndHeldSetupRequestsFive)
-{
-    Use(1);
-    Press(KEY_SETUP);
-    Advance(1010);
-    Release(KEY_SETUP);
-    EXPECT_EQ(Requests(), RequestList{5});
     Press(KEY_AMIX);
     Advance(1010);
-    EXPECT_EQ(Requests(), (RequestList{5, 1}));
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 1}));
     EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
+}
+
+TEST_F(TransportKeys, ShiftedKeyReleasedEarlyGivesNothingWhenItsHoldRunsOut)
+{
+    Use(1);
+    Press(KEY_TC);
+    Advance(500);
+    Release(KEY_TC);
+    Advance(1000);
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_EQ(UICurrentPage, &SlatePage);
 }
 
 TEST_F(TransportKeys, ShiftedKeysActAtOnceWithMenuHeldAndMenuReleaseIsIgnored)
@@ -140,17 +137,6 @@ TEST_F(TransportKeys, ShiftedKeysActAtOnceWithMenuHeldAndMenuReleaseIsIgnored)
     EXPECT_EQ(Requests(), RequestList{3}) << "SETUP is no shifted transport key";
 }
 
-TEST_F(TransportKeys, ReleasedKeyGivesNothingWhenItsHoldRunsOut)
-{
-    Use(1);
-    Press(KEY_TC);
-    Advance(500);
-    Release(KEY_TC);
-    Advance(1000);
-    EXPECT_TRUE(Requests().empty());
-    EXPECT_EQ(UICurrentPage, &SlatePage);
-}
-
 TEST_F(TransportKeys, StopWhileStoppedShowsFalseStart)
 {
     TransportSetSink(nullptr);
@@ -163,7 +149,7 @@ TEST_F(TransportKeys, StopWhileStoppedShowsFalseStart)
     EXPECT_EQ(UICurrentPage, &FalseStartPage);
 }
 
-TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndLongPressesNothing)
+TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndOnlySetupHeldRequests)
 {
     UIGotoPage(&MainMenuPage);
     Press(KEY_BUS);
@@ -183,10 +169,7 @@ TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndLongPressesNothing)
     Tap(KEY_SETUP);
     EXPECT_EQ(UICurrentPage, &ChSetupPage);
     EXPECT_TRUE(Requests().empty());
-}
 
-TEST_F(GlobalKeys, SetupHeldOnAnyPageRequestsFiveOnce)
-{
     UIGotoPage(&MainMenuPage);
     Press(KEY_SETUP);
     Advance(1000);
@@ -195,7 +178,6 @@ TEST_F(GlobalKeys, SetupHeldOnAnyPageRequestsFiveOnce)
     Release(KEY_SETUP);
     EXPECT_EQ(Requests(), RequestList{5});
     EXPECT_EQ(UICurrentPage, &MainMenuPage);
-
     Press(KEY_SETUP);
     Advance(500);
     Release(KEY_SETUP);
@@ -203,7 +185,7 @@ TEST_F(GlobalKeys, SetupHeldOnAnyPageRequestsFiveOnce)
     EXPECT_EQ(Requests(), RequestList{5}) << "a released SETUP requests nothing";
 }
 
-TEST_F(GlobalKeys, KlinOpensTheLinkChannelPageOnlyWithTheLink)
+TEST_F(GlobalKeys, KlinAndAMixOpenPagesByTheFeaturesAndModes)
 {
     UIGotoPage(&MainMenuPage);
     Orvel.FeatKavlin = 1;
@@ -213,10 +195,8 @@ TEST_F(GlobalKeys, KlinOpensTheLinkChannelPageOnlyWithTheLink)
     Orvel.FeatKavlin = 0;
     Tap(KEY_KLIN);
     EXPECT_EQ(UICurrentPage, &MetaDataPage);
-}
 
-TEST_F(GlobalKeys, AMixTogglesTheMp3MarkerOrOpensByTheAutoMixMode)
-{
+    // With MP3 support AMIX toggles the marker instead.
     UIGotoPage(&MainMenuPage);
     Orvel.Mp3Support = 2;
     const std::uint32_t mute = Orvel.Mp3Mute;
@@ -225,7 +205,6 @@ TEST_F(GlobalKeys, AMixTogglesTheMp3MarkerOrOpensByTheAutoMixMode)
     EXPECT_EQ(UICurrentPage, &MainMenuPage);
     Tap(KEY_AMIX);
     EXPECT_EQ(Orvel.Mp3Mute, mute);
-
     Orvel.Mp3Support = 0;
     Orvel.AMixMode = 0;
     Tap(KEY_AMIX);
@@ -307,22 +286,29 @@ TEST_F(GlobalKeys, ShortcutsOpenTheirPages)
     EXPECT_EQ(Requests(), RequestList{1}) << "Ctrl+P also requests play";
 }
 
-TEST_F(GlobalKeys, ShortcutsMakeTransportRequests)
+TEST_F(GlobalKeys, ShortcutsMakeTransportRequestsAndToggleTheMp3Marker)
 {
     UIGotoPage(&MainMenuPage);
     for (const std::uint32_t key : std::initializer_list<std::uint32_t>{Ctrl('R'), Ctrl('S'), Ctrl('T'), KEY_F5, 'P'})
         Tap(key);
     EXPECT_EQ(Requests(), (RequestList{2, 0, 5}));
     EXPECT_EQ(UICurrentPage, &MainMenuPage) << "PFL has no page of its own";
-}
 
-TEST_F(GlobalKeys, PflShortcutsReachTheTransportKeys)
-{
+    Orvel.Mp3Support = 0;
+    const std::uint32_t mute = Orvel.Mp3Mute;
+    Tap(Ctrl(KEY_F1));
+    EXPECT_EQ(Orvel.Mp3Mute, mute);
+    EXPECT_EQ(UICurrentPage, &MainMenuPage) << "Ctrl+F1 is not F1";
+    Orvel.Mp3Support = 1;
+    Tap(Ctrl(KEY_F1));
+    EXPECT_NE(Orvel.Mp3Mute, mute);
+
+    Requests().clear();
     Orvel.TransportKeys = 0;
     ShowTransportPage();
     Tap('P');
     Tap(KEY_F4);
-    EXPECT_EQ(Requests(), (RequestList{4, 3}));
+    EXPECT_EQ(Requests(), (RequestList{4, 3})) << "the PFL shortcuts reach the transport keys";
 }
 
 TEST_F(GlobalKeys, MetaDataShortcutsOpenTheTextEditorOnSceneTakeAndNote)
@@ -348,19 +334,6 @@ TEST_F(GlobalKeys, MetaDataShortcutsOpenTheTextEditorOnSceneTakeAndNote)
     UIGotoPage(&MainMenuPage);
     Tap(KEY_F7);
     EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH          ");
-}
-
-TEST_F(GlobalKeys, Mp3MarkerShortcutNeedsMp3Support)
-{
-    UIGotoPage(&MainMenuPage);
-    Orvel.Mp3Support = 0;
-    const std::uint32_t mute = Orvel.Mp3Mute;
-    Tap(Ctrl(KEY_F1));
-    EXPECT_EQ(Orvel.Mp3Mute, mute);
-    EXPECT_EQ(UICurrentPage, &MainMenuPage) << "Ctrl+F1 is not F1";
-    Orvel.Mp3Support = 1;
-    Tap(Ctrl(KEY_F1));
-    EXPECT_NE(Orvel.Mp3Mute, mute);
 }
 
 TEST_F(GlobalKeys, MemoryShortcutsSkipEmptyHeadphoneMemories)

@@ -118,7 +118,7 @@ TEST_F(HomeArming, HpLeavesArmModeAndLeavingTheHomePageClearsIt)
 
 using HomeHeadphones = HomeTest;
 
-TEST_F(HomeHeadphones, HpStepsTheMemoryOnlyAfterTheFirstSecond)
+TEST_F(HomeHeadphones, HpStepsTheMemoryOnlyAfterTheFirstSecondAndWithMenuOpensTheRouting)
 {
     const std::int32_t first = Orvel.HphMon.Index;
     Tap(KEY_HP);
@@ -139,13 +139,10 @@ TEST_F(HomeHeadphones, HpStepsTheMemoryOnlyAfterTheFirstSecond)
     EXPECT_EQ(Orvel.HphMon.Index, first);  // held: one memory back
     Release(KEY_HP);
     EXPECT_EQ(Orvel.HphMon.Index, first);
-}
 
-TEST_F(HomeHeadphones, HpWithMenuOpensTheRouting)
-{
     Press(KEY_MENU);
     Press(KEY_HP);
-    EXPECT_EQ(UICurrentPage, &HphRoutingPage);
+    EXPECT_EQ(UICurrentPage, &HphRoutingPage) << "HP with MENU opens the routing";
 }
 
 using HomeMenu = HomeTest;

@@ -81,6 +81,12 @@ UIText Labelled(const char* label, void* setting)
             .Text = label, .Font = 0, .Align = UI_ALIGN_LEFT, .Color = COLOUR_BLACK, .Setting = setting};
 }
 
+UIField Field(const char* label, void* setting)
+{
+    return {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
+            .Text = label, .Font = 0, .Align = UI_ALIGN_LEFT, .Color = 0xB800, .Setting = setting};
+}
+
 }  // namespace
 
 TEST_F(Controls, LabelAndValueAreSeparatedByOneBlankUnlessTheLabelEndsInAColon)
@@ -95,21 +101,25 @@ TEST_F(Controls, LabelAndValueAreSeparatedByOneBlankUnlessTheLabelEndsInAColon)
     }
 }
 
-TEST_F(Controls, OwnerAnsweringTheAttributeIsNeverAskedForText)
+TEST_F(Controls, TitleBandShowsItsTextAndAnOwnerAnsweringTheAttributeIsNeverAskedForText)
 {
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MAIN MENU"};
     UIText text = Labelled("IGNORED", &source);
     text.Control.Handler = OwnerAnswersAttr;
     text.Text = nullptr;
-    Show({&text.Control});
+    Show({&title.Control, &text.Control});
     EXPECT_TRUE(source.Asked.empty());
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 10, 40, UI_ALIGN_RIGHT, 1, 0xB800, "OWNER"); }));
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
+        c->DrawImage(c, 0, 0, &TitleBarImage, 0);
+        DrawText(c, 1, 2, 0, 1, COLOUR_BLACK, "MAIN MENU");
+        DrawText(c, 10, 40, UI_ALIGN_RIGHT, 1, 0xB800, "OWNER");
+    }));
 }
 
-TEST_F(Controls, FocusedFieldGetsABarAsWideAsTheSettingsField)
+TEST_F(Controls, FocusedFieldGetsABarAsWideAsTheSettingsFieldAndWithoutSettingOnlyItsLabel)
 {
     source.FieldWidth = 8;
-    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
-                     .Text = "N:", .Font = 0, .Align = UI_ALIGN_LEFT, .Color = 0xB800, .Setting = &source};
+    UIField field = Field("N:", &source);
     Show({&field.Control}, 0);
     EXPECT_TRUE(buffer == Expected([](Canvas* c) {
         DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "N:");
@@ -117,12 +127,14 @@ TEST_F(Controls, FocusedFieldGetsABarAsWideAsTheSettingsField)
         c->FillRect(c, x, 60, x + 8 * TextWidth(c, 0, " "), 60 + FontHeight(c, 0) - 1, COLOUR_FOCUS);
         DrawText(c, x, 60, 0, 0, COLOUR_WHITE, "MIC");
     }));
+    field.Setting = nullptr;
+    Show({&field.Control}, 0);
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "N:"); }));
 }
 
 TEST_F(Controls, UnfocusedFieldDrawsTheValueInItsOwnColourAfterABlank)
 {
-    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
-                     .Text = "TRACK", .Font = 0, .Align = UI_ALIGN_LEFT, .Color = 0xB800, .Setting = &source};
+    UIField field = Field("TRACK", &source);
     UIButton other = {.Control = {.Handler = UIButtonHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 0, .Y = 100},
                       .Text = "OK", .Font = 0, .Align = UI_ALIGN_LEFT, .Width = 64, .Setting = nullptr};
     Show({&field.Control, &other.Control}, 1);
@@ -134,18 +146,9 @@ TEST_F(Controls, UnfocusedFieldDrawsTheValueInItsOwnColourAfterABlank)
     }));
 }
 
-TEST_F(Controls, FieldWithoutValueOrSettingDrawsOnlyItsLabelEvenFocused)
-{
-    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
-                     .Text = "N:", .Font = 0, .Align = UI_ALIGN_LEFT, .Color = 0xB800, .Setting = nullptr};
-    Show({&field.Control}, 0);
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "N:"); }));
-}
-
 TEST_F(Controls, FieldEditsOnMenuReleaseButtonActivatesOnMenuPress)
 {
-    UIField field = {.Control = {.Handler = UIFieldHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 60},
-                     .Text = "N:", .Font = 0, .Align = 0, .Color = 0, .Setting = &source};
+    UIField field = Field("N:", &source);
     Show({&field.Control}, 0);
     source.Asked.clear();
     MsgBroadcastParam(MSG_KEY_DOWN, KEY_MENU);
@@ -162,16 +165,6 @@ TEST_F(Controls, FieldEditsOnMenuReleaseButtonActivatesOnMenuPress)
     UIButtonHandler(&button, &down);
     UIButtonHandler(&button, &up);
     EXPECT_EQ(Log(), (std::vector<Received>{{"button", MSG_ACTIVATE}}));
-}
-
-TEST_F(Controls, TitleBandWithTextOrTheOwnersText)
-{
-    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MAIN MENU"};
-    Show({&title.Control});
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        c->DrawImage(c, 0, 0, &TitleBarImage, 0);
-        DrawText(c, 1, 2, 0, 1, COLOUR_BLACK, "MAIN MENU");
-    }));
 }
 
 TEST_F(Controls, TimecodeFieldShowsValueThenLabelAndOpensItsEditor)

@@ -28,6 +28,14 @@ protected:
         Log().clear();
     }
 
+    // Opens a probe editor over page "a", with nothing logged yet.
+    void OpenEditor()
+    {
+        Name(&editor, "editor");
+        UIEditorOpen(&editor, nullptr, 0, 0);
+        Log().clear();
+    }
+
     UIControl a0 = ProbeControl(UI_CTRL_FLAG_FOCUS);
     UIControl* aControls[1] = {&a0};
     UIPage pageA = ProbePage(0, aControls, 1);
@@ -36,6 +44,7 @@ protected:
     UIControl b2 = ProbeControl(UI_CTRL_FLAG_FOCUS);
     UIControl* bControls[3] = {&b0, &b1, &b2};
     UIPage pageB = ProbePage(0, bControls, 3);
+    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
 };
 
 }  // namespace
@@ -57,22 +66,28 @@ TEST_F(PageSwitch, LeavesRefreshesEntersFocusesAndRedrawsInOrder)
     EXPECT_EQ(Flushes(), 4);
 }
 
-TEST_F(PageSwitch, KeptFocusIsRegainedWithOneRedraw)
+TEST_F(PageSwitch, KeptFocusIsRegainedWithOneRedrawUnlessItsControlIsHidden)
 {
     pageB.ControlIndex = 2;
     UIGotoPage(&pageB);
     EXPECT_EQ(Log(MSG_FOCUS_GAINED), (std::vector<Received>{{"b2", MSG_FOCUS_GAINED}}));
     EXPECT_EQ(Log(MSG_REDRAW).size(), 1U);
+
+    UIGotoPage(&pageA);
+    b2.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
+    Answer(&b2, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
+    Log().clear();
+    UIGotoPage(&pageB);
+    EXPECT_EQ(pageB.ControlIndex, 1);
+    EXPECT_EQ(Log(MSG_FOCUS_GAINED), (std::vector<Received>{{"b2", MSG_FOCUS_GAINED}, {"b1", MSG_FOCUS_GAINED}}));
+    EXPECT_EQ(Log(MSG_FOCUS_LOST), (std::vector<Received>{{"a0", MSG_FOCUS_LOST}}));
+    EXPECT_EQ(Log(MSG_DRAW).size(), 2U * 2);  // b2 hidden; the focus move redraws once more
 }
 
-TEST_F(PageSwitch, CurrentPageIsNotEnteredAgain)
+TEST_F(PageSwitch, CurrentPageIsNotEnteredAgainAndInvisiblePageIsRefused)
 {
     EXPECT_EQ(UIGotoPage(&pageA), 1U);
     EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_IS_VISIBLE}, {"A", MSG_PAGE_REDIRECT}}));
-}
-
-TEST_F(PageSwitch, InvisiblePageIsRefused)
-{
     Answer(&pageB, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
     EXPECT_EQ(UIGotoPage(&pageB), 0U);
     EXPECT_EQ(UICurrentPage, &pageA);
@@ -87,10 +102,10 @@ TEST_F(PageSwitch, RedirectsChainAndSelfRedirectIsIgnored)
     Answer(&pageC, MSG_PAGE_REDIRECT, {.Result = 1, .SetsParam = true, .Param = MsgParamOf(&pageC)});
     EXPECT_EQ(UIGotoPage(&pageB), 1U);
     EXPECT_EQ(UICurrentPage, &pageC);
-    EXPECT_TRUE(Log(MSG_PAGE_ENTER) == (std::vector<Received>{{"C", MSG_PAGE_ENTER}}));
+    EXPECT_EQ(Log(MSG_PAGE_ENTER), (std::vector<Received>{{"C", MSG_PAGE_ENTER}}));
 }
 
-TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFrom)
+TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFromAndBackWithoutParentShowsHome)
 {
     UIPage sub = ProbePage(UI_PAGE_FLAG_SUBPAGE, nullptr, 0);
     UIPage subSub = ProbePage(UI_PAGE_FLAG_SUBPAGE, nullptr, 0);
@@ -103,21 +118,16 @@ TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFrom)
     EXPECT_EQ(sub.Parent, &pageA);  // going back to it does not make subSub its parent
     UIGoBack();
     EXPECT_EQ(UICurrentPage, &pageA);
-}
 
-TEST_F(PageSwitch, GoingBackWithoutParentShowsHome)
-{
     const char* argv[] = {"orvel-sim"};
     OrvelInit(1, argv, "orvel-sim");  // the home screen shows the variant the device model keeps
     UIGoBack();
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
+    EXPECT_EQ(UICurrentPage, &UIHomePage) << "going back without a parent shows home";
 }
 
 TEST_F(PageSwitch, SwitchCancelsHoldClosesEditorAndSwallowsHeldKeys)
 {
-    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
-    Name(&editor, "editor");
-    UIEditorOpen(&editor, nullptr, 0, 0);
+    OpenEditor();
     MsgBroadcastParam(MSG_KEY_DOWN, KEY_MENU);
     KeyHoldStart(KEY_MENU, 500);
     UIGotoPage(&pageB);
@@ -127,18 +137,6 @@ TEST_F(PageSwitch, SwitchCancelsHoldClosesEditorAndSwallowsHeldKeys)
     Log().clear();
     MsgBroadcastParam(MSG_KEY_UP, KEY_MENU);
     EXPECT_TRUE(Log(MSG_KEY_UP).empty());
-}
-
-TEST_F(PageSwitch, HiddenRememberedFocusMovesToFirstFocusable)
-{
-    pageB.ControlIndex = 2;
-    b2.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
-    Answer(&b2, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
-    UIGotoPage(&pageB);
-    EXPECT_EQ(pageB.ControlIndex, 1);
-    EXPECT_EQ(Log(MSG_FOCUS_GAINED), (std::vector<Received>{{"b2", MSG_FOCUS_GAINED}, {"b1", MSG_FOCUS_GAINED}}));
-    EXPECT_TRUE(Log(MSG_FOCUS_LOST) == (std::vector<Received>{{"a0", MSG_FOCUS_LOST}}));
-    EXPECT_TRUE(Log(MSG_DRAW).size() == 2 * 2);  // b2 hidden; the focus move redraws once more
 }
 
 TEST_F(PageSwitch, FocusStepsStopAtTheEndsWithoutWrapping)
@@ -155,8 +153,13 @@ TEST_F(PageSwitch, FocusStepsStopAtTheEndsWithoutWrapping)
     EXPECT_EQ(Flushes(), flushes + 2);
 }
 
-TEST_F(PageSwitch, FocusableIsAskedWhenTheControlSaysSo)
+TEST_F(PageSwitch, FocusableIsAskedWhenTheControlSaysSoAndForeignControlsAreReported)
 {
+    AssertCapture capture;
+    EXPECT_EQ(UIFocusControl(&pageA, &b1), 1U);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"UIPageHasControl(page, c)", "false"}));
+    EXPECT_EQ(pageA.ControlIndex, 0);
+
     UIGotoPage(&pageB);
     b2.Flags = UI_CTRL_FLAG_ASKFOCUS;
     Answer(&b2, MSG_IS_FOCUSABLE, {.Result = 1, .SetsParam = true, .Param = 0});
@@ -167,20 +170,9 @@ TEST_F(PageSwitch, FocusableIsAskedWhenTheControlSaysSo)
     EXPECT_TRUE(UIIsFocused(&b0));
 }
 
-TEST_F(PageSwitch, FocusingAControlOfAnotherPageIsReported)
-{
-    AssertCapture capture;
-    EXPECT_EQ(UIFocusControl(&pageA, &b1), 1U);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"UIPageHasControl(page, c)", "false"}));
-    EXPECT_EQ(pageA.ControlIndex, 0);
-}
-
 TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrder)
 {
-    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
-    Name(&editor, "editor");
-    UIEditorOpen(&editor, nullptr, 0, 0);
-    Log().clear();
+    OpenEditor();
     MsgBroadcastParam(MSG_ENCODER, 1);
     EXPECT_EQ(Log(), (std::vector<Received>{{"editor", MSG_ENCODER}, {"a0", MSG_ENCODER}, {"A", MSG_ENCODER}}));
 
@@ -195,8 +187,14 @@ TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrder)
     EXPECT_EQ(Log(), (std::vector<Received>{{"editor", MSG_ENCODER}}));
 }
 
-TEST_F(PageSwitch, PageWithoutControlsGetsMessagesDirectly)
+TEST_F(PageSwitch, TimerGoesToThePageAloneWithoutControlsOrWithAFocusBeyondThem)
 {
+    pageA.ControlIndex = 1;
+    AssertCapture capture;
+    MsgBroadcast(MSG_TIMER_10MS);
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"page->ControlIndex < page->NControls"});
+    EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_TIMER_10MS}}));
+
     UIPage bare = ProbePage(0, nullptr, 0);
     Name(&bare, "bare");
     UIGotoPage(&bare);
@@ -205,27 +203,32 @@ TEST_F(PageSwitch, PageWithoutControlsGetsMessagesDirectly)
     EXPECT_EQ(Log(), (std::vector<Received>{{"bare", MSG_TIMER_10MS}}));
 }
 
-TEST_F(PageSwitch, FocusIndexBeyondTheControlsIsReportedAndIgnored)
+TEST_F(PageSwitch, RedrawSkipsHiddenControlsDrawsTheEditorLastAndLeavesASelfDrawnPageAlone)
 {
-    pageA.ControlIndex = 1;
-    AssertCapture capture;
-    MsgBroadcast(MSG_TIMER_10MS);
-    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"page->ControlIndex < page->NControls"});
-    EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_TIMER_10MS}}));
-}
+    a0.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
+    Answer(&a0, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
+    OpenEditor();
+    UIRedraw();
+    EXPECT_EQ(Log(MSG_DRAW), (std::vector<Received>{{"editor", MSG_DRAW}}));
 
-TEST_F(PageSwitch, PageThatDrawsItselfGetsNoControlDrawsButIsFlushed)
-{
+    UIEditorClose();
     Answer(&pageA, MSG_REDRAW, {.Result = 1});
     const int flushes = Flushes();
+    Log().clear();
     UIRedraw();
     EXPECT_TRUE(Log(MSG_DRAW).empty());
-    EXPECT_EQ(Flushes(), flushes + 1);
+    EXPECT_EQ(Flushes(), flushes + 1) << "a page that draws itself is still flushed";
 }
 
-TEST_F(PageSwitch, RedrawClearsUnlessRepaintingInPlace)
+TEST_F(PageSwitch, RedrawAndClearAreaPaintWhiteUnlessRepaintingInPlace)
 {
     LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
+    UIClearArea(10, 20, 3, 2);
+    EXPECT_EQ(At(10, 20), COLOUR_WHITE);
+    EXPECT_EQ(At(12, 21), COLOUR_WHITE);
+    EXPECT_EQ(At(13, 21), COLOUR_BLACK);
+    EXPECT_EQ(At(12, 22), COLOUR_BLACK);
+
     UIRedrawNoClear();
     EXPECT_EQ(At(5, 5), COLOUR_BLACK);
     UIRedraw();
@@ -234,28 +237,6 @@ TEST_F(PageSwitch, RedrawClearsUnlessRepaintingInPlace)
     LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
     UIRedraw();
     EXPECT_EQ(At(5, 5), COLOUR_BLACK);
-}
-
-TEST_F(PageSwitch, HiddenControlsAreNotDrawnAndTheEditorIsDrawnLast)
-{
-    a0.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
-    Answer(&a0, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
-    UIEditor editor = {.Handler = ProbeHandler, .Setting = nullptr, .X = 0, .Y = 0};
-    Name(&editor, "editor");
-    UIEditorOpen(&editor, nullptr, 0, 0);
-    Log().clear();
-    UIRedraw();
-    EXPECT_EQ(Log(MSG_DRAW), (std::vector<Received>{{"editor", MSG_DRAW}}));
-}
-
-TEST_F(PageSwitch, ClearAreaPaintsWhiteOnPlainPages)
-{
-    LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
-    UIClearArea(10, 20, 3, 2);
-    EXPECT_EQ(At(10, 20), COLOUR_WHITE);
-    EXPECT_EQ(At(12, 21), COLOUR_WHITE);
-    EXPECT_EQ(At(13, 21), COLOUR_BLACK);
-    EXPECT_EQ(At(12, 22), COLOUR_BLACK);
 }
 
 TEST_F(PageSwitch, ClearAreaOnBackgroundPageRestoresTheWholeBackground)

@@ -80,11 +80,7 @@ TEST(EnumSetting, StepsWithoutWrapAndCyclesWithWrap)
     s.Value = 2;
     MsgSend(&s, MSG_VALUE_NEXT);
     EXPECT_EQ(s.Value, 0);
-}
-
-TEST(EnumSetting, ValueOutsideTheMenuShowsMarkerAndStepsFromFirst)
-{
-    StoredSetting s = Enum(7);
+    s.Value = 7;  // outside the menu: steps from the first item
     EXPECT_EQ(Text(s), "<?}");
     EXPECT_EQ(Step(s, 1), 1U);
     EXPECT_EQ(s.Value, 1);
@@ -101,7 +97,7 @@ TEST(EnumSetting, WithoutMenuShowsTheNumberAndTakesNoStep)
     EXPECT_EQ(MsgSendParam(&s, MSG_TEXT_ATTR_GET, MsgParamOf(&attr)), 0U);
 }
 
-TEST(EnumSetting, AnswersTextColourCountAndEditor)
+TEST(EnumSetting, AnswersTextColourAndCount)
 {
     StoredSetting s = Enum(1);
     EXPECT_EQ(Text(s), "REC RUN");
@@ -116,24 +112,34 @@ TEST(EnumSetting, AnswersTextColourCountAndEditor)
     EXPECT_EQ(MsgSendParam(&s, MSG_TEXT_ATTR_GET, MsgParamOf(&attr)), 1U);
     EXPECT_STREQ(attr.Text, "own");
     EXPECT_EQ(MsgQuery(&s, MSG_VALUE_COUNT, 0), 3);
-    EXPECT_EQ(UISettingEditor(&s), &UIEnumEditor);
+}
+
+TEST(Settings, EachKindNamesItsEditor)
+{
+    StoredSetting enumerated = Enum(1);
+    StoredSetting number = Number(5, 0, 0, 1, "%d");
+    StoredSetting timecode = {.Setting = {.Handler = StoredHandler}, .Default = UITimecodeSettingHandler};
+    StoredSetting userBits = {.Setting = {.Handler = StoredHandler}, .Default = UIUserBitsSettingHandler};
+    EXPECT_EQ(UISettingEditor(&enumerated), &UIEnumEditor);
+    EXPECT_EQ(UISettingEditor(&number), &UINumberEditor.Editor);
+    EXPECT_EQ(UISettingEditor(&timecode), &UITimecodeEditor.Editor);
+    EXPECT_EQ(UISettingEditor(&userBits), &UIUserBitsEditor.Editor);
 }
 
 TEST(NumberSetting, ScaledValuesCarryTheSignInFront)
 {
-    StoredSetting volts = Number(90, 0, 0, 10, "%d.%01dV");
-    EXPECT_EQ(Text(volts), "9.0V");
-    StoredSetting plain = Number(-15, 0, 0, 10, "%d.%01d");
-    EXPECT_EQ(Text(plain), "-1.5");
-    plain.Value = -5;
-    EXPECT_EQ(Text(plain), "-0.5");
-    StoredSetting hundredths = Number(-1234, 0, 0, 100, "%d.%02d");
-    EXPECT_EQ(Text(hundredths), "-12.34");
-    StoredSetting decibels = Number(-12, -60, 12, 1, "%ddB");
-    EXPECT_EQ(Text(decibels), "-12dB");
+    const auto shown = [](std::int32_t value, std::int32_t scaling, const char* format) {
+        StoredSetting s = Number(value, 0, 0, scaling, format);
+        return Text(s);
+    };
+    EXPECT_EQ(shown(90, 10, "%d.%01dV"), "9.0V");
+    EXPECT_EQ(shown(-15, 10, "%d.%01d"), "-1.5");
+    EXPECT_EQ(shown(-5, 10, "%d.%01d"), "-0.5");
+    EXPECT_EQ(shown(-1234, 100, "%d.%02d"), "-12.34");
+    EXPECT_EQ(shown(-12, 1, "%ddB"), "-12dB");
 }
 
-TEST(NumberSetting, StepsStayWithinTheLimits)
+TEST(NumberSetting, StepsStayWithinTheLimitsOrRunFreelyWithoutThem)
 {
     StoredSetting ratio = Number(200, 10, 200, 10, "%d.%01d:1");
     EXPECT_EQ(Step(ratio, 10), 0U);
@@ -142,9 +148,15 @@ TEST(NumberSetting, StepsStayWithinTheLimits)
     EXPECT_EQ(Text(ratio), "1.5:1");
     EXPECT_EQ(Step(ratio, -10), 1U);
     EXPECT_EQ(ratio.Value, 10);
+
+    StoredSetting free = Number(5, 0, 0, 1, "%d");
+    Step(free, -10);
+    EXPECT_EQ(free.Value, -5);
+    Step(free, 1000);
+    EXPECT_EQ(free.Value, 995);
 }
 
-TEST(NumberSetting, OffTextBelowTheRange)
+TEST(NumberSetting, OffValueSitsBelowTheRange)
 {
     StoredSetting fromZero = Number(0, 0, 90, 1, "%d", "OFF");
     EXPECT_EQ(Text(fromZero), "OFF");
@@ -159,20 +171,7 @@ TEST(NumberSetting, OffTextBelowTheRange)
     EXPECT_EQ(Text(fromTen), "OFF");
     EXPECT_EQ(Step(fromTen, -1), 0U);
     EXPECT_EQ(fromTen.Value, 0);
-}
 
-TEST(NumberSetting, WithoutLimitsStepsFreely)
-{
-    StoredSetting free = Number(5, 0, 0, 1, "%d");
-    Step(free, -10);
-    EXPECT_EQ(free.Value, -5);
-    Step(free, 1000);
-    EXPECT_EQ(free.Value, 995);
-    EXPECT_EQ(UISettingEditor(&free), &UINumberEditor.Editor);
-}
-
-TEST(NumberSetting, ClampHonoursOffValue)
-{
     const UISetting s = {.Handler = nullptr, .Menu = nullptr, .Min = 10, .Max = 20, .Scaling = 1, .ZeroText = "OFF"};
     EXPECT_EQ(UISettingClamp(&s, 5), 0);
     EXPECT_EQ(UISettingClamp(&s, 25), 20);
@@ -180,30 +179,19 @@ TEST(NumberSetting, ClampHonoursOffValue)
     EXPECT_EQ(UISettingClamp(&noOff, 5), 10);
 }
 
-TEST(NumberSetting, ScalingBelowOneIsReported)
+TEST(NumberSetting, ScalingBelowOneAndForgottenValueMessagesAreReported)
 {
     StoredSetting broken = Number(7, 0, 0, 0, "%d");
     AssertCapture capture;
     EXPECT_EQ(Text(broken), "7");
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"scaling >= 1"});
-}
 
-TEST(NumberSetting, ForgottenValueMessagesAreReported)
-{
     UISetting bare = {.Handler = UINumberSettingHandler, .Menu = nullptr, .Min = 0, .Max = 0, .Scaling = 1,
                       .ZeroText = nullptr, .Format = "%d"};
     testing::internal::CaptureStderr();
     EXPECT_EQ(MsgQuery(&bare, MSG_VALUE_GET, 0), 0);
     MsgSendParam(&bare, MSG_VALUE_SET, 42);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "MSG_VALUE_GET not handled\nMSG_VALUE_SET 42 not handled\n");
-}
-
-TEST(TimecodeSettings, NameTheirEditors)
-{
-    StoredSetting timecode = {.Setting = {.Handler = StoredHandler}, .Default = UITimecodeSettingHandler};
-    StoredSetting userBits = {.Setting = {.Handler = StoredHandler}, .Default = UIUserBitsSettingHandler};
-    EXPECT_EQ(UISettingEditor(&timecode), &UITimecodeEditor.Editor);
-    EXPECT_EQ(UISettingEditor(&userBits), &UIUserBitsEditor.Editor);
 }
 
 TEST(SettingHelpers, CopyAndMenuLookups)
