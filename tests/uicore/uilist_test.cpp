@@ -173,7 +173,7 @@ TEST_F(Lists, MovingPastTheLastShownRowScrollsByOneRow)
     EXPECT_EQ(list.List.Top, 0U);
 }
 
-TEST_F(Lists, TheCursorStopsAtEitherEndAndLeavesTheStepToThePage)
+TEST_F(Lists, TheCursorStopsAtEitherEndLeavingTheStepToThePageAndMenuChoosesItsRow)
 {
     RowsList list = Rows(5, 9);
     list.List.Index = 4;
@@ -181,8 +181,12 @@ TEST_F(Lists, TheCursorStopsAtEitherEndAndLeavesTheStepToThePage)
     EXPECT_FALSE(UIListMove(&list.List, 1));
     EXPECT_EQ(MsgSendParam(&list, MSG_ENCODER, 1), 0U);
     EXPECT_EQ(list.List.Index, 4U);
-    EXPECT_EQ(MsgSendParam(&list, MSG_ENCODER, 0), 1U);  // zero counts as a step up
+    EXPECT_EQ(MsgSendParam(&list, MSG_ENCODER, 0), 1U);  // zero counts as a step down
     EXPECT_EQ(list.List.Index, 3U);
+    Press(KEY_MENU);
+    EXPECT_EQ(list.Chosen, 3);
+    EXPECT_EQ(MsgSendParam(&list, MSG_KEY_DOWN, KEY_RIGHT), 0U);  // other keys are not the list's
+    EXPECT_EQ(MsgSendParam(&list, MSG_KEY_DOWN, std::uint32_t{KEY_MENU} | KEY_MOD_SHIFT), 0U);
 
     list.List.Index = 0;
     EXPECT_FALSE(UIListMove(&list.List, -1));
@@ -226,23 +230,21 @@ TEST_F(Lists, AnEmptyListKeepsItsCursorAtTheTopAndDrawsNoRows)
     EXPECT_TRUE(buffer == Expected([](Canvas*) {}));
 }
 
-TEST_F(Lists, MenuChoosesTheCursorRow)
-{
-    RowsList list = Rows(5, 9);
-    list.List.Index = 3;
-    Show(&list.List);
-    Press(KEY_MENU);
-    EXPECT_EQ(list.Chosen, 3);
-    EXPECT_EQ(MsgSendParam(&list, MSG_KEY_DOWN, KEY_RIGHT), 0U);  // other keys are not the list's
-    EXPECT_EQ(MsgSendParam(&list, MSG_KEY_DOWN, std::uint32_t{KEY_MENU} | KEY_MOD_SHIFT), 0U);
-}
-
-TEST_F(Lists, ATitleTakesTheFirstLineAndTheCursorBarRunsToTheRightEdge)
+TEST_F(Lists, ATitleTakesTheFirstLineAndTheCursorBarRunsToTheRightEdgeOnlyWithTheFocus)
 {
     RowsList list = Rows(3, 9, 10, 20);
     list.Title = "TAKES";
     list.List.Index = 1;
-    Show(&list.List);
+    Show(&list.List, 0);
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
+        DrawBar(c, 10, 20, 219, COLOUR_LIST_TITLE);
+        DrawTextLeft(c, 10, 20, "TAKES");
+        for (std::int32_t r = 0; r < 3; ++r)
+            DrawTextLeft(c, 10, 20 + (r + 1) * ROW, ("ROW " + std::to_string(r)).c_str());
+    }));
+
+    UIFocusControl(&page, &list);
+    UIRedraw();
     EXPECT_TRUE(buffer == Expected([](Canvas* c) {
         DrawBar(c, 10, 20, 219, COLOUR_LIST_TITLE);
         DrawTextLeft(c, 10, 20, "TAKES");
@@ -250,16 +252,6 @@ TEST_F(Lists, ATitleTakesTheFirstLineAndTheCursorBarRunsToTheRightEdge)
         DrawBar(c, 8, 20 + 2 * ROW, 220, COLOUR_FOCUS);
         DrawText(c, 10, 20 + 2 * ROW, UI_ALIGN_LEFT, 0, COLOUR_WHITE, "ROW 1");
         DrawTextLeft(c, 10, 20 + 3 * ROW, "ROW 2");
-    }));
-}
-
-TEST_F(Lists, WithoutTheFocusTheCursorRowIsDrawnPlain)
-{
-    RowsList list = Rows(2, 9);
-    Show(&list.List, 0);
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        DrawTextLeft(c, 2, 0, "ROW 0");
-        DrawTextLeft(c, 2, ROW, "ROW 1");
     }));
 }
 
@@ -333,7 +325,7 @@ TEST_F(Lists, ARowWithAPageShowsAnArrowAndOpensThePageEvenWithASetting)
     EXPECT_EQ(outputs.Edits, 0);
 }
 
-TEST_F(Lists, ChoosingASettingRowOpensItsEditorOverTheValue)
+TEST_F(Lists, ChoosingASettingRowOpensItsEditorOverTheValueUntilTheListLosesTheFocus)
 {
     RowSetting gain = Value("12dB", &editor);
     RowSetting trim = Value("0dB", &editor);
@@ -358,31 +350,28 @@ TEST_F(Lists, ChoosingASettingRowOpensItsEditorOverTheValue)
     EXPECT_EQ(editor.Setting, &gain);
     EXPECT_EQ(editor.X, 134);
     EXPECT_EQ(editor.Y, 40);
+
+    const std::size_t closes = Log(MSG_EDITOR_CLOSE).size();
+    UIFocusControl(&page, &other);  // losing the focus closes it
+    EXPECT_EQ(UIActiveEditor, nullptr);
+    EXPECT_EQ(Log(MSG_EDITOR_CLOSE).size(), closes + 1);
 }
 
-TEST_F(Lists, ASettingWithoutAnEditorIsAskedToEditItself)
+TEST_F(Lists, ASettingWithoutAnEditorEditsItselfAndARowThatCannotBeEditedActivatesItsItem)
 {
     RowSetting name = Value("TAKE01");
-    UIStaticListItem items[] = {Item("NAME ", &name)};
-    UIStaticList menu = Menu(items, 1, 9);
-    Show(&menu.List);
-    Press(KEY_MENU);
-    EXPECT_EQ(name.Edits, 1);
-    EXPECT_EQ(UIActiveEditor, nullptr);
-}
-
-TEST_F(Lists, ARowThatCannotBeEditedActivatesItsItem)
-{
     RowSetting locked = Value("48kHz", &editor);
     locked.Editable = 0;
-    UIStaticListItem items[] = {Item("RATE ", &locked), Item("FORMAT CARD")};
-    UIStaticList menu = Menu(items, 2, 9);
-    Name(&items[0], "rate");
-    Name(&items[1], "format");
+    UIStaticListItem items[] = {Item("NAME ", &name), Item("RATE ", &locked), Item("FORMAT CARD")};
+    UIStaticList menu = Menu(items, 3, 9);
+    Name(&items[1], "rate");
+    Name(&items[2], "format");
     Show(&menu.List);
-    Tap(KEY_MENU);
-    Turn(1);
-    Tap(KEY_MENU);
+    for (int row = 0; row < 3; ++row) {
+        Tap(KEY_MENU);
+        Turn(1);
+    }
+    EXPECT_EQ(name.Edits, 1);
     EXPECT_EQ(UIActiveEditor, nullptr);
     EXPECT_EQ(locked.Edits, 0);
     EXPECT_EQ(Log(MSG_ACTIVATE), (std::vector<Received>{{"rate", MSG_ACTIVATE}, {"format", MSG_ACTIVATE}}));
@@ -422,20 +411,6 @@ TEST_F(Lists, WhenRowsDisappearTheNextDrawPutsTheCursorOnTheLastRow)
     UIRedraw();
     EXPECT_EQ(menu.List.Index, 2U);
     EXPECT_EQ(menu.List.Top, 2U);
-}
-
-TEST_F(Lists, LosingTheFocusClosesTheEditor)
-{
-    RowSetting gain = Value("12dB", &editor);
-    UIStaticListItem items[] = {Item("GAIN ", &gain)};
-    UIStaticList menu = Menu(items, 1, 9);
-    Name(&editor, "editor");
-    Show(&menu.List);
-    Press(KEY_MENU);
-    ASSERT_EQ(UIActiveEditor, &editor);
-    UIFocusControl(&page, &other);
-    EXPECT_EQ(UIActiveEditor, nullptr);
-    EXPECT_EQ(Log(MSG_EDITOR_CLOSE), (std::vector<Received>{{"editor", MSG_EDITOR_CLOSE}}));
 }
 
 TEST_F(Lists, RowsBeyondTheVisibleItemsAreReported)
@@ -518,16 +493,11 @@ TEST_F(ListLook, FolderListWithTitleCursorAndMarkedRow)
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/list_title_cursor_marked"));
 }
 
-TEST_F(ListLook, MenuWithValueColumnsAndPageRows)
+TEST_F(ListLook, MenuWithValueColumnsAndPageRowsThenScrolledToItsEnd)
 {
     ShowMenu(&menu.List);
     Turn(1);
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/list_menu_values"));
-}
-
-TEST_F(ListLook, MenuScrolledToItsEnd)
-{
-    ShowMenu(&menu.List);
     Press(KEY_LIST_END);
     ASSERT_EQ(menu.List.Index, 12U);
     ASSERT_EQ(menu.List.Top, 4U);
