@@ -326,27 +326,6 @@ TEST_F(TextEdit, BrokenFieldsAndBuffersAreReported)
               (std::vector<std::string>{"p->NChars", "p->NChars < sizeof(p->Buffer)", "NameEditPtr"}));
 }
 
-TEST_F(TextEdit, TheCursorCharacterIsLitOnADarkBlock)
-{
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
-    Tap(KEY_RIGHT);
-    const std::int32_t x = 4 + TextWidth(&LcdCanvas, 0, "T");
-    const std::int32_t width = TextWidth(&LcdCanvas, 0, "A");
-    int lit = 0;
-    for (std::int32_t y = 30; y < 47; ++y) {
-        for (std::int32_t dx = 0; dx < width; ++dx) {
-            const Colour colour = At(x + dx, y);
-            EXPECT_TRUE(colour == 0x2002 || colour == 0x055F) << x + dx << "," << y;
-            lit += colour == 0x055F;
-        }
-    }
-    EXPECT_GT(lit, 10);
-    EXPECT_EQ(At(x - 1, 40), 0xCE16);
-    EXPECT_EQ(At(3, 40), COLOUR_BLACK);
-    EXPECT_EQ(At(216, 47), COLOUR_BLACK);
-}
-
 TEST_F(TextEdit, TheKeyUnderTheGridCursorLooksPressedWhileMenuIsHeld)
 {
     NameSetting take = Field("TAKE", 8);
