@@ -231,7 +231,7 @@ TEST_F(Editors, MenuTogglesTheSignOfASignedEntryAndOtherwiseCommitsOnRelease)
     Release(KEY_MENU);
     EXPECT_TRUE(UIEditorIsOpen());  // the press that toggled closes nothing
     Tap(KEY_MENU);
-    EXPECT_EQ(Tapped(KEY_MENU), "-25dBu");
+    EXPECT_EQ(Tapped(KEY_MENU), "-25dBu");  // toggled twice more
     Tap(KEY_HP);
     EXPECT_EQ(s.Sets, (Values{25, -20}));  // the typed -25 is limited to the minimum
 }
