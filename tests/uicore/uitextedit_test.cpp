@@ -141,7 +141,7 @@ TEST_F(TextEdit, OpensWithTheTextPaddedOrCutToTheFieldAndSavesItTrimmedOnlyOnALo
     EXPECT_EQ(take.Sets, 1);
 }
 
-TEST_F(TextEdit, ALongMenuPressSwitchesTheSetAndItsReleaseTypesNothing)
+TEST_F(TextEdit, HeldMenuSwitchesTheSetAloneOrMovesVerticallyWithATurnAndItsReleaseTypesNothing)
 {
     NameSetting take = Field("TAKE", 8);
     Open(&take);
@@ -161,6 +161,18 @@ TEST_F(TextEdit, ALongMenuPressSwitchesTheSetAndItsReleaseTypesNothing)
     EXPECT_EQ(UITextEditState.Lower, 0U);
     Turn(1);
     Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "aBKE    ");
+
+    GridTo(0, 3);
+    Press(KEY_MENU);
+    Turn(-1);  // with MENU held the grid cursor moves vertically
+    EXPECT_EQ(UITextEditState.GridRow, 4);
+    Turn(1);
+    Turn(1);
+    EXPECT_EQ(Grid(), Cell(1, 3));
+    Advance(600);
+    EXPECT_EQ(UITextEditState.Lower, 0U);  // the turn made it a combination, not a long press
+    Release(KEY_MENU);
     EXPECT_EQ(Text(), "aBKE    ");
 }
 
@@ -187,23 +199,6 @@ TEST_F(TextEdit, TheGridCursorWalksInReadingOrderWrapsAndIsKeptForTheNextUse)
     Tap(KEY_HP);
     Open(&take);  // the grid cursor is kept from one use of the page to the next
     EXPECT_EQ(Grid(), Cell(1, 2));
-}
-
-TEST_F(TextEdit, TurningWithMenuHeldMovesVerticallyAndTheReleaseTypesNothing)
-{
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
-    GridTo(0, 3);
-    Press(KEY_MENU);
-    Turn(-1);
-    EXPECT_EQ(UITextEditState.GridRow, 4);
-    Turn(1);
-    Turn(1);
-    EXPECT_EQ(Grid(), Cell(1, 3));
-    Advance(600);
-    EXPECT_EQ(UITextEditState.Lower, 0U);  // the turn made it a combination, not a long press
-    Release(KEY_MENU);
-    EXPECT_EQ(Text(), "TAKE    ");
 }
 
 TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldAndBackspaceClosesUpBeforeIt)
