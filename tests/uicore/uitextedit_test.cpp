@@ -109,33 +109,19 @@ protected:
 
 }  // namespace
 
-TEST_F(TextEdit, OpensWithTheTextPaddedToTheFieldAndSavesItTrimmed)
+TEST_F(TextEdit, OpensWithTheTextPaddedOrCutToTheFieldAndSavesItTrimmedOnlyOnALongHpPress)
 {
+    NameSetting interview = Field("INTERVIEW", 6);
+    Open(&interview);
+    EXPECT_EQ(Text(), "INTERV");
+    Tap(KEY_HP);
+
     NameSetting take = Field("TAKE", 8);
     Open(&take);
     EXPECT_EQ(UITextEdit.Parent, &caller);
     EXPECT_EQ(Text(), "TAKE    ");
     EXPECT_EQ(UITextEditState.Cursor, 0);
     EXPECT_EQ(UITextEditState.Active, 1);
-
-    Hold(KEY_HP);
-    EXPECT_EQ(take.Sets, 1);
-    EXPECT_STREQ(take.Saved, "TAKE");
-    EXPECT_EQ(UICurrentPage, &caller);
-    EXPECT_EQ(UITextEditState.Active, 0);
-}
-
-TEST_F(TextEdit, ALongerTextIsCutAtTheFieldsWidth)
-{
-    NameSetting take = Field("INTERVIEW", 6);
-    Open(&take);
-    EXPECT_EQ(Text(), "INTERV");
-}
-
-TEST_F(TextEdit, AShortHpPressLeavesWithoutSavingALongOneOnlyAfterTheHoldPeriod)
-{
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
     Type("X");
     Tap(KEY_HP);
     EXPECT_EQ(UICurrentPage, &caller);
@@ -148,12 +134,14 @@ TEST_F(TextEdit, AShortHpPressLeavesWithoutSavingALongOneOnlyAfterTheHoldPeriod)
     EXPECT_EQ(UICurrentPage, &UITextEdit);
     Advance(10);
     EXPECT_EQ(UICurrentPage, &caller);
+    EXPECT_EQ(UITextEditState.Active, 0);
     EXPECT_EQ(take.Sets, 1);
+    EXPECT_STREQ(take.Saved, "TAKE");
     Release(KEY_HP);
     EXPECT_EQ(take.Sets, 1);
 }
 
-TEST_F(TextEdit, ALongMenuPressSwitchesTheSetAndItsReleaseTypesNothing)
+TEST_F(TextEdit, HeldMenuSwitchesTheSetAloneOrMovesVerticallyWithATurnAndItsReleaseTypesNothing)
 {
     NameSetting take = Field("TAKE", 8);
     Open(&take);
@@ -174,9 +162,21 @@ TEST_F(TextEdit, ALongMenuPressSwitchesTheSetAndItsReleaseTypesNothing)
     Turn(1);
     Tap(KEY_MENU);
     EXPECT_EQ(Text(), "aBKE    ");
+
+    GridTo(0, 3);
+    Press(KEY_MENU);
+    Turn(-1);  // with MENU held the grid cursor moves vertically
+    EXPECT_EQ(UITextEditState.GridRow, 4);
+    Turn(1);
+    Turn(1);
+    EXPECT_EQ(Grid(), Cell(1, 3));
+    Advance(600);
+    EXPECT_EQ(UITextEditState.Lower, 0U);  // the turn made it a combination, not a long press
+    Release(KEY_MENU);
+    EXPECT_EQ(Text(), "aBKE    ");
 }
 
-TEST_F(TextEdit, TheGridCursorWalksInReadingOrderAndWraps)
+TEST_F(TextEdit, TheGridCursorWalksInReadingOrderWrapsAndIsKeptForTheNextUse)
 {
     NameSetting take = Field("", 8);
     Open(&take);
@@ -196,67 +196,19 @@ TEST_F(TextEdit, TheGridCursorWalksInReadingOrderAndWraps)
     Turn(1);
     Tap(KEY_MENU);
     EXPECT_EQ(Text(), "L       ");
-}
-
-TEST_F(TextEdit, TurningWithMenuHeldMovesVerticallyAndTheReleaseTypesNothing)
-{
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
-    GridTo(0, 3);
-    Press(KEY_MENU);
-    Turn(-1);
-    EXPECT_EQ(UITextEditState.GridRow, 4);
-    Turn(1);
-    Turn(1);
-    EXPECT_EQ(Grid(), Cell(1, 3));
-    Advance(600);
-    EXPECT_EQ(UITextEditState.Lower, 0U);  // the turn made it a combination, not a long press
-    Release(KEY_MENU);
-    EXPECT_EQ(Text(), "TAKE    ");
-}
-
-TEST_F(TextEdit, TheGridCursorIsKeptFromOneUseOfThePageToTheNext)
-{
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
-    Turn(1);
-    Turn(1);
     Tap(KEY_HP);
-    Open(&take);
-    EXPECT_EQ(UITextEditState.GridCol, 2);
+    Open(&take);  // the grid cursor is kept from one use of the page to the next
+    EXPECT_EQ(Grid(), Cell(1, 2));
 }
 
-TEST_F(TextEdit, TypingStopsBeforeTheLastPositionOfTheField)
-{
-    NameSetting take = Field("ABCDEFGH", 8);
-    Open(&take);
-    Type("12345678");
-    EXPECT_EQ(Text(), "1234567H");
-    EXPECT_EQ(UITextEditState.Cursor, 7);
-    Tap(KEY_MENU);
-    EXPECT_EQ(Text(), "1234567H");
-}
-
-TEST_F(TextEdit, BackspaceRemovesTheCharacterBeforeTheCursorAndClosesUp)
-{
-    NameSetting take = Field("ABCDE", 5);
-    Open(&take);
-    Tap(KEY_BACKSPACE);
-    EXPECT_EQ(Text(), "ABCDE");
-    for (int i = 0; i < 3; ++i)
-        Tap(KEY_RIGHT);
-    ASSERT_EQ(UITextEditState.Cursor, 3);
-    Tap(KEY_BACKSPACE);
-    EXPECT_EQ(Text(), "ABDE ");
-    EXPECT_EQ(UITextEditState.Cursor, 2);
-}
-
-TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldWithArrowsAndGridKeys)
+TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldAndBackspaceClosesUpBeforeIt)
 {
     NameSetting take = Field("ABCDE", 5);
     Open(&take);
     Tap(KEY_LEFT);
     EXPECT_EQ(UITextEditState.Cursor, 0);
+    Tap(KEY_BACKSPACE);
+    EXPECT_EQ(Text(), "ABCDE");
     for (int i = 0; i < 6; ++i)
         Tap(KEY_RIGHT);
     EXPECT_EQ(UITextEditState.Cursor, 4);
@@ -269,18 +221,25 @@ TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldWithArrowsAndGridKeys)
     Tap(KEY_MENU);
     EXPECT_EQ(UITextEditState.Cursor, 4);
     EXPECT_EQ(Text(), "ABCDE");
+    Tap(KEY_LEFT);
+    Tap(KEY_BACKSPACE);
+    EXPECT_EQ(Text(), "ABDE ");
+    EXPECT_EQ(UITextEditState.Cursor, 2);
 }
 
-TEST_F(TextEdit, OnlyCharactersOfThePcSetAreTaken)
+TEST_F(TextEdit, OnlyCharactersOfThePcSetAreTakenAndTypingStopsBeforeTheLastPosition)
 {
-    NameSetting take = Field("", 8);
+    NameSetting take = Field("ABCDEFGH", 8);
     Open(&take);
     const std::uint32_t ignored[] = {'!', '*', 0x8041, KEY_UP, KEY_TC, KEY_STAR, 0};
     for (const std::uint32_t key : ignored)
         EXPECT_EQ(MsgSendParam(&UITextEdit, MSG_KEY_DOWN, key), 0U) << key;
     for (const char key : std::string("aZ9(+#.@_ "))
         EXPECT_EQ(MsgSendParam(&UITextEdit, MSG_KEY_DOWN, static_cast<unsigned char>(key)), 1U) << key;
-    EXPECT_EQ(Text(), "aZ9(+#. ");
+    EXPECT_EQ(Text(), "aZ9(+#.H");
+    EXPECT_EQ(UITextEditState.Cursor, 7);
+    Tap(KEY_MENU);
+    EXPECT_EQ(Text(), "aZ9(+#.H");
 }
 
 TEST_F(TextEdit, PlusOneCountsTheNameUpInsideTheField)
@@ -362,27 +321,6 @@ TEST_F(TextEdit, BrokenFieldsAndBuffersAreReported)
               (std::vector<std::string>{"p->NChars", "p->NChars < sizeof(p->Buffer)", "NameEditPtr"}));
 }
 
-TEST_F(TextEdit, TheCursorCharacterIsLitOnADarkBlock)
-{
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
-    Tap(KEY_RIGHT);
-    const std::int32_t x = 4 + TextWidth(&LcdCanvas, 0, "T");
-    const std::int32_t width = TextWidth(&LcdCanvas, 0, "A");
-    int lit = 0;
-    for (std::int32_t y = 30; y < 47; ++y) {
-        for (std::int32_t dx = 0; dx < width; ++dx) {
-            const Colour colour = At(x + dx, y);
-            EXPECT_TRUE(colour == 0x2002 || colour == 0x055F) << x + dx << "," << y;
-            lit += colour == 0x055F;
-        }
-    }
-    EXPECT_GT(lit, 10);
-    EXPECT_EQ(At(x - 1, 40), 0xCE16);
-    EXPECT_EQ(At(3, 40), COLOUR_BLACK);
-    EXPECT_EQ(At(216, 47), COLOUR_BLACK);
-}
-
 TEST_F(TextEdit, TheKeyUnderTheGridCursorLooksPressedWhileMenuIsHeld)
 {
     NameSetting take = Field("TAKE", 8);
@@ -415,7 +353,7 @@ TEST_F(TextEdit, TheKeyUnderTheGridCursorLooksPressedWhileMenuIsHeld)
     EXPECT_EQ(Text(), "MAKE    ");
 }
 
-TEST_F(TextEdit, UpperSetWithTheCursorOnAKey)
+TEST_F(TextEdit, UpperSetWithTheCursorOnAKeyAndLowerSetWithTheCursorOnOk)
 {
     NameSetting take = Field("SCENE12", 10);
     Open(&take);
@@ -424,12 +362,10 @@ TEST_F(TextEdit, UpperSetWithTheCursorOnAKey)
     GridTo(1, 3);
     UIRedraw();
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/textedit_upper"));
-}
+    Tap(KEY_HP);
 
-TEST_F(TextEdit, LowerSetWithTheCursorOnOk)
-{
-    NameSetting take = Field("Interview", 12);
-    Open(&take);
+    NameSetting interview = Field("Interview", 12);
+    Open(&interview);
     GridTo(FUNCTION_ROW, OK_COL);
     Hold(KEY_MENU);
     Release(KEY_MENU);
