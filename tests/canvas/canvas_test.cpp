@@ -47,7 +47,9 @@ protected:
         return points;
     }
 
-    void DrawPixels(int x, int y, std::uint8_t width, std::uint32_t format, const std::uint8_t* data, Colour colour = Ink)
+    // Draws a one-row image of the given pixels.
+    void DrawPixels(int x, int y, std::uint8_t width, std::uint32_t format, const std::uint8_t* data,
+                    Colour colour = Ink)
     {
         const Image image{.Width = width, .Height = 1, .Format = format, .Data = data};
         canvas.DrawImage(&canvas, x, y, &image, colour);
