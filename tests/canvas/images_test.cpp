@@ -124,40 +124,25 @@ TEST(ImagesTest, EveryImageHasItsSizeAndFormat)
     }
 }
 
-TEST(ImagesTest, TwentyOneBatteryPicturesOfOneSize)
+// The charge grows strictly, so no two of the pictures are alike. Light grey text (about 200, 200, 200)
+// is drawn over every picture from (7, -1); the glyphs' first row lies below the line's top, so from
+// row 1 down the body behind them must be dark at every level.
+TEST(ImagesTest, TwentyOneBatteryPicturesOfOneSizeWithGrowingChargeBehindDarkText)
 {
     ASSERT_EQ(BATTERY_IMAGE_COUNT, 21);
-    for (const Image& battery : BatteryImages) {
+    int previous = 0;
+    for (int k = 0; k < BATTERY_IMAGE_COUNT; ++k) {
+        SCOPED_TRACE(testing::Message() << "picture " << k);
+        const Image& battery = BatteryImages[k];
         EXPECT_EQ(battery.Width, 83);
         EXPECT_EQ(battery.Height, 21);
         EXPECT_EQ(battery.Format, IMAGE_RGB565);
-        EXPECT_NE(battery.Data, nullptr);
-    }
-}
-
-TEST(ImagesTest, BatteryPicturesAreAllDifferent)
-{
-    for (int a = 0; a < BATTERY_IMAGE_COUNT; ++a)
-        for (int b = a + 1; b < BATTERY_IMAGE_COUNT; ++b)
-            EXPECT_FALSE(SameData(BatteryImages[a], BatteryImages[b])) << a << " and " << b;
-}
-
-TEST(ImagesTest, BatteryChargeGrowsWithTheThreshold)
-{
-    int previous = 0;
-    for (int k = 0; k < BATTERY_IMAGE_COUNT; ++k) {
-        const int charged = ChargedPixels(BatteryImages[k]);
-        EXPECT_GT(charged, previous) << "picture " << k;
+        ASSERT_NE(battery.Data, nullptr);
+        const int charged = ChargedPixels(battery);
+        EXPECT_GT(charged, previous);
         previous = charged;
+        EXPECT_LT(LightnessRange(battery, 7, 1, 63, 13).second, 128);
     }
-}
-
-// Light grey text (about 200, 200, 200) is drawn over every picture from (7, -1); the glyphs' first
-// row lies below the line's top, so from row 1 down the body behind them must be dark at every level.
-TEST(ImagesTest, BatteryBodyStaysDarkBehindItsText)
-{
-    for (int k = 0; k < BATTERY_IMAGE_COUNT; ++k)
-        EXPECT_LT(LightnessRange(BatteryImages[k], 7, 1, 63, 13).second, 128) << "picture " << k;
 }
 
 // Black text is drawn over the background and over both bands (the rule under a band excepted).
@@ -175,30 +160,26 @@ TEST(ImagesTest, MatrixCellVariantsDiffer)
             EXPECT_TRUE(a == b || !SameData(*a, *b));
 }
 
-// Drawn on the page's white, a square margin would show; these pictures blend into it instead.
-TEST(ImagesTest, PicturesForWhitePagesHaveWhiteCorners)
+// Drawn on the page's white, a square margin would show on the list marker and the text key, so their
+// corners are white. Icons, knobs, marks and cells sit on any background: clear corners, something to
+// show at the centre.
+TEST(ImagesTest, CornersBlendIntoWhatThePictureIsDrawnOn)
 {
-    for (const Image* image : {&ListMarkerImage, &TextKeyImage}) {
-        const int right = image->Width - 1;
-        const int bottom = image->Height - 1;
-        for (auto [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}})
+    const auto corners = [](const Image& image) {
+        const int right = image.Width - 1;
+        const int bottom = image.Height - 1;
+        return std::vector<std::pair<int, int>>{{0, 0}, {right, 0}, {0, bottom}, {right, bottom}};
+    };
+    for (const Image* image : {&ListMarkerImage, &TextKeyImage})
+        for (auto [x, y] : corners(*image))
             EXPECT_EQ(ColourAt(*image, x, y), COLOUR_WHITE) << x << "," << y;
-    }
-}
-
-// Icons, knobs, marks and cells sit on any background: clear corners, something to show at the centre.
-TEST(ImagesTest, TransparentImagesAreClearAtTheCornersAndShowInTheMiddle)
-{
     for (const Expected& e : Catalogue) {
         if (e.Format != IMAGE_BGRA)
             continue;
         SCOPED_TRACE(e.Name);
-        const Image& image = *e.Picture;
-        const int right = image.Width - 1;
-        const int bottom = image.Height - 1;
-        for (auto [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}})
-            EXPECT_EQ(TransparencyAt(image, x, y), 255) << x << "," << y;
-        EXPECT_LT(TransparencyAt(image, image.Width / 2, image.Height / 2), 200);
+        for (auto [x, y] : corners(*e.Picture))
+            EXPECT_EQ(TransparencyAt(*e.Picture, x, y), 255) << x << "," << y;
+        EXPECT_LT(TransparencyAt(*e.Picture, e.Picture->Width / 2, e.Picture->Height / 2), 200);
     }
 }
 

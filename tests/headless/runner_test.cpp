@@ -16,6 +16,8 @@
 namespace {
 
 using KeyEvents = std::vector<std::pair<std::uint32_t, MsgParam>>;
+constexpr std::uint32_t Down = MSG_KEY_DOWN;
+constexpr std::uint32_t Up = MSG_KEY_UP;
 
 KeyEvents* KeyLog;
 
@@ -136,10 +138,7 @@ TEST_F(HeadlessRunning, TicksBelowTenMillisecondsDriveOnlyTheTick)
 {
     options.TickMs = 5;
     StartProbing();
-    ASSERT_EQ(Run("wait 5"), 0);
-    EXPECT_EQ(Count(MSG_TICK), 1U);
-    EXPECT_EQ(Count(MSG_TIMER_10MS), 0U);
-    ASSERT_EQ(Run("wait 100"), 0);
+    ASSERT_EQ(Run("wait 5\nwait 100"), 0);
     EXPECT_EQ(Count(MSG_TICK), 21U);
     EXPECT_EQ(Count(MSG_TIMER_10MS), 0U);
 }
@@ -160,26 +159,17 @@ TEST_F(HeadlessRunning, KeysTakeTheWaysOfADesktopKeyboard)
 {
     StartRecordingKeys();
     ASSERT_EQ(Run("press ENTER\npress a\npress CTRL+R\npress SHIFT+F5\ntype Hi\npress ALT+1\n"), 0);
-    EXPECT_EQ(keys, (KeyEvents{{MSG_KEY_DOWN, KEY_MENU},
-                               {MSG_KEY_UP, KEY_MENU},
-                               {MSG_KEY_DOWN, 'a'},
-                               {MSG_KEY_UP, 'a'},
-                               {MSG_KEY_DOWN, 0x8052},  // Ctrl combinations come as key-downs only
-                               {MSG_KEY_DOWN, 0x1010},
-                               {MSG_KEY_UP, 0x1010},
-                               {MSG_KEY_DOWN, 'H'},
-                               {MSG_KEY_UP, 'H'},
-                               {MSG_KEY_DOWN, 'i'},
-                               {MSG_KEY_UP, 'i'},
-                               {MSG_KEY_DOWN, 0x4031}}));
+    // Ctrl combinations come as key-downs only.
+    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_MENU}, {Up, KEY_MENU}, {Down, 'a'}, {Up, 'a'}, {Down, 0x8052},
+                               {Down, 0x1010}, {Up, 0x1010}, {Down, 'H'}, {Up, 'H'}, {Down, 'i'}, {Up, 'i'},
+                               {Down, 0x4031}}));
 }
 
 TEST_F(HeadlessRunning, PanelKeysAreClickedOnThePanel)
 {
     StartRecordingKeys();
     ASSERT_EQ(Run("press TC\npress A-MIX\n"), 0);
-    EXPECT_EQ(keys, (KeyEvents{{MSG_KEY_DOWN, KEY_TC}, {MSG_KEY_UP, KEY_TC}, {MSG_KEY_DOWN, KEY_AMIX},
-                               {MSG_KEY_UP, KEY_AMIX}}));
+    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_TC}, {Up, KEY_TC}, {Down, KEY_AMIX}, {Up, KEY_AMIX}}));
     const PanelPoint menu = Centre(KEY_MENU);
     ASSERT_EQ(Run("down MENU"), 0);
     EXPECT_EQ(Region(KEY_MENU).Pressed, 1);
@@ -211,12 +201,9 @@ TEST_F(HeadlessRunning, CtrlHoldsPanelKeysUntilCtrlIsReleased)
     ASSERT_EQ(Run("up CTRL"), 0);
     EXPECT_EQ(Region(KEY_STAR).Pressed, 0);
     EXPECT_EQ(Region(KEY_HP).Pressed, 0);
-    EXPECT_EQ(keys, (KeyEvents{{MSG_KEY_DOWN, KEY_STAR},
-                               {MSG_KEY_DOWN, KEY_HP},
-                               {MSG_KEY_DOWN, KEY_MENU},
-                               {MSG_KEY_UP, KEY_MENU},
-                               {MSG_KEY_UP, KEY_HP},  // in the order of the panel's table
-                               {MSG_KEY_UP, KEY_STAR}}));
+    // The held keys come up in the order of the panel's table.
+    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_STAR}, {Down, KEY_HP}, {Down, KEY_MENU}, {Up, KEY_MENU}, {Up, KEY_HP},
+                               {Up, KEY_STAR}}));
 }
 
 TEST_F(HeadlessRunning, MessageBoxesArePrintedAndTakeTheScriptsAnswers)
@@ -246,18 +233,13 @@ TEST_F(HeadlessRunning, WindowsAreKeptInMemory)
     EXPECT_EQ(runner->Ui().CheckedModel(), 8);
 }
 
-TEST_F(HeadlessRunning, DeviceArgumentsChooseTheModel)
+TEST_F(HeadlessRunning, DeviceArgumentsChooseTheModelAndTheSeedStartsTheRandomNumbers)
 {
     options.DeviceArgs = {"10"};
+    options.Seed = 4242;
     Start();
     EXPECT_EQ(OrvelGetNTracks(), 10);
     EXPECT_EQ(runner->Ui().CheckedModel(), 10);
-}
-
-TEST_F(HeadlessRunning, SeedStartsTheRandomNumbers)
-{
-    options.Seed = 4242;
-    Start();
     const std::int32_t first = Rand15();
     Rand15Seed(4242);
     EXPECT_EQ(Rand15(), first);
@@ -265,21 +247,19 @@ TEST_F(HeadlessRunning, SeedStartsTheRandomNumbers)
 
 TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuiet)
 {
-    options.Quiet = false;
-    testing::internal::CaptureStdout();
-    Start();
-    Run("wait 1000\ntype x");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "MSG_TIMER_1S 1000\nWM_CHAR 00000078 00000078\n");
-    EXPECT_EQ(err.str(), "orvel-headless: note: no usable panel pictures in " + options.PanelDir +
-                             "; plain ones stand in, the panel is never shown here\n");
-    Stop();
-    err.str("");
-    options.Quiet = true;
-    testing::internal::CaptureStdout();
-    Start();
-    Run("wait 1000\ntype x");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(err.str(), "");
+    for (const bool quiet : {false, true}) {
+        SCOPED_TRACE(quiet ? "quiet" : "not quiet");
+        options.Quiet = quiet;
+        err.str("");
+        testing::internal::CaptureStdout();
+        Start();
+        ASSERT_EQ(Run("wait 1000\ntype x"), 0);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  quiet ? "" : "MSG_TIMER_1S 1000\nWM_CHAR 00000078 00000078\n");
+        EXPECT_EQ(err.str(), quiet ? "" : "orvel-headless: note: no usable panel pictures in " + options.PanelDir +
+                                              "; plain ones stand in, the panel is never shown here\n");
+        Stop();
+    }
 }
 
 TEST_F(HeadlessRunning, PanelPicturesAreReadWhenThereAreSome)

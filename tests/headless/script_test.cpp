@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "host/hostapp.h"
 #include "uicore/uikeys.h"
 
@@ -15,14 +17,9 @@ ScriptCommand Only(const std::string& text)
     return parse.Commands.empty() ? ScriptCommand{} : parse.Commands[0];
 }
 
-ScriptKey KeyOf(const std::string& line)
-{
-    return Only(line).Key;
-}
-
 void ExpectKey(const std::string& line, ScriptKeyKind kind, std::int32_t code)
 {
-    const ScriptKey key = KeyOf(line);
+    const ScriptKey key = Only(line).Key;
     EXPECT_EQ(key.Kind, kind) << line;
     EXPECT_EQ(key.Code, code) << line;
 }
@@ -47,29 +44,15 @@ std::string ErrorOf(const std::string& text)
 
 TEST(Script, EveryCommandWithItsArguments)
 {
-    const ScriptParse parse = ParseScript("press MENU\n"
-                                          "down UP\n"
-                                          "up UP\n"
-                                          "type Take 3\n"
-                                          "click 10 -20\n"
-                                          "mousedown 5 6\n"
-                                          "mouseup 7 8\n"
-                                          "move 931 571\n"
-                                          "wait 2500\n"
-                                          "menu Orvel 8\n"
-                                          "save-lcd\n"
-                                          "shot home.png 3\n"
-                                          "shot plain.png\n"
-                                          "answer cancel\n"
-                                          "answer ok\n");
+    const ScriptParse parse = ParseScript("press MENU\ndown UP\nup UP\ntype Take 3\nclick 10 -20\n"
+                                          "mousedown 5 6\nmouseup 7 8\nmove 931 571\nwait 2500\nmenu Orvel 8\n"
+                                          "save-lcd\nshot home.png 3\nshot plain.png\nanswer cancel\nanswer ok\n");
     ASSERT_EQ(parse.Error, "");
     const std::vector<ScriptCommand>& c = parse.Commands;
     ASSERT_EQ(c.size(), 15U);
-    const ScriptOp ops[] = {
-        ScriptOp::Press, ScriptOp::Down, ScriptOp::Up, ScriptOp::Type, ScriptOp::Click,
-        ScriptOp::MouseDown, ScriptOp::MouseUp, ScriptOp::Move, ScriptOp::Wait, ScriptOp::Menu,
-        ScriptOp::SaveLcd, ScriptOp::Shot, ScriptOp::Shot, ScriptOp::Answer, ScriptOp::Answer,
-    };
+    using enum ScriptOp;
+    const ScriptOp ops[] = {Press, Down, Up,      Type, Click, MouseDown, MouseUp, Move,
+                            Wait,  Menu, SaveLcd, Shot, Shot,  Answer,    Answer};
     for (std::size_t i = 0; i < c.size(); ++i) {
         EXPECT_EQ(c[i].Op, ops[i]) << i;
         EXPECT_EQ(c[i].Line, static_cast<int>(i + 1));
@@ -77,8 +60,7 @@ TEST(Script, EveryCommandWithItsArguments)
     EXPECT_EQ(c[0].Key.Code, static_cast<std::int32_t>(KEY_MENU));
     EXPECT_EQ(c[1].Key.Code, VK_UP);
     EXPECT_EQ(c[3].Text, "Take 3");
-    EXPECT_EQ(c[4].X, 10);
-    EXPECT_EQ(c[4].Y, -20);
+    EXPECT_EQ(std::pair(c[4].X, c[4].Y), std::pair(10, -20));
     EXPECT_EQ(c[7].X, 931);
     EXPECT_EQ(c[8].Ms, 2500U);
     EXPECT_EQ(c[9].MenuCommand, CMD_ORVEL_8);
@@ -122,19 +104,13 @@ TEST(Script, ModifiersGoOnKeysAndOnMouseCommands)
     ExpectMods("press CTRL++", true, false, false);
     const ScriptCommand click = Only("SHIFT+CTRL+mousedown 10 20");
     EXPECT_EQ(click.Op, ScriptOp::MouseDown);
-    EXPECT_EQ(click.X, 10);
-    EXPECT_EQ(click.Y, 20);
+    EXPECT_EQ(std::pair(click.X, click.Y), std::pair(10, 20));
 }
 
 TEST(Script, CommentsAndBlankLinesCountAsLinesButRunNothing)
 {
-    const ScriptParse parse = ParseScript("# the home screen\n"
-                                          "\n"
-                                          "   \t\n"
-                                          "  wait 100   # settle\n"
-                                          "type #12 take  \r\n"
-                                          "PRESS menu\r\n"
-                                          "shot a.png");
+    const ScriptParse parse =
+        ParseScript("# the home screen\n\n   \t\n  wait 100   # settle\ntype #12 take  \r\nPRESS menu\r\nshot a.png");
     ASSERT_EQ(parse.Error, "");
     ASSERT_EQ(parse.Commands.size(), 4U);
     EXPECT_EQ(parse.Commands[0].Line, 4);
@@ -147,7 +123,7 @@ TEST(Script, CommentsAndBlankLinesCountAsLinesButRunNothing)
     EXPECT_EQ(ParseScript("").ErrorLine, 0);
 }
 
-TEST(Script, EachErrorNamesItsLine)
+TEST(Script, EachErrorNamesItsLineAndTheErrorTextItsFile)
 {
     EXPECT_EQ(ErrorOf("wait 10\nfly away\n"), "2: unknown command 'fly'");
     EXPECT_EQ(ErrorOf("press TURBO"), "1: unknown key 'TURBO'");
@@ -176,9 +152,5 @@ TEST(Script, EachErrorNamesItsLine)
     EXPECT_EQ(ErrorOf("CTRL+wait 10"), "1: 'wait' takes no modifiers");
     EXPECT_EQ(ErrorOf("CTRL+fly 10"), "1: unknown command 'CTRL+fly'");
     EXPECT_EQ(ErrorOf("press MENU\nshot a.png\nwait 1\nwait 2\nbad\nwait 3"), "5: unknown command 'bad'");
-}
-
-TEST(Script, ErrorTextNamesFileAndLine)
-{
     EXPECT_EQ(ScriptErrorText("demo.orvel", 12, "unknown key 'X1'"), "demo.orvel:12: unknown key 'X1'");
 }

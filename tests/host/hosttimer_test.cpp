@@ -44,44 +44,39 @@ TEST_F(HostTiming, TickShorterThanTenMillisecondsCountsForNothing)
 {
     VirtualClockAdvance(5);
     HostTimer();
-    EXPECT_EQ(Broadcasts(), std::vector<std::uint32_t>{MSG_TICK});
     VirtualClockAdvance(5);
     HostTimer();  // 5 ms after the previous tick again: still nothing but the tick
     EXPECT_EQ(Broadcasts(), (std::vector<std::uint32_t>{MSG_TICK, MSG_TICK}));
     EXPECT_EQ(HostTimerData.Since30ms, 0U);
 }
 
-TEST_F(HostTiming, SixteenMillisecondTicksRoundPeriodsUpToWholeTicks)
+// Periods round up to whole ticks; with 100 ms ticks the blink goes off after three and on after fifteen.
+TEST_F(HostTiming, EachPeriodicMessageArrivesOnItsTicks)
 {
-    EXPECT_EQ(TicksWith(MSG_TIMECODE, 16, 8), (std::vector<int>{2, 4, 6, 8}));
+    const struct {
+        std::uint32_t Id, Period;
+        int Ticks;
+        std::vector<int> Expected;
+    } cases[] = {
+        {MSG_TIMECODE, 16, 8, {2, 4, 6, 8}},   {MSG_TIMER_100MS, 16, 21, {7, 14, 21}},
+        {MSG_TIMER_1S, 16, 126, {63, 126}},    {MSG_TIMER_10MS, 10, 3, {1, 2, 3}},
+        {MSG_BLINK_OFF, 100, 33, {3, 18, 33}}, {MSG_BLINK_ON, 100, 30, {15, 30}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "message " << c.Id << " every " << c.Period << " ms");
+        HostTimerReset();
+        HostTimer();
+        EXPECT_EQ(TicksWith(c.Id, c.Period, c.Ticks), c.Expected);
+    }
 }
 
-TEST_F(HostTiming, HundredMillisecondsAfterSevenSixteenMillisecondTicks)
+TEST_F(HostTiming, TimecodeGoesOnlyWithEveryThirdTenMillisecondTick)
 {
-    EXPECT_EQ(TicksWith(MSG_TIMER_100MS, 16, 21), (std::vector<int>{7, 14, 21}));
-}
-
-TEST_F(HostTiming, OneSecondAfterSixtyThreeSixteenMillisecondTicks)
-{
-    EXPECT_EQ(TicksWith(MSG_TIMER_1S, 16, 126), (std::vector<int>{63, 126}));
-}
-
-TEST_F(HostTiming, TenMillisecondsBroadcastOnEveryLongEnoughTick)
-{
-    EXPECT_EQ(TicksWith(MSG_TIMER_10MS, 10, 3), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(TicksWith(MSG_TIMECODE, 10, 3), (std::vector<int>{3}));
     Log().clear();
     VirtualClockAdvance(10);
     HostTimer();
-    EXPECT_EQ(Broadcasts(), (std::vector<std::uint32_t>{MSG_TICK, MSG_TIMER_10MS}));  // the third tick sent the timecode
-}
-
-TEST_F(HostTiming, BlinkOffAfterThreePeriodsOnAfterFifteen)
-{
-    // 100 ms ticks: one 100 ms period per tick
-    EXPECT_EQ(TicksWith(MSG_BLINK_OFF, 100, 33), (std::vector<int>{3, 18, 33}));
-    HostTimerReset();
-    HostTimer();
-    EXPECT_EQ(TicksWith(MSG_BLINK_ON, 100, 30), (std::vector<int>{15, 30}));
+    EXPECT_EQ(Broadcasts(), (std::vector<std::uint32_t>{MSG_TICK, MSG_TIMER_10MS}));
 }
 
 TEST_F(HostTiming, TimecodeAdvancesOneFramePerBroadcast)

@@ -40,9 +40,10 @@ protected:
                 DibSetPixel(x, y, static_cast<std::uint32_t>(Rand15()) << 9 ^ static_cast<std::uint32_t>(Rand15()));
     }
 
-    // The views as a whole redraw from the picture makes them.
-    static void ExpectViewsWhole()
+    // Redraws the changes, and checks the views are as a whole redraw from the picture makes them.
+    static void RefreshAndExpectViewsWhole()
     {
+        LcdRefresh();
         RgbPicture client = Host.Client;
         RgbPicture window = Host.LcdWindow;
         DrawScaled(client, 450, 210, 2.0, false);
@@ -52,20 +53,23 @@ protected:
         EXPECT_TRUE(window.Pixels == Host.LcdWindow.Pixels);
     }
 
-    static void ExpectPictureWhole()
+    // Checks the changes found, then that converting them left the picture as a whole conversion does.
+    static void ExpectChangesThenPictureWhole(const DibRect& expected)
     {
+        const DibRect actual = LcdToDibChanges();
+        EXPECT_EQ(actual.Left, expected.Left);
+        EXPECT_EQ(actual.Top, expected.Top);
+        EXPECT_EQ(actual.Right, expected.Right);
+        EXPECT_EQ(actual.Bottom, expected.Bottom);
         const LcdDib converted = LcdPicture;
         LcdToDib();
         EXPECT_TRUE(converted.Bits == LcdPicture.Bits);
     }
 };
 
-void ExpectRect(const DibRect& actual, const DibRect& expected)
+void Flip(int x, int y, Colour bits)
 {
-    EXPECT_EQ(actual.Left, expected.Left);
-    EXPECT_EQ(actual.Top, expected.Top);
-    EXPECT_EQ(actual.Right, expected.Right);
-    EXPECT_EQ(actual.Bottom, expected.Bottom);
+    LcdCanvas.PixelSet(&LcdCanvas, x, y, static_cast<Colour>(LcdCanvas.PixelGet(&LcdCanvas, x, y) ^ bits));
 }
 
 // What a view pixel at (vx, vy) from the view's origin shows at a zoom of 1 or more. The grid has the
@@ -122,42 +126,33 @@ TEST_F(LcdPartViews, ChangesAreFoundWhereTheyAreAndNowhereElse)
 {
     Scribble(0, 0, 219, 175);
     LcdToDibForget();
-    ExpectRect(LcdToDibChanges(), DIB_WHOLE);  // nothing to compare with: everything is converted
-    ExpectPictureWhole();
+    ExpectChangesThenPictureWhole(DIB_WHOLE);  // nothing to compare with: everything is converted
     EXPECT_TRUE(DibRectEmpty(LcdToDibChanges()));
-    LcdCanvas.PixelSet(&LcdCanvas, 30, 40, static_cast<Colour>(LcdCanvas.PixelGet(&LcdCanvas, 30, 40) ^ 1));
-    LcdCanvas.PixelSet(&LcdCanvas, 217, 9, static_cast<Colour>(LcdCanvas.PixelGet(&LcdCanvas, 217, 9) ^ 0x8000));
-    ExpectRect(LcdToDibChanges(), {30, 9, 218, 41});
-    ExpectPictureWhole();
-    LcdCanvas.PixelSet(&LcdCanvas, 5, 6, static_cast<Colour>(LcdCanvas.PixelGet(&LcdCanvas, 5, 6) ^ 1));
+    Flip(30, 40, 1);
+    Flip(217, 9, 0x8000);
+    ExpectChangesThenPictureWhole({30, 9, 218, 41});
+    Flip(5, 6, 1);
     LcdCanvas.Rotated = 1;
-    ExpectRect(LcdToDibChanges(), DIB_WHOLE);  // turning changes every place
-    ExpectPictureWhole();
-    LcdCanvas.PixelSet(&LcdCanvas, 0, 175, static_cast<Colour>(LcdCanvas.PixelGet(&LcdCanvas, 0, 175) ^ 1));
-    ExpectRect(LcdToDibChanges(), {219, 0, 220, 1});  // shown turned
-    ExpectPictureWhole();
+    ExpectChangesThenPictureWhole(DIB_WHOLE);  // turning changes every place
+    Flip(0, 175, 1);
+    ExpectChangesThenPictureWhole({219, 0, 220, 1});  // shown turned
     LcdToDibForget();
-    ExpectRect(LcdToDibChanges(), DIB_WHOLE);
+    ExpectChangesThenPictureWhole(DIB_WHOLE);
 }
 
 TEST_F(LcdPartViews, RedrawingOnlyTheChangesLeavesTheViewsAsAWholeRedraw)
 {
     Scribble(0, 0, 219, 175);
-    LcdRefresh();
-    ExpectViewsWhole();
+    RefreshAndExpectViewsWhole();
     Scribble(100, 50, 140, 110);
-    LcdRefresh();
-    ExpectViewsWhole();
+    RefreshAndExpectViewsWhole();
     Scribble(0, 0, 0, 0);
     Scribble(219, 175, 219, 175);
-    LcdRefresh();
-    ExpectViewsWhole();
+    RefreshAndExpectViewsWhole();
     LcdCanvas.Rotated = 1;
-    LcdRefresh();
-    ExpectViewsWhole();
+    RefreshAndExpectViewsWhole();
     Scribble(3, 160, 40, 175);  // the bottom left, shown at the top right
-    LcdRefresh();
-    ExpectViewsWhole();
+    RefreshAndExpectViewsWhole();
 }
 
 TEST_F(LcdPartViews, EveryZoomShowsThePictureByItsRule)

@@ -17,6 +17,10 @@ constexpr KeyMods Ctrl = {true, false, false};
 constexpr KeyMods Shift = {false, true, false};
 constexpr KeyMods Alt = {false, false, true};
 constexpr KeyMods ShiftCtrl = {true, true, false};
+constexpr std::uint32_t Down = MSG_KEY_DOWN;
+constexpr std::uint32_t Up = MSG_KEY_UP;
+
+using KeyEvents = std::vector<std::pair<std::uint32_t, MsgParam>>;
 
 class Panel : public HostTest {
 protected:
@@ -36,9 +40,6 @@ protected:
         HostTest::TearDown();
     }
 
-    // The key messages the user interface received: {id, parameter}.
-    std::vector<std::pair<std::uint32_t, MsgParam>> Keys() { return keys; }
-
     static PanelRegion& Region(std::int32_t key)
     {
         for (PanelRegion& r : PanelRegions)
@@ -56,11 +57,10 @@ protected:
     }
 
     std::filesystem::path dir;
-    std::vector<std::pair<std::uint32_t, MsgParam>> keys;
 };
 
 // A page that records the key messages with their parameters.
-std::vector<std::pair<std::uint32_t, MsgParam>>* KeyLog;
+KeyEvents* KeyLog;
 
 std::uint32_t KeyRecorder(void*, Message* msg)
 {
@@ -80,6 +80,7 @@ protected:
         KeyInputReset();  // no release is swallowed for a page switch before the test's keys
     }
     UIPage recorder = ProbePage(0, nullptr, 0);
+    KeyEvents keys;  // the key messages the user interface received: {id, parameter}
 };
 
 }  // namespace
@@ -88,7 +89,7 @@ TEST_F(PanelKeys, TypedCharacterIsACompletePressAndRelease)
 {
     HostKeyDown('A', NoMods, false);  // a plain letter's key-down gives nothing
     HostChar('a');
-    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_DOWN, 0x61}, {MSG_KEY_UP, 0x61}}));
+    EXPECT_EQ(keys, (KeyEvents{{Down, 0x61}, {Up, 0x61}}));
     for (const PanelRegion& r : PanelRegions)
         EXPECT_EQ(r.Pressed, 0);
 }
@@ -103,24 +104,20 @@ TEST_F(PanelKeys, EnterHoldsMenuLitUntilReleased)
     HostKeyUp(VK_RETURN, NoMods);
     EXPECT_EQ(Region(KEY_MENU).Shown, 0);
     EXPECT_EQ(Host.Client.At(820, 140), Host.PanelRest.At(820, 140));
-    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_DOWN, KEY_MENU}, {MSG_KEY_UP, KEY_MENU}}));
+    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_MENU}, {Up, KEY_MENU}}));
 }
 
-TEST_F(PanelKeys, ModifiersAreAddedToKeysAndCombinations)
+TEST_F(PanelKeys, ModifiersAreAddedToKeysButCtrlArrowsStepTheLevelsInsteadOfPressing)
 {
     HostKeyDown(VK_F1 + 4, Shift, false);
     HostKeyDown('1', Alt, false);
     HostKeyDown('A', Ctrl, false);
-    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{
-                          {MSG_KEY_DOWN, 0x1010}, {MSG_KEY_DOWN, 0x4031}, {MSG_KEY_DOWN, 0x8041}}));
-}
-
-TEST_F(PanelKeys, CtrlArrowsStepTheLevelsInsteadOfPressing)
-{
+    EXPECT_EQ(keys, (KeyEvents{{Down, 0x1010}, {Down, 0x4031}, {Down, 0x8041}}));
+    keys.clear();
     HostKeyDown(VK_UP, Ctrl, false);
-    EXPECT_TRUE(Keys().empty());
+    EXPECT_TRUE(keys.empty());
     HostKeyUp(VK_UP, Ctrl);
-    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_UP, 0x808C}}));
+    EXPECT_EQ(keys, (KeyEvents{{Up, 0x808C}}));
 }
 
 TEST_F(PanelKeys, DebugLinesOfKeysAndCharacters)
@@ -148,10 +145,7 @@ TEST_F(PanelKeys, CtrlHeldMouseKeysStayPressedUntilCtrlIsReleased)
     EXPECT_EQ(Host.Client.At(star.Left + 2, star.Top + 2), Host.PanelLit.At(star.Left + 2, star.Top + 2));
     HostKeyUp(VK_CONTROL, NoMods);
     EXPECT_EQ(Region(KEY_STAR).Pressed, 0);
-    EXPECT_EQ(Keys(), (std::vector<std::pair<std::uint32_t, MsgParam>>{{MSG_KEY_DOWN, KEY_STAR},
-                                                                       {MSG_KEY_DOWN, KEY_MENU},
-                                                                       {MSG_KEY_UP, KEY_MENU},
-                                                                       {MSG_KEY_UP, KEY_STAR}}));
+    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_STAR}, {Down, KEY_MENU}, {Up, KEY_MENU}, {Up, KEY_STAR}}));
 }
 
 TEST_F(Panel, RegionsAreHalfOpenAndFirstMatchWins)
@@ -210,17 +204,14 @@ TEST_F(Panel, RegionFileThatCannotBeOpenedIsReported)
     EXPECT_EQ(ui.Boxes[1].Title, "Error");
 }
 
-TEST_F(Panel, LcdAreaClickTogglesTheEnlargedView)
+TEST_F(Panel, LcdAreaClickTogglesTheEnlargedViewAndRightClickTheLcdWindow)
 {
     HostMouseDown(700, 100, NoMods);
     EXPECT_EQ(ui.Height, PANEL_ONLY_HEIGHT);
     HostMouseUp(700, 100, NoMods);
     HostMouseDown(700, 100, NoMods);
     EXPECT_EQ(ui.Height, 572);
-}
-
-TEST_F(Panel, RightClickOnTheLcdAreaShowsAndHidesTheLcdWindow)
-{
+    HostMouseUp(700, 100, NoMods);
     HostRightDown(10, 10);
     EXPECT_FALSE(ui.LcdVisible);
     HostRightDown(700, 100);
