@@ -56,7 +56,8 @@ TEST_F(ValueHooks, SampleRateOptionChoosesTheRateInHertz)
     EXPECT_EQ(Orvel.SampleRate, 96096U);  // a rate is only ever taken from the table
 }
 
-TEST_F(ValueHooks, MirrorDriveKeepsToTheTwoDrivesThatCanMirror)
+// The mirror drive keeps to the two drives that can mirror; phantom power is never its placeholder.
+TEST_F(ValueHooks, MirrorDriveAndDynamic48VKeepToTheOptionsThatExist)
 {
     EXPECT_EQ(HookGet(MirrorDriveHook), 2);
     HookSet(MirrorDriveHook, 0);  // "(PRI)"
@@ -65,10 +66,7 @@ TEST_F(ValueHooks, MirrorDriveKeepsToTheTwoDrivesThatCanMirror)
     EXPECT_EQ(Orvel.MirrorDrive, 2U);
     HookSet(MirrorDriveHook, 1);
     EXPECT_EQ(HookGet(MirrorDriveHook), 1);
-}
 
-TEST_F(ValueHooks, Dynamic48VCannotBeSetToItsPlaceholder)
-{
     EXPECT_EQ(HookGet(Dynamic48VHook), 1);
     HookSet(Dynamic48VHook, 3);  // "AutoKill"
     EXPECT_EQ(Orvel.Dynamic48V, 3U);
@@ -199,13 +197,6 @@ TEST_F(ValueHooks, TrimRowsAskForTheNumberEditorOnAValidChannel)
                                                                "Orvel.KLin.Chan < numberof(Orvel.KLin.Channel)"}));
 }
 
-TEST_F(ValueHooks, CpuUsageIsReadOnly)
-{
-    EXPECT_EQ(HookGet(CpuUsageHook), 57);
-    EXPECT_EQ(SendHook(CpuUsageHook, MSG_VALUE_SET, 3).Result, 0U);
-    EXPECT_EQ(HookGet(CpuUsageHook), 57);
-}
-
 TEST_F(ValueHooks, TimecodesRunOneFrameForEachRead)
 {
     EXPECT_EQ(HookGet(ReaderTcHook), 0);
@@ -226,8 +217,11 @@ TEST_F(ValueHooks, TimecodesRunOneFrameForEachRead)
     EXPECT_EQ(HookGet(ReaderUbHook), 1719109785);
 }
 
-TEST_F(ValueHooks, FixedTextsOfTheStatusRows)
+TEST_F(ValueHooks, StatusRowsAreFixedAndReadOnly)
 {
+    EXPECT_EQ(HookGet(CpuUsageHook), 57);
+    EXPECT_EQ(SendHook(CpuUsageHook, MSG_VALUE_SET, 3).Result, 0U);
+    EXPECT_EQ(HookGet(CpuUsageHook), 57);
     EXPECT_EQ(Text(ReaderTcLabelHook), "READER TC");
     EXPECT_EQ(Text(PrimaryStatusHook), "13GB FREE");
     EXPECT_EQ(Text(MirrorStatusHook), "481MB FREE");
