@@ -43,6 +43,13 @@ MsgParam FieldWidth(MsgHandler hook, void* self = nullptr)
     return answer.Param;
 }
 
+// A folder's name, size and segment count.
+std::string Folder(std::uint32_t drive, std::int32_t folder)
+{
+    const DriveFolderDetails d = DriveFolderInfo(drive, folder);
+    return std::string(d.Name) + " " + std::to_string(d.Size) + " " + std::to_string(d.NSegs);
+}
+
 class HphNames : public UITest {
 protected:
     void SetUp() override
@@ -226,47 +233,27 @@ TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
 
 TEST_F(ListHooks, PrimaryCardFoldersComeFromTheFolderTable)
 {
-    DriveFolderDetails first = DriveFolderInfo(DRIVE_PRIMARY, 1);
-    EXPECT_STREQ(first.Name, "Z001");
-    EXPECT_EQ(first.Size, 221353U);  // 432332 sectors of 512 bytes, in kilobytes
-    EXPECT_EQ(first.NSegs, 5U);
-
+    EXPECT_EQ(Folder(DRIVE_PRIMARY, 1), "Z001 221353 5");  // 432332 sectors of 512 bytes, in kilobytes
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
     DriveFolderSet(DRIVE_PRIMARY, 2);
-    DriveFolderDetails current = DriveFolderInfo(DRIVE_PRIMARY, 0);
-    EXPECT_STREQ(current.Name, "Z002");
-    EXPECT_EQ(current.Size, 16553U);
-    EXPECT_EQ(current.NSegs, 3U);
-
+    EXPECT_EQ(Folder(DRIVE_PRIMARY, 0), "Z002 16553 3");
     EXPECT_STREQ(DriveFolderInfo(DRIVE_PRIMARY, 31).Name, "Z031");
-    for (std::int32_t folder = 32; folder <= static_cast<std::int32_t>(DRIVE_FOLDER_ROWS); ++folder) {
-        const DriveFolderDetails beyond = DriveFolderInfo(DRIVE_PRIMARY, folder);
-        EXPECT_STREQ(beyond.Name, "") << folder;
-        EXPECT_EQ(beyond.Size + beyond.NSegs, 0U) << folder;
-    }
+    for (std::int32_t folder = 32; folder <= static_cast<std::int32_t>(DRIVE_FOLDER_ROWS); ++folder)
+        EXPECT_EQ(Folder(DRIVE_PRIMARY, folder), " 0 0") << folder;
 }
 
 TEST_F(ListHooks, OtherDrivesMakeUpTheirFolders)
 {
-    DriveFolderDetails seventh = DriveFolderInfo(DRIVE_MIRROR, 7);
-    EXPECT_STREQ(seventh.Name, "Z007");
-    EXPECT_EQ(seventh.Size, 207U);
-    EXPECT_EQ(seventh.NSegs, 27U);
-
+    EXPECT_EQ(Folder(DRIVE_MIRROR, 7), "Z007 207 27");
     DriveFolderSet(DRIVE_MIRROR, 40);
     EXPECT_EQ(DriveFolderGet(DRIVE_MIRROR), 40U);
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
-    const DriveFolderDetails current = DriveFolderInfo(DRIVE_MIRROR, -3);
-    EXPECT_STREQ(current.Name, "Z040");
-    EXPECT_EQ(current.Size, 240U);
-    EXPECT_EQ(current.NSegs, 60U);
+    EXPECT_EQ(Folder(DRIVE_MIRROR, -3), "Z040 240 60");
     EXPECT_STREQ(DriveFolderInfo(3, 0).Name, "Z001");
 
     AssertCapture capture;
     DriveFolderSet(4, 2);
     EXPECT_EQ(DriveFolderGet(4), 0U);
     EXPECT_STREQ(DriveFolderInfo(4, 1).Name, "");
-    EXPECT_EQ(capture.Expressions().size(), 3U);
-    for (const std::string& expression : capture.Expressions())
-        EXPECT_EQ(expression, "drive < numberof(Orvel.DriveFolder)");
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>(3, "drive < numberof(Orvel.DriveFolder)"));
 }
