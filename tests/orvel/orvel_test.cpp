@@ -17,37 +17,31 @@ void Start(std::initializer_list<const char*> args, const char* path = "/usr/bin
 
 }  // namespace
 
-TEST(OrvelModel, NoArgumentGivesTheTwelveTrackModelWithEveryFeature)
+// Lite, by argument or by the program's path, wins over ten tracks.
+TEST(OrvelModel, FirstArgumentOrProgramPathChoosesTheModel)
 {
-    Start({});
-    EXPECT_STREQ(Orvel.ModelName, "Orvel 12");
-    EXPECT_EQ(OrvelGetNTracks(), 12);
-    EXPECT_EQ(Orvel.FeatKavlin + Orvel.FeatDigital + Orvel.FeatMirror + Orvel.FeatMp3, 4U);
-    EXPECT_EQ(Orvel.FeatLite, 0U);
-    EXPECT_EQ(Orvel.FeatFactory, 0U);
-}
-
-TEST(OrvelModel, TenAsFirstArgumentGivesTheTenTrackModel)
-{
-    Start({"10"});
-    EXPECT_STREQ(Orvel.ModelName, "Orvel 10");
-    EXPECT_EQ(OrvelGetNTracks(), 10);
-    EXPECT_EQ(Orvel.FeatDigital, 1U);
-    Start({"12"});
-    EXPECT_STREQ(Orvel.ModelName, "Orvel 12");
-}
-
-TEST(OrvelModel, LiteByArgumentOrProgramPathWinsOverTen)
-{
-    for (const char* arg : {"l", "Lite", "LX"}) {
-        Start({arg});
-        EXPECT_STREQ(Orvel.ModelName, "Orvel Lite") << arg;
-        EXPECT_EQ(OrvelGetNTracks(), 10);
-        EXPECT_EQ(Orvel.FeatKavlin + Orvel.FeatDigital + Orvel.FeatMirror + Orvel.FeatMp3, 0U);
-        EXPECT_EQ(Orvel.FeatLite, 1U);
+    struct Case {
+        const char* Arg;
+        const char* Path;
+        const char* Name;
+        std::int32_t Tracks;
+        std::uint32_t Features;
+    };
+    const Case cases[] = {
+        {nullptr, "/usr/bin/orvel-sim", "Orvel 12", 12, 4}, {"10", "/usr/bin/orvel-sim", "Orvel 10", 10, 4},
+        {"12", "/usr/bin/orvel-sim", "Orvel 12", 12, 4},    {"l", "/usr/bin/orvel-sim", "Orvel Lite", 10, 0},
+        {"Lite", "/usr/bin/orvel-sim", "Orvel Lite", 10, 0}, {"LX", "/usr/bin/orvel-sim", "Orvel Lite", 10, 0},
+        {"10", "/opt/ORVEL-LITE/orvel-sim", "Orvel Lite", 10, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.Arg ? c.Arg : "no argument") << " " << c.Path);
+        c.Arg ? Start({c.Arg}, c.Path) : Start({}, c.Path);
+        EXPECT_STREQ(Orvel.ModelName, c.Name);
+        EXPECT_EQ(OrvelGetNTracks(), c.Tracks);
+        EXPECT_EQ(Orvel.FeatKavlin + Orvel.FeatDigital + Orvel.FeatMirror + Orvel.FeatMp3, c.Features);
+        EXPECT_EQ(Orvel.FeatLite, c.Features == 0 ? 1U : 0U);
+        EXPECT_EQ(Orvel.FeatFactory, 0U);
     }
-    Start({"10"}, "/opt/ORVEL-LITE/orvel-sim");
-    EXPECT_STREQ(Orvel.ModelName, "Orvel Lite");
 }
 
 TEST(OrvelModel, MenuTrackCountKeepsNameAndFlags)
@@ -157,11 +151,8 @@ TEST(OrvelHeadphones, StepsWrapAndSkipEmptyMemories)
     char name[7];
     OrvelHphMonCopyName(name, 4);
     EXPECT_STREQ(name, "HP 5");
-}
 
-TEST(OrvelHeadphones, AllEmptyStopsAfterAFullCircle)
-{
-    Start({});
+    // all empty: a full circle and back where it started
     for (HphMonMem& memory : Orvel.HphMon.Mem)
         memory = {};
     Orvel.HphMon.Index = 5;
