@@ -23,10 +23,12 @@ struct Line {
 
 enum class Box { None, Status, LastSeg };
 
-// Two lines of prompt, then the way out.
-std::vector<Line> Prompt(const char* first, const char* second)
+// The lines, an empty one, then the way out.
+std::vector<Line> Prompt(std::initializer_list<const char*> texts)
 {
-    return {{first}, {second}, {""}, {"Press BACK to Exit"}};
+    std::vector<Line> lines(texts.begin(), texts.end());
+    lines.insert(lines.end(), {{""}, {"Press BACK to Exit"}});
+    return lines;
 }
 
 class ConfirmPages : public UITest {
@@ -83,7 +85,7 @@ protected:
     }
 };
 
-const std::vector<Line> ExitOnThirdLine = {{""}, {""}, {"Press BACK to Exit"}};
+const std::vector<Line> ExitOnThirdLine = Prompt({""});
 
 std::string Status(std::uint32_t which, std::size_t size = MAX_UI_TEXT)
 {
@@ -175,47 +177,46 @@ TEST_F(ConfirmPages, EachPageShowsItsPromptAndOutcome)
     const std::vector<Line> erasing = {{"This will take"}, {"about 6 minutes"}};
     const std::vector<Line> stored = {{"Settings have been"}, {"stored to Preset #2"}};
     const Case cases[] = {
-        {&ErasePrimaryPage, "ERASE PRIMARY", 0, 35, Prompt("Press * to Format", "Primary Card"), Box::Status},
+        {&ErasePrimaryPage, "ERASE PRIMARY", 0, 35, Prompt({"Press * to Format", "Primary Card"}), Box::Status},
         {&ErasePrimaryPage, "ERASE PRIMARY", 1, 35,
          {{"This is the PRIMARY CF"}, {"card you are about to erase"}, {"ARE YOU SURE?", 3}, {"Press * to Continue"},
           {"Press BACK to Exit"}},
          Box::Status, "orvel/erase_primary_are_you_sure"},
         {&ErasePrimaryPage, "ERASE PRIMARY", 2, 28, erasing, Box::Status},
         {&ErasePrimaryPage, "ERASE PRIMARY", 3, 28, erasing, Box::Status},
-        {&EraseMirrorPage, "ERASE MIRROR", 0, 35, Prompt("Press * to Format", "Mirror Card"), Box::Status},
+        {&EraseMirrorPage, "ERASE MIRROR", 0, 35, Prompt({"Press * to Format", "Mirror Card"}), Box::Status},
         {&EraseMirrorPage, "ERASE MIRROR", 2, 35, ExitOnThirdLine, Box::Status},
-        {&FactoryResetPage, "FACTORY RESET", 0, 35, Prompt("Press * to Restore", "Factory Defaults"), Box::Status},
+        {&FactoryResetPage, "FACTORY RESET", 0, 35, Prompt({"Press * to Restore", "Factory Defaults"}), Box::Status},
         {&FactoryResetPage, "FACTORY RESET", 1, 35,
          {{"Default Settings"}, {"have been restored.", 6}, {"Restart Orvel now"}}, Box::Status},
-        {&ClearFadersPage, "CLEAR FADERS", 0, 35, Prompt("Press * to Clear", "All Fader Assigns"), Box::Status},
+        {&ClearFadersPage, "CLEAR FADERS", 0, 35, Prompt({"Press * to Clear", "All Fader Assigns"}), Box::Status},
         {&ClearFadersPage, "CLEAR FADERS", 1, 35, {{"Fader Assignments"}, {"have been cleared."}}, Box::Status},
         {&DeleteLastSegPage, "DELETE LAST SEG", 0, 35,
          {{"Press * to Delete "}, {"Segment 055"}, {"in Folder Z009"}, {"                  "}, {"Press BACK to Exit"}},
          Box::LastSeg, "orvel/delete_last_seg"},
         {&DeleteLastSegPage, "DELETE LAST SEG", 1, 35, ExitOnThirdLine, Box::LastSeg},
-        {&EraseFolderPage, "ERASE FOLDER", 2, 35,
-         {{"Press * to erase"}, {"folder"}, {"Z001 (5 segs)"}, {""}, {"Press BACK to Exit"}}, Box::Status},
-        {&UsbStatusPage, "USB STATUS", 0, 35, {{"USB STATUS TEST"}, {""}, {"Press BACK to Exit"}}, Box::Status},
+        {&EraseFolderPage, "ERASE FOLDER", 2, 35, Prompt({"Press * to erase", "folder", "Z001 (5 segs)"}), Box::Status},
+        {&UsbStatusPage, "USB STATUS", 0, 35, Prompt({"USB STATUS TEST"}), Box::Status},
         {&UsbStatusPage, "USB STATUS", 1, 35, ExitOnThirdLine, Box::Status},
-        {&StoreToMirPage, "STORE TO MIR", 0, 35,
-         {{"Press * to store"}, {"settings to"}, {"Mirror CF Card"}, {""}, {"Press BACK to Exit"}}, Box::Status},
+        {&StoreToMirPage, "STORE TO MIR", 0, 35, Prompt({"Press * to store", "settings to", "Mirror CF Card"}),
+         Box::Status},
         {&StoreToMirPage, "STORE TO MIR", 1, 35, {}, Box::Status},
-        {&RecallFromMirPage, "RECALL FROM MIR", 0, 35,
-         {{"Press * to recall"}, {"settings from"}, {"Mirror CF Card"}, {""}, {"Press BACK to Exit"}}, Box::Status},
+        {&RecallFromMirPage, "RECALL FROM MIR", 0, 35, Prompt({"Press * to recall", "settings from", "Mirror CF Card"}),
+         Box::Status},
         {&RecallFromMirPage, "RECALL FROM MIR", 1, 35, {}, Box::Status},
-        {&BurnBootLoaderPage, "BURN BOOT LOADER", 9, 35, Prompt("Press * 10 times to", "Burn Bootloader to ROM"),
+        {&BurnBootLoaderPage, "BURN BOOT LOADER", 9, 35, Prompt({"Press * 10 times to", "Burn Bootloader to ROM"}),
          Box::None},
         {&BurnBootLoaderPage, "BURN BOOT LOADER", 10, 35, {}, Box::None},
         {&BurnKavlinSwPage, "BURN KAVLIN SW", 0, 35,
-         {{"Press * to Program"}, {"Kavlin Processor with"}, {"Program File RVKS-033.h"}, {""},
-          {"(Currently running 0.29)"}, {""}, {"Press BACK to Exit"}},
+         Prompt({"Press * to Program", "Kavlin Processor with", "Program File RVKS-033.h", "",
+                 "(Currently running 0.29)"}),
          Box::None},
         {&BurnKavlinSwPage, "BURN KAVLIN SW", 1, 28, {{"This will complete"}, {"in about 2 minutes"}}, Box::None},
-        {&StoreMemory2Page, "STORE MEMORY", 0, 35, Prompt("Press * to Store", "Preset #2"), Box::None},
+        {&StoreMemory2Page, "STORE MEMORY", 0, 35, Prompt({"Press * to Store", "Preset #2"}), Box::None},
         {&StoreMemory2Page, "STORE MEMORY", 1, 35, stored, Box::None},
         {&StoreMemory2Page, "STORE MEMORY", 2, 35, stored, Box::None},
-        {&StoreMemory3Page, "STORE MEMORY", 0, 35, Prompt("Press * to Store", "Preset #3"), Box::None},
-        {&RecallMemory1Page, "RECALL MEMORY", 0, 35, Prompt("Press * to recall", "preset #1"), Box::None},
+        {&StoreMemory3Page, "STORE MEMORY", 0, 35, Prompt({"Press * to Store", "Preset #3"}), Box::None},
+        {&RecallMemory1Page, "RECALL MEMORY", 0, 35, Prompt({"Press * to recall", "preset #1"}), Box::None},
         {&RecallMemory1Page, "RECALL MEMORY", 1, 35,
          {{"Settings have been"}, {"recalled from preset #1"}, {""}, {"*** RESTART ORVEL NOW ***"}}, Box::None},
         {&RecallMemory3Page, "RECALL MEMORY", 1, 35,
