@@ -208,27 +208,13 @@ TEST_F(Layouts, RebuildingClearsTheKnobsButKeepsTheLevelsAndTheDefaultEndsTheVir
     EXPECT_EQ(Column(OrvelMeters.Kind), std::vector<int>(12, 0));
 }
 
-namespace {
-
-// A page of the user interface, so that the layouts have a page to show again.
-class LayoutsOnAPage : public Layouts {
-protected:
-    void SetUp() override
-    {
-        Layouts::SetUp();
-        Name(&page, "page");
-        MsgRegister(UIMainHandler, 0);
-        UIGotoPage(&page);
-        Log().clear();
-    }
-
-    UIPage page = ProbePage(0, nullptr, 0);
-};
-
-}  // namespace
-
-TEST_F(LayoutsOnAPage, SwitchingToTheFixedChannelShowsThePageAgain)
+TEST_F(Layouts, SwitchingToTheFixedChannelShowsThePageAgain)
 {
+    static UIPage page = ProbePage(0, nullptr, 0);  // outlives the test: the fixture leaves it after the body
+    Name(&page, "page");
+    MsgRegister(UIMainHandler, 0);
+    UIGotoPage(&page);
+    Log().clear();
     VFaderSetMode(VFADER_CYCLING);
     const int flushes = Flushes();
     MeterLayout(2);
