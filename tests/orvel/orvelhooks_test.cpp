@@ -228,19 +228,6 @@ TEST_F(ValueHooks, StatusRowsAreFixedAndReadOnly)
     EXPECT_EQ(SendHook(PrimaryStatusHook, MSG_VALUE_GET).Result, 0U);
 }
 
-TEST_F(ValueHooks, StarFlagIsStoredOrToggled)
-{
-    StarFlagSet(-1);
-    EXPECT_EQ(Orvel.StarFlag, 1);
-    StarFlagSet(-1);
-    EXPECT_EQ(Orvel.StarFlag, 0);
-    StarFlagSet(1);
-    StarFlagSet(1);
-    EXPECT_EQ(Orvel.StarFlag, 1);
-    StarFlagSet(0);
-    EXPECT_EQ(Orvel.StarFlag, 0);
-}
-
 TEST_F(ValueHooks, Mp3TagShowsWithSupportUnlessHidden)
 {
     Colour colour = 1;
@@ -263,8 +250,18 @@ TEST_F(ValueHooks, Mp3TagShowsWithSupportUnlessHidden)
     EXPECT_EQ(Tag(&colour), "MP3");
 }
 
-TEST_F(ValueHooks, StarFlagHidesTheMp3TagUntilTheTagIsToggled)
+TEST_F(ValueHooks, StarFlagIsStoredOrToggledAndHidesTheMp3TagUntilTheTagIsToggled)
 {
+    StarFlagSet(-1);
+    EXPECT_EQ(Orvel.StarFlag, 1);
+    StarFlagSet(-1);
+    EXPECT_EQ(Orvel.StarFlag, 0);
+    StarFlagSet(1);
+    StarFlagSet(1);
+    EXPECT_EQ(Orvel.StarFlag, 1);
+    StarFlagSet(0);
+    EXPECT_EQ(Orvel.StarFlag, 0);
+
     HookSet(Mp3SupportHook, 1);
     StarFlagSet(1);
     Colour colour = 1;
