@@ -97,7 +97,8 @@ protected:
 
 }  // namespace
 
-TEST_F(HphNames, RowsNumberTheFirstTwelveMemories)
+// The rows number the first twelve memories; the name field is the cursor row's name.
+TEST_F(HphNames, RowsAndNameFieldOfTheFirstTwelveMemories)
 {
     EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_COUNT, 0, &list), (HookAnswer{1, 12}));
     EXPECT_EQ(Row(0), " 1: HP 1");
@@ -105,10 +106,19 @@ TEST_F(HphNames, RowsNumberTheFirstTwelveMemories)
     std::strcpy(Orvel.HphMon.Mem[4].Name, "BOOM");
     EXPECT_EQ(Row(4), " 5: BOOM");
 
+    list.Index = 7;
+    EXPECT_EQ(FieldWidth(HphNameListHook, &list), 6);
+    EXPECT_EQ(Text(HphNameListHook, &list), "HP 8");
+    EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
+    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
+
     AssertCapture capture;
     EXPECT_EQ(Row(12), "");
     SendHook(HphNameListHook, MSG_LIST_ROW_TEXT, 0, &list);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "item"}));
+    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "item", "index < HPcount"}));
+    EXPECT_EQ(list.Index, 7U);
+    EXPECT_NE(UICurrentPage, &UITextEdit);
 }
 
 TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
@@ -127,21 +137,6 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "LAV 2");
     EXPECT_STREQ(Orvel.HphMon.Mem[2].Name, "HP 3");
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/hph_memory_names_renamed"));
-}
-
-TEST_F(HphNames, TheNameFieldIsTheCursorRowsName)
-{
-    list.Index = 7;
-    EXPECT_EQ(FieldWidth(HphNameListHook, &list), 6);
-    EXPECT_EQ(Text(HphNameListHook, &list), "HP 8");
-    EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
-    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
-
-    AssertCapture capture;
-    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
-    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < HPcount"});
-    EXPECT_EQ(list.Index, 7U);
-    EXPECT_NE(UICurrentPage, &UITextEdit);
 }
 
 TEST_F(ListHooks, CurrentMemoryNameComesThroughItsOwnNumber)
