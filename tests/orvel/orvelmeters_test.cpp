@@ -10,7 +10,7 @@
 #include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
 #include "orvel/orvelhooks.h"
-#include "uicore/ui_fixture.h"
+#include "uicore/meter_fixture.h"
 #include "uicore/uimeter.h"
 
 namespace {
@@ -21,21 +21,8 @@ void Start()
     OrvelInit(1, argv, "orvel-sim");
 }
 
-class Layouts : public UITest {
+class Layouts : public MeterTest {
 protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        Start();
-        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
-    }
-
-    void TearDown() override
-    {
-        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
-        UITest::TearDown();
-    }
-
     // The names of the meters in use, top to bottom.
     static std::vector<std::string> Names()
     {
