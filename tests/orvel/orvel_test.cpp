@@ -22,16 +22,15 @@ TEST(OrvelModel, FirstArgumentOrProgramPathChoosesTheModel)
 {
     struct Case {
         const char* Arg;
-        const char* Path;
         const char* Name;
         std::int32_t Tracks;
-        std::uint32_t Features;
+        std::uint32_t Features;  // none but on the reduced model
+        const char* Path = "/usr/bin/orvel-sim";
     };
     const Case cases[] = {
-        {nullptr, "/usr/bin/orvel-sim", "Orvel 12", 12, 4}, {"10", "/usr/bin/orvel-sim", "Orvel 10", 10, 4},
-        {"12", "/usr/bin/orvel-sim", "Orvel 12", 12, 4},    {"l", "/usr/bin/orvel-sim", "Orvel Lite", 10, 0},
-        {"Lite", "/usr/bin/orvel-sim", "Orvel Lite", 10, 0}, {"LX", "/usr/bin/orvel-sim", "Orvel Lite", 10, 0},
-        {"10", "/opt/ORVEL-LITE/orvel-sim", "Orvel Lite", 10, 0},
+        {nullptr, "Orvel 12", 12, 4}, {"10", "Orvel 10", 10, 4},     {"12", "Orvel 12", 12, 4},
+        {"l", "Orvel Lite", 10, 0},   {"Lite", "Orvel Lite", 10, 0}, {"LX", "Orvel Lite", 10, 0},
+        {"10", "Orvel Lite", 10, 0, "/opt/ORVEL-LITE/orvel-sim"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.Arg ? c.Arg : "no argument") << " " << c.Path);
