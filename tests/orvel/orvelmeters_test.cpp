@@ -197,7 +197,7 @@ TEST_F(Layouts, RebuildingClearsTheKnobsButKeepsTheLevelsAndTheDefaultEndsTheVir
 
 TEST_F(Layouts, SwitchingToTheFixedChannelShowsThePageAgain)
 {
-    static UIPage page = ProbePage(0, nullptr, 0);  // outlives the test: the fixture leaves it after the body
+    static UIPage page = ProbePage(0, nullptr, 0);  // static: the tear-down still leaves this page
     Name(&page, "page");
     MsgRegister(UIMainHandler, 0);
     UIGotoPage(&page);
