@@ -6,7 +6,9 @@
 
 #include <vector>
 
+#include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
+#include "orvel/orvelhooks.h"
 #include "uicore/ui_fixture.h"
 #include "uicore/uieditors.h"
 #include "uicore/uikeys.h"
@@ -78,10 +80,7 @@ protected:
     UIPage page = ProbePage(0, nullptr, 0);
 };
 
-std::vector<std::uint32_t> CloseThenOpen()
-{
-    return {MSG_EDITOR_CLOSE, MSG_EDITOR_OPEN};
-}
+const std::vector<std::uint32_t> CloseThenOpen = {MSG_EDITOR_CLOSE, MSG_EDITOR_OPEN};
 
 }  // namespace
 
@@ -93,7 +92,7 @@ TEST_F(ChannelPage, SetupDigitSevenTwiceChoosesChannelSevenThenNine)
     Tap(KEY_COM);
     EXPECT_EQ(Orvel.Setup.Chan, 6);
     EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 7");
-    EXPECT_EQ(EditorMessages(), CloseThenOpen());
+    EXPECT_EQ(EditorMessages(), CloseThenOpen);
     EXPECT_EQ(Log(MSG_PAGE_REDIRECT).size(), 1U);  // the page was shown again
     Log().clear();
     Tap(KEY_COM);
@@ -101,7 +100,7 @@ TEST_F(ChannelPage, SetupDigitSevenTwiceChoosesChannelSevenThenNine)
     EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 9");
     EXPECT_EQ(OrvelMeters.NMeters, 1);
     EXPECT_EQ(OrvelMeters.Srce[0], METER_SRCE_INPUT);
-    EXPECT_EQ(EditorMessages(), CloseThenOpen());
+    EXPECT_EQ(EditorMessages(), CloseThenOpen);
     ASSERT_EQ(UIActiveEditor, &editor);
     EXPECT_EQ(editor.Setting, &setting);
     EXPECT_EQ(editor.X, 95);
@@ -163,23 +162,8 @@ namespace {
 constexpr UIMenuItem TypeItems[] = {{"MIC", 0, 0}, {"LINE", 1, 0}};
 constexpr UIMenu TypeMenu = {.NItems = std::size(TypeItems), .Items = TypeItems};
 
-// The "TYPE " row's value: the current channel's input type.
-std::uint32_t ChannelTypeHandler(void* self, Message* msg)
-{
-    SetupChannel& channel = Orvel.Setup.Channel[Orvel.Setup.Chan];
-    switch (msg->Id) {
-    case MSG_VALUE_GET:
-        msg->Param = channel.Type;
-        return 1;
-    case MSG_VALUE_SET:
-        channel.Type = static_cast<std::int8_t>(MsgParamInt(msg));
-        return 1;
-    default:
-        return UIEnumSettingHandler(self, msg);
-    }
-}
-
-UISetting ChannelType = {.Handler = ChannelTypeHandler, .Menu = &TypeMenu};
+// The "TYPE " row as the recorder builds it: the current channel's input type.
+UISetting ChannelType = {.Handler = HookFirst<ChannelTypeHook, UIEnumSettingHandler>, .Menu = &TypeMenu};
 
 }  // namespace
 
@@ -214,7 +198,7 @@ TEST_F(ChannelPage, KavlinDigitsChooseTheLinkChannel)
     const int flushes = Flushes();
     Tap(KEY_PFL);
     EXPECT_EQ(chan, 4);
-    EXPECT_EQ(EditorMessages(), CloseThenOpen());
+    EXPECT_EQ(EditorMessages(), CloseThenOpen);
     EXPECT_EQ(UIActiveEditor, &editor);
     EXPECT_EQ(editor.X, 95);
     EXPECT_GT(Flushes(), flushes);

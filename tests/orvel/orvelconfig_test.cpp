@@ -89,16 +89,12 @@ TEST(IOConfig, ExternalFaderSourcesTheModelLacksAreStoredAsTheNearest)
     EXPECT_EQ(ExtFaderGet(2), 18U);
 }
 
-TEST_F(InputConfigure, SummaryListsEachGroup)
+TEST_F(InputConfigure, SummaryListsEachGroupOrTheHeadSaverLines)
 {
     Show(7);
     EXPECT_TRUE(buffer == Summary({"AES 1,2   ON", "AES 3,4   ON", "AES 5,6   ON", "AES 7,8   ON", "Ret 1,2   ON",
                                    "Ret 3,4   OFF", "Analog 5,6 OFF", "", "IFB Input  OFF"}));
-}
-
-TEST_F(InputConfigure, HeadSaverConfigurationsShowTheirFixedLines)
-{
-    Show(13);
+    Show(13);  // the head-saver configurations have fixed lines
     EXPECT_TRUE(buffer == Summary({"AES 1-8    ON", "HeadSaver on Input 1,2 only", "Return 12  OFF", "Return 34  OFF",
                                    "Analog 56  ON", "", "", "", "IFB Input  ON"}));
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/input_configure_headsaver"));

@@ -56,7 +56,8 @@ TEST_F(ValueHooks, SampleRateOptionChoosesTheRateInHertz)
     EXPECT_EQ(Orvel.SampleRate, 96096U);  // a rate is only ever taken from the table
 }
 
-TEST_F(ValueHooks, MirrorDriveKeepsToTheTwoDrivesThatCanMirror)
+// The mirror drive keeps to the two drives that can mirror; phantom power is never its placeholder.
+TEST_F(ValueHooks, MirrorDriveAndDynamic48VKeepToTheOptionsThatExist)
 {
     EXPECT_EQ(HookGet(MirrorDriveHook), 2);
     HookSet(MirrorDriveHook, 0);  // "(PRI)"
@@ -65,10 +66,7 @@ TEST_F(ValueHooks, MirrorDriveKeepsToTheTwoDrivesThatCanMirror)
     EXPECT_EQ(Orvel.MirrorDrive, 2U);
     HookSet(MirrorDriveHook, 1);
     EXPECT_EQ(HookGet(MirrorDriveHook), 1);
-}
 
-TEST_F(ValueHooks, Dynamic48VCannotBeSetToItsPlaceholder)
-{
     EXPECT_EQ(HookGet(Dynamic48VHook), 1);
     HookSet(Dynamic48VHook, 3);  // "AutoKill"
     EXPECT_EQ(Orvel.Dynamic48V, 3U);
@@ -199,13 +197,6 @@ TEST_F(ValueHooks, TrimRowsAskForTheNumberEditorOnAValidChannel)
                                                                "Orvel.KLin.Chan < numberof(Orvel.KLin.Channel)"}));
 }
 
-TEST_F(ValueHooks, CpuUsageIsReadOnly)
-{
-    EXPECT_EQ(HookGet(CpuUsageHook), 57);
-    EXPECT_EQ(SendHook(CpuUsageHook, MSG_VALUE_SET, 3).Result, 0U);
-    EXPECT_EQ(HookGet(CpuUsageHook), 57);
-}
-
 TEST_F(ValueHooks, TimecodesRunOneFrameForEachRead)
 {
     EXPECT_EQ(HookGet(ReaderTcHook), 0);
@@ -226,25 +217,15 @@ TEST_F(ValueHooks, TimecodesRunOneFrameForEachRead)
     EXPECT_EQ(HookGet(ReaderUbHook), 1719109785);
 }
 
-TEST_F(ValueHooks, FixedTextsOfTheStatusRows)
+TEST_F(ValueHooks, StatusRowsAreFixedAndReadOnly)
 {
+    EXPECT_EQ(HookGet(CpuUsageHook), 57);
+    EXPECT_EQ(SendHook(CpuUsageHook, MSG_VALUE_SET, 3).Result, 0U);
+    EXPECT_EQ(HookGet(CpuUsageHook), 57);
     EXPECT_EQ(Text(ReaderTcLabelHook), "READER TC");
     EXPECT_EQ(Text(PrimaryStatusHook), "13GB FREE");
     EXPECT_EQ(Text(MirrorStatusHook), "481MB FREE");
     EXPECT_EQ(SendHook(PrimaryStatusHook, MSG_VALUE_GET).Result, 0U);
-}
-
-TEST_F(ValueHooks, StarFlagIsStoredOrToggled)
-{
-    StarFlagSet(-1);
-    EXPECT_EQ(Orvel.StarFlag, 1);
-    StarFlagSet(-1);
-    EXPECT_EQ(Orvel.StarFlag, 0);
-    StarFlagSet(1);
-    StarFlagSet(1);
-    EXPECT_EQ(Orvel.StarFlag, 1);
-    StarFlagSet(0);
-    EXPECT_EQ(Orvel.StarFlag, 0);
 }
 
 TEST_F(ValueHooks, Mp3TagShowsWithSupportUnlessHidden)
@@ -269,8 +250,18 @@ TEST_F(ValueHooks, Mp3TagShowsWithSupportUnlessHidden)
     EXPECT_EQ(Tag(&colour), "MP3");
 }
 
-TEST_F(ValueHooks, StarFlagHidesTheMp3TagUntilTheTagIsToggled)
+TEST_F(ValueHooks, StarFlagIsStoredOrToggledAndHidesTheMp3TagUntilTheTagIsToggled)
 {
+    StarFlagSet(-1);
+    EXPECT_EQ(Orvel.StarFlag, 1);
+    StarFlagSet(-1);
+    EXPECT_EQ(Orvel.StarFlag, 0);
+    StarFlagSet(1);
+    StarFlagSet(1);
+    EXPECT_EQ(Orvel.StarFlag, 1);
+    StarFlagSet(0);
+    EXPECT_EQ(Orvel.StarFlag, 0);
+
     HookSet(Mp3SupportHook, 1);
     StarFlagSet(1);
     Colour colour = 1;

@@ -43,6 +43,13 @@ MsgParam FieldWidth(MsgHandler hook, void* self = nullptr)
     return answer.Param;
 }
 
+// A folder's name, size and segment count.
+std::string Folder(std::uint32_t drive, std::int32_t folder)
+{
+    const DriveFolderDetails d = DriveFolderInfo(drive, folder);
+    return std::string(d.Name) + " " + std::to_string(d.Size) + " " + std::to_string(d.NSegs);
+}
+
 class HphNames : public UITest {
 protected:
     void SetUp() override
@@ -90,7 +97,8 @@ protected:
 
 }  // namespace
 
-TEST_F(HphNames, RowsNumberTheFirstTwelveMemories)
+// The rows number the first twelve memories; the name field is the cursor row's name.
+TEST_F(HphNames, RowsAndNameFieldOfTheFirstTwelveMemories)
 {
     EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_COUNT, 0, &list), (HookAnswer{1, 12}));
     EXPECT_EQ(Row(0), " 1: HP 1");
@@ -98,10 +106,19 @@ TEST_F(HphNames, RowsNumberTheFirstTwelveMemories)
     std::strcpy(Orvel.HphMon.Mem[4].Name, "BOOM");
     EXPECT_EQ(Row(4), " 5: BOOM");
 
+    list.Index = 7;
+    EXPECT_EQ(FieldWidth(HphNameListHook, &list), 6);
+    EXPECT_EQ(Text(HphNameListHook, &list), "HP 8");
+    EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
+    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
+
     AssertCapture capture;
     EXPECT_EQ(Row(12), "");
     SendHook(HphNameListHook, MSG_LIST_ROW_TEXT, 0, &list);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "item"}));
+    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "item", "index < HPcount"}));
+    EXPECT_EQ(list.Index, 7U);
+    EXPECT_NE(UICurrentPage, &UITextEdit);
 }
 
 TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
@@ -120,21 +137,6 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "LAV 2");
     EXPECT_STREQ(Orvel.HphMon.Mem[2].Name, "HP 3");
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/hph_memory_names_renamed"));
-}
-
-TEST_F(HphNames, TheNameFieldIsTheCursorRowsName)
-{
-    list.Index = 7;
-    EXPECT_EQ(FieldWidth(HphNameListHook, &list), 6);
-    EXPECT_EQ(Text(HphNameListHook, &list), "HP 8");
-    EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
-    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
-
-    AssertCapture capture;
-    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
-    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < HPcount"});
-    EXPECT_EQ(list.Index, 7U);
-    EXPECT_NE(UICurrentPage, &UITextEdit);
 }
 
 TEST_F(ListHooks, CurrentMemoryNameComesThroughItsOwnNumber)
@@ -226,47 +228,27 @@ TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
 
 TEST_F(ListHooks, PrimaryCardFoldersComeFromTheFolderTable)
 {
-    DriveFolderDetails first = DriveFolderInfo(DRIVE_PRIMARY, 1);
-    EXPECT_STREQ(first.Name, "Z001");
-    EXPECT_EQ(first.Size, 221353U);  // 432332 sectors of 512 bytes, in kilobytes
-    EXPECT_EQ(first.NSegs, 5U);
-
+    EXPECT_EQ(Folder(DRIVE_PRIMARY, 1), "Z001 221353 5");  // 432332 sectors of 512 bytes, in kilobytes
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
     DriveFolderSet(DRIVE_PRIMARY, 2);
-    DriveFolderDetails current = DriveFolderInfo(DRIVE_PRIMARY, 0);
-    EXPECT_STREQ(current.Name, "Z002");
-    EXPECT_EQ(current.Size, 16553U);
-    EXPECT_EQ(current.NSegs, 3U);
-
+    EXPECT_EQ(Folder(DRIVE_PRIMARY, 0), "Z002 16553 3");
     EXPECT_STREQ(DriveFolderInfo(DRIVE_PRIMARY, 31).Name, "Z031");
-    for (std::int32_t folder = 32; folder <= static_cast<std::int32_t>(DRIVE_FOLDER_ROWS); ++folder) {
-        const DriveFolderDetails beyond = DriveFolderInfo(DRIVE_PRIMARY, folder);
-        EXPECT_STREQ(beyond.Name, "") << folder;
-        EXPECT_EQ(beyond.Size + beyond.NSegs, 0U) << folder;
-    }
+    for (std::int32_t folder = 32; folder <= static_cast<std::int32_t>(DRIVE_FOLDER_ROWS); ++folder)
+        EXPECT_EQ(Folder(DRIVE_PRIMARY, folder), " 0 0") << folder;
 }
 
 TEST_F(ListHooks, OtherDrivesMakeUpTheirFolders)
 {
-    DriveFolderDetails seventh = DriveFolderInfo(DRIVE_MIRROR, 7);
-    EXPECT_STREQ(seventh.Name, "Z007");
-    EXPECT_EQ(seventh.Size, 207U);
-    EXPECT_EQ(seventh.NSegs, 27U);
-
+    EXPECT_EQ(Folder(DRIVE_MIRROR, 7), "Z007 207 27");
     DriveFolderSet(DRIVE_MIRROR, 40);
     EXPECT_EQ(DriveFolderGet(DRIVE_MIRROR), 40U);
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
-    const DriveFolderDetails current = DriveFolderInfo(DRIVE_MIRROR, -3);
-    EXPECT_STREQ(current.Name, "Z040");
-    EXPECT_EQ(current.Size, 240U);
-    EXPECT_EQ(current.NSegs, 60U);
+    EXPECT_EQ(Folder(DRIVE_MIRROR, -3), "Z040 240 60");
     EXPECT_STREQ(DriveFolderInfo(3, 0).Name, "Z001");
 
     AssertCapture capture;
     DriveFolderSet(4, 2);
     EXPECT_EQ(DriveFolderGet(4), 0U);
     EXPECT_STREQ(DriveFolderInfo(4, 1).Name, "");
-    EXPECT_EQ(capture.Expressions().size(), 3U);
-    for (const std::string& expression : capture.Expressions())
-        EXPECT_EQ(expression, "drive < numberof(Orvel.DriveFolder)");
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>(3, "drive < numberof(Orvel.DriveFolder)"));
 }

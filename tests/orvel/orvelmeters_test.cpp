@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "common/format.h"
+#include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
 #include "orvel/orvelhooks.h"
-#include "uicore/ui_fixture.h"
+#include "uicore/meter_fixture.h"
 #include "uicore/uimeter.h"
 
 namespace {
@@ -20,21 +21,8 @@ void Start()
     OrvelInit(1, argv, "orvel-sim");
 }
 
-class Layouts : public UITest {
+class Layouts : public MeterTest {
 protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        Start();
-        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
-    }
-
-    void TearDown() override
-    {
-        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
-        UITest::TearDown();
-    }
-
     // The names of the meters in use, top to bottom.
     static std::vector<std::string> Names()
     {
@@ -74,48 +62,42 @@ constexpr std::uint8_t Models[] = {4, 6, 8, 10, 12};
 
 }  // namespace
 
-TEST_F(Layouts, FixedLayoutsDoNotDependOnTheTrackCount)
+// The fixed layouts stay as they are; the track layouts show every track, within their bounds.
+TEST_F(Layouts, FixedLayoutsIgnoreTheTrackCountAndTrackLayoutsFollowIt)
 {
-    for (const std::uint8_t tracks : Models) {
-        OrvelSetNTracks(tracks);
+    const int outputsAndTracks[] = {8, 8, 10, 12, 12};
+    for (std::size_t m = 0; m < std::size(Models); ++m) {
+        const int tracks = Models[m];
+        SCOPED_TRACE(tracks);
+        OrvelSetNTracks(Models[m]);
         MeterLayout(1);
-        EXPECT_EQ(Names(), Range("OUT %d", 1, 6)) << int(tracks);
+        EXPECT_EQ(Names(), Range("OUT %d", 1, 6));
         MeterLayout(2);
-        EXPECT_EQ(Names(), Range("INPUT %d", 1, 6)) << int(tracks);
+        EXPECT_EQ(Names(), Range("INPUT %d", 1, 6));
         MeterLayout(7);
-        EXPECT_EQ(Names(), Join({Range("OUT %d", 1, 4), Range("INPUT %d", 1, 4)})) << int(tracks);
+        EXPECT_EQ(Names(), Join({Range("OUT %d", 1, 4), Range("INPUT %d", 1, 4)}));
         EXPECT_EQ(Column(OrvelMeters.MFlags), (std::vector<int>{0, 0, 0, 4, 0, 0, 0, 0}));
         MeterLayout(8);
-        EXPECT_EQ(Names(), Join({Range("OUT %d", 1, 6), {"INPUT 1"}})) << int(tracks);
+        EXPECT_EQ(Names(), Join({Range("OUT %d", 1, 6), {"INPUT 1"}}));
         EXPECT_EQ(Column(OrvelMeters.MFlags), (std::vector<int>{0, 0, 0, 0, 0, 4, 0}));
         EXPECT_EQ(Column(OrvelMeters.Kind), (std::vector<int>{0, 0, 0, 0, 0, 0, 1}));
-    }
-}
 
-TEST_F(Layouts, TrackLayoutShowsEveryTrackAndAtLeastSixMeters)
-{
-    for (const std::uint8_t tracks : Models) {
-        OrvelSetNTracks(tracks);
         MeterLayout(3);
-        const int shown = std::max<int>(tracks, 6);
-        EXPECT_EQ(Names(), Range("Ch %d", 1, shown)) << int(tracks);
+        const int shown = std::max(tracks, 6);
+        EXPECT_EQ(Names(), Range("Ch %d", 1, shown));
         EXPECT_EQ(Column(OrvelMeters.Kind), std::vector<int>(shown, METER_KNOB_CHANNEL));
         EXPECT_EQ(Column(OrvelMeters.Srce), std::vector<int>(shown, METER_SRCE_CH));
+
+        MeterLayout(4);
+        EXPECT_EQ(OrvelMeters.NMeters, outputsAndTracks[m]);
+        EXPECT_EQ(Names(), Join({{"OUT 1", "OUT 2"}, Range("Ch %d", 1, outputsAndTracks[m] - 2)}));
     }
-    OrvelSetNTracks(4);
-    MeterLayout(3);
-    EXPECT_EQ(OrvelMeters.NMeters, 6);
 }
 
-TEST_F(Layouts, OutputsAndTracksLayoutHasEightToTwelveMetersAndHatchesTracksNotRecording)
+TEST_F(Layouts, OutputsAndTracksLayoutHatchesTracksNotRecording)
 {
-    const int expected[] = {8, 8, 10, 12, 12};
-    for (std::size_t m = 0; m < std::size(Models); ++m) {
-        OrvelSetNTracks(Models[m]);
-        MeterLayout(4);
-        EXPECT_EQ(OrvelMeters.NMeters, expected[m]) << int(Models[m]);
-        EXPECT_EQ(Names(), Join({{"OUT 1", "OUT 2"}, Range("Ch %d", 1, expected[m] - 2)}));
-    }
+    OrvelSetNTracks(12);
+    MeterLayout(4);
     // tracks 1 to 8 are record-enabled after start-up
     EXPECT_EQ(Column(OrvelMeters.MFlags), (std::vector<int>{0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
     OrvelRecEnable[2] = 0;
@@ -192,19 +174,7 @@ TEST_F(Layouts, UnknownVariantsAreTheVirtualFaderLayout)
     }
 }
 
-TEST_F(Layouts, DefaultLayoutKeepsTheMetersAndEndsTheVirtualFader)
-{
-    OrvelSetNTracks(12);
-    MeterLayout(3);
-    VFaderSetMode(VFADER_CYCLING);
-    MeterLayoutDefault();
-    EXPECT_EQ(OrvelMeters.NMeters, 12);
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE);
-    EXPECT_EQ(VFaderChannel(), -1);
-    EXPECT_EQ(Column(OrvelMeters.Kind), std::vector<int>(12, 0));
-}
-
-TEST_F(Layouts, RebuildingClearsTheKnobsButKeepsTheLevels)
+TEST_F(Layouts, RebuildingClearsTheKnobsButKeepsTheLevelsAndTheDefaultEndsTheVirtualFader)
 {
     OrvelSetNTracks(12);
     MeterLayout(3);
@@ -215,29 +185,23 @@ TEST_F(Layouts, RebuildingClearsTheKnobsButKeepsTheLevels)
         EXPECT_EQ(OrvelMeters.Kind[i], 0) << i;
     EXPECT_EQ(OrvelMeters.MeterLevel[10], 99);
     EXPECT_EQ(OrvelMeters.Peak[0], 120);
+
+    MeterLayout(3);
+    VFaderSetMode(VFADER_CYCLING);
+    MeterLayoutDefault();
+    EXPECT_EQ(OrvelMeters.NMeters, 12);
+    EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE);
+    EXPECT_EQ(VFaderChannel(), -1);
+    EXPECT_EQ(Column(OrvelMeters.Kind), std::vector<int>(12, 0));
 }
 
-namespace {
-
-// A page of the user interface, so that the layouts have a page to show again.
-class LayoutsOnAPage : public Layouts {
-protected:
-    void SetUp() override
-    {
-        Layouts::SetUp();
-        Name(&page, "page");
-        MsgRegister(UIMainHandler, 0);
-        UIGotoPage(&page);
-        Log().clear();
-    }
-
-    UIPage page = ProbePage(0, nullptr, 0);
-};
-
-}  // namespace
-
-TEST_F(LayoutsOnAPage, SwitchingToTheFixedChannelShowsThePageAgain)
+TEST_F(Layouts, SwitchingToTheFixedChannelShowsThePageAgain)
 {
+    static UIPage page = ProbePage(0, nullptr, 0);  // static: the tear-down still leaves this page
+    Name(&page, "page");
+    MsgRegister(UIMainHandler, 0);
+    UIGotoPage(&page);
+    Log().clear();
     VFaderSetMode(VFADER_CYCLING);
     const int flushes = Flushes();
     MeterLayout(2);
@@ -286,16 +250,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(VirtualFader, StartsWithoutAFaderAndCyclesFromChannelSeven)
-{
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE);
-    EXPECT_EQ(VFaderChannel(), -1);
-    VFaderSetMode(VFADER_FIXED);
-    EXPECT_EQ(VFaderChannel(), 0);
-    VFaderSetMode(VFADER_CYCLING);
-    EXPECT_EQ(VFaderChannel(), 6);
-}
 
 TEST_F(VirtualFader, AdvanceWrapsAfterTheCycledChannels)
 {
@@ -346,28 +300,21 @@ TEST_F(VirtualFader, NoCycleMeansTheKeyDoesNothing)
 
 TEST_F(VirtualFader, SettingsAreServedByTheModel)
 {
-    Message set{.Id = MSG_VALUE_SET, .Param = 2};
-    EXPECT_EQ(VFaderCycleHook(nullptr, &set), 1U);
-    EXPECT_EQ(Orvel.VFaderCycle, 2U);
-    Message get{.Id = MSG_VALUE_GET, .Param = 0};
-    EXPECT_EQ(VFaderCycleHook(nullptr, &get), 1U);
-    EXPECT_EQ(get.Param, 2);
-
-    set.Param = 1;
-    EXPECT_EQ(VFaderModeHook(nullptr, &set), 1U);
-    EXPECT_EQ(Orvel.VFaderMode, 1U);
-    get.Param = 0;
-    EXPECT_EQ(VFaderModeHook(nullptr, &get), 1U);
-    EXPECT_EQ(get.Param, 1);
-
-    Message other{.Id = MSG_VALUE_STEP, .Param = 1};
-    EXPECT_EQ(VFaderCycleHook(nullptr, &other), 0U);
-    EXPECT_EQ(VFaderModeHook(nullptr, &other), 0U);
-    EXPECT_EQ(Orvel.VFaderCycle, 2U);
-    EXPECT_EQ(Orvel.VFaderMode, 1U);
+    struct Row {
+        MsgHandler Hook;
+        const std::uint32_t* Field;
+        std::uint32_t Value;
+    };
+    for (const Row& r : {Row{VFaderCycleHook, &Orvel.VFaderCycle, 2}, Row{VFaderModeHook, &Orvel.VFaderMode, 1}}) {
+        HookSet(r.Hook, r.Value);
+        EXPECT_EQ(*r.Field, r.Value);
+        EXPECT_EQ(HookGet(r.Hook), MsgParam(r.Value));
+        EXPECT_EQ(SendHook(r.Hook, MSG_VALUE_STEP, 1).Result, 0U);
+        EXPECT_EQ(*r.Field, r.Value);
+    }
 }
 
-TEST_F(VirtualFader, StartingAgainForgetsTheFaderAndTheMeters)
+TEST_F(VirtualFader, StartsWithoutAFaderAgainAndForgetsTheMeters)
 {
     VFaderSetMode(VFADER_CYCLING);
     VFaderAdvance();
@@ -377,6 +324,7 @@ TEST_F(VirtualFader, StartingAgainForgetsTheFaderAndTheMeters)
     OrvelMeters.MeterLevel[0] = 200;
     Start();
     EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE);
+    EXPECT_EQ(VFaderChannel(), -1);
     VFaderSetMode(VFADER_CYCLING);
     EXPECT_EQ(VFaderChannel(), 6);
     VFaderSetMode(VFADER_FIXED);
