@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "support/assert_capture.h"
 #include "uicore/uitimer.h"
 
@@ -15,39 +18,32 @@ protected:
         VirtualClockSet(0x10000);
     }
 
-    static std::uint32_t Down(std::uint32_t code)
+    static std::uint32_t Send(std::uint32_t id, std::uint32_t code)
     {
-        Message msg{.Id = MSG_KEY_DOWN, .Param = code};
+        Message msg{.Id = id, .Param = code};
         return KeyFilter(nullptr, &msg);
     }
-
-    static std::uint32_t Up(std::uint32_t code)
-    {
-        Message msg{.Id = MSG_KEY_UP, .Param = code};
-        return KeyFilter(nullptr, &msg);
-    }
+    static std::uint32_t Down(std::uint32_t code) { return Send(MSG_KEY_DOWN, code); }
+    static std::uint32_t Up(std::uint32_t code) { return Send(MSG_KEY_UP, code); }
 };
 
 }  // namespace
 
-TEST_F(KeyTest, PressAndReleasePassAndTrackTheKey)
+TEST_F(KeyTest, PressAndReleasePassAndTrackTheKeyWithoutItsModifiers)
 {
     EXPECT_EQ(Down(KEY_MENU), 0U);
     EXPECT_TRUE(KeyIsDown(KEY_MENU));
     EXPECT_TRUE(KeyIsHeld(KEY_MENU));
     EXPECT_EQ(Up(KEY_MENU), 0U);
     EXPECT_FALSE(KeyIsDown(KEY_MENU));
-}
 
-TEST_F(KeyTest, ModifiersAreStrippedForTheTables)
-{
     Down(KEY_MOD_CTRL | KEY_MOD_SHIFT | 'a');
     EXPECT_TRUE(KeyIsDown('a'));
     Up(KEY_MOD_CTRL | 'a');
     EXPECT_FALSE(KeyIsDown('a'));
 }
 
-TEST_F(KeyTest, ReleaseAfterPageSwitchIsSwallowed)
+TEST_F(KeyTest, PageSwitchSwallowsTheReleasesOfKeysPressedBeforeIt)
 {
     Down(KEY_HP);
     KeyIgnoreAllReleases();  // what every page switch does
@@ -56,25 +52,11 @@ TEST_F(KeyTest, ReleaseAfterPageSwitchIsSwallowed)
     EXPECT_EQ(Up(KEY_HP), 1U);
     EXPECT_FALSE(KeyIsDown(KEY_HP));
     EXPECT_EQ(KeyReleaseIgnoreTbl[KEY_HP], 0);
-}
-
-TEST_F(KeyTest, FreshPressAfterPageSwitchPassesBothWays)
-{
-    KeyIgnoreAllReleases();
+    // a fresh press passes both ways; other keys keep their mark
     EXPECT_EQ(Down(KEY_COM), 0U);
     EXPECT_TRUE(KeyIsHeld(KEY_COM));
     EXPECT_EQ(Up(KEY_COM), 0U);
-    // other keys keep their mark
     EXPECT_EQ(Up(KEY_SLT), 1U);
-}
-
-TEST_F(KeyTest, IgnoredReleaseOfOneKeyAfterLongPress)
-{
-    Down(KEY_SETUP);
-    KeyIgnoreRelease(KEY_SETUP);
-    EXPECT_EQ(Up(KEY_SETUP), 1U);
-    Down(KEY_SETUP);
-    EXPECT_EQ(Up(KEY_SETUP), 0U);
 }
 
 TEST_F(KeyTest, CodesBeyondTheTablePassUnrecorded)
@@ -89,9 +71,12 @@ TEST_F(KeyTest, CodesBeyondTheTablePassUnrecorded)
     EXPECT_EQ(capture.Reports()[0].Module, "uicore/uikeys");
 }
 
-TEST_F(KeyTest, HoldExpiryIsReportedOnceAfterThePeriod)
+TEST_F(KeyTest, HoldExpiresOnceForTheLastKeyStartedUnlessStoppedOrCancelled)
 {
+    KeyHoldStart(KEY_BUS, 1000);
     KeyHoldStart(KEY_TC, 1000);
+    EXPECT_FALSE(KeyHoldRunning(KEY_BUS));
+    KeyHoldStop(KEY_BUS);  // not the remembered key: no effect
     EXPECT_TRUE(KeyHoldRunning(KEY_TC));
     VirtualClockAdvance(1000);
     EXPECT_FALSE(KeyHoldExpired(KEY_TC));
@@ -100,22 +85,11 @@ TEST_F(KeyTest, HoldExpiryIsReportedOnceAfterThePeriod)
     EXPECT_TRUE(KeyHoldExpired(KEY_TC));
     EXPECT_FALSE(KeyHoldExpired(KEY_TC));
     EXPECT_FALSE(KeyHoldRunning(KEY_TC));
-}
 
-TEST_F(KeyTest, HoldIsForOneKeyAtATime)
-{
-    KeyHoldStart(KEY_TC, 1000);
     KeyHoldStart(KEY_BUS, 1000);
-    EXPECT_FALSE(KeyHoldRunning(KEY_TC));
-    KeyHoldStop(KEY_TC);  // not the remembered key: no effect
-    EXPECT_TRUE(KeyHoldRunning(KEY_BUS));
     KeyHoldStop(KEY_BUS);
     VirtualClockAdvance(2000);
     EXPECT_FALSE(KeyHoldExpired(KEY_BUS));
-}
-
-TEST_F(KeyTest, CancelledHoldNeverExpires)
-{
     KeyHoldStart(KEY_MENU, 500);
     KeyHoldCancel();
     VirtualClockAdvance(600);
@@ -123,16 +97,15 @@ TEST_F(KeyTest, CancelledHoldNeverExpires)
     EXPECT_FALSE(KeyHoldExpired(KEY_MENU));
 }
 
-TEST_F(KeyTest, ShortAndLongPressPattern)
+TEST_F(KeyTest, LongPressSwallowsItsOwnReleaseOnlyAndShortPressPasses)
 {
-    // long: the hold runs out while the key is down
     Down(KEY_SETUP);
     KeyHoldStart(KEY_SETUP, 1000);
     VirtualClockAdvance(1001);
     EXPECT_TRUE(KeyHoldExpired(KEY_SETUP) && KeyIsDown(KEY_SETUP));
     KeyIgnoreRelease(KEY_SETUP);
     EXPECT_EQ(Up(KEY_SETUP), 1U);
-    // short: released while the hold still runs
+    // released while the hold still runs
     Down(KEY_SETUP);
     KeyHoldStart(KEY_SETUP, 1000);
     VirtualClockAdvance(300);
@@ -140,34 +113,26 @@ TEST_F(KeyTest, ShortAndLongPressPattern)
     EXPECT_TRUE(KeyHoldRunning(KEY_SETUP));
 }
 
-TEST(KeyDigits, PanelKeysAndCharacters)
+TEST(KeyDigits, PanelKeysCharactersAndKeypadLayouts)
 {
-    EXPECT_EQ(KeyNumber(KEY_TC), 1);
-    EXPECT_EQ(KeyNumber(KEY_SLT), 8);
-    EXPECT_EQ(KeyNumber(KEY_HP), -1);
-    EXPECT_EQ(KeyNumber(0), -1);
-    EXPECT_TRUE(KeyIsNumber(KEY_KLIN));
-    EXPECT_FALSE(KeyIsNumber('1'));
-    EXPECT_EQ(KeyDigit(3), 3);
-    EXPECT_EQ(KeyDigit('7'), 7);
-    EXPECT_EQ(KeyDigit('0'), 0);
-    EXPECT_EQ(KeyDigit(KEY_HP), -1);
-    EXPECT_EQ(KeyDigit('a'), -1);
-    EXPECT_EQ(KeyHexDigit('f'), 15);
-    EXPECT_EQ(KeyHexDigit('A'), 10);
-    EXPECT_EQ(KeyHexDigit('9'), 9);
-    EXPECT_EQ(KeyHexDigit('g'), -1);
-    EXPECT_EQ(KeyHexDigit(KEY_PFL), 5);
-}
-
-TEST(KeyDigits, KeypadLayouts)
-{
-    EXPECT_EQ(KeyKeypadDigit(KEY_COM), 9);
-    EXPECT_EQ(KeyKeypadDigit(KEY_SLT), 0);
-    EXPECT_EQ(KeyKeypadDigit(KEY_TC), -1);
-    EXPECT_EQ(KeyKeypadHex(KEY_TC), 10);
-    EXPECT_EQ(KeyKeypadHex(KEY_SETUP), 15);
-    EXPECT_EQ(KeyKeypadHex(KEY_COM), 9);
-    EXPECT_EQ(KeyKeypadHex(KEY_SLT), 0);
-    EXPECT_EQ(KeyKeypadHex(KEY_HP), -1);
+    using Reading = std::int32_t (*)(std::uint32_t);
+    const Reading isNumber = [](std::uint32_t key) { return std::int32_t{KeyIsNumber(key)}; };
+    struct Case {
+        const char* What;
+        Reading Read;
+        std::vector<std::pair<std::uint32_t, std::int32_t>> KeyAndWant;
+    };
+    const Case cases[] = {
+        {"number", KeyNumber, {{KEY_TC, 1}, {KEY_SLT, 8}, {KEY_HP, -1}, {0, -1}}},
+        {"is number", isNumber, {{KEY_KLIN, 1}, {'1', 0}}},
+        {"digit", KeyDigit, {{3, 3}, {'7', 7}, {'0', 0}, {KEY_HP, -1}, {'a', -1}}},
+        {"hex", KeyHexDigit, {{'f', 15}, {'A', 10}, {'9', 9}, {'g', -1}, {KEY_PFL, 5}}},
+        {"keypad", KeyKeypadDigit, {{KEY_COM, 9}, {KEY_SLT, 0}, {KEY_TC, -1}}},
+        {"keypad hex", KeyKeypadHex, {{KEY_TC, 10}, {KEY_SETUP, 15}, {KEY_COM, 9}, {KEY_SLT, 0}, {KEY_HP, -1}}},
+    };
+    for (const Case& k : cases)
+        for (const auto& [key, want] : k.KeyAndWant) {
+            SCOPED_TRACE(testing::Message() << k.What << " of key " << key);
+            EXPECT_EQ(k.Read(key), want);
+        }
 }

@@ -28,15 +28,21 @@ void Text2(Canvas* c, std::int32_t x, std::int32_t y, Colour colour, const char*
     DrawText(c, x, y, UI_ALIGN_CENTRE, 2, colour, text);
 }
 
+// A large cell at (x, y) with its text centred in it.
+void LargeCell(Canvas* c, std::int32_t x, std::int32_t y, const Image* image, Colour colour, const char* text)
+{
+    c->DrawImage(c, x, y, image, 0);
+    Text2(c, x + 12, y + 2, colour, text);
+}
+
 }  // namespace
 
 TEST_F(MatrixTest, LargeCellsOverlapByOnePixelUnderTheirColumnTitlesWithRowTitlesAndLegend)
 {
     store.Handler = StoreColouringOneCell;
     UIMatrix m = MakeMatrix(5, 29, {3, 3}, &store);
-    m.ColTitles[0] = "1";
-    m.ColTitles[1] = "2";
-    m.ColTitles[2] = "3";
+    const char* const columns[] = {"1", "2", "3"};
+    std::copy(std::begin(columns), std::end(columns), m.ColTitles);
     m.TitleY = 1;
     m.RowTitles[0] = "IN";
     m.RowTitles[1] = "OUT";
@@ -53,20 +59,14 @@ TEST_F(MatrixTest, LargeCellsOverlapByOnePixelUnderTheirColumnTitlesWithRowTitle
         DrawText(c, 40, 33, UI_ALIGN_CENTRE, 0, COLOUR_BLACK, "2");
         DrawText(c, 63, 33, UI_ALIGN_CENTRE, 0, Red, "3");
         // the grid starts 17 pixels down whatever TitleY; cells step by 23 both ways
-        c->DrawImage(c, 5, 46, &MatrixCellImage, 0);
-        Text2(c, 17, 48, COLOUR_BLACK, "X");
-        c->DrawImage(c, 28, 46, &MatrixCellImage, 0);
+        LargeCell(c, 5, 46, &MatrixCellImage, COLOUR_BLACK, "X");
+        LargeCell(c, 28, 46, &MatrixCellImage, COLOUR_BLACK, "X");
         Text2(c, 41, 29, COLOUR_BLACK, "_");
-        Text2(c, 40, 48, COLOUR_BLACK, "X");
-        c->DrawImage(c, 51, 46, &MatrixCellImage, 0);
-        Text2(c, 63, 48, Red, " ");
+        LargeCell(c, 51, 46, &MatrixCellImage, Red, " ");
         DrawText(c, 76, 50, UI_ALIGN_LEFT, 0, COLOUR_BLACK, "IN");
-        c->DrawImage(c, 5, 69, &MatrixCellImage, 0);
-        Text2(c, 17, 71, COLOUR_BLACK, " ");
-        c->DrawImage(c, 28, 69, &MatrixCursorImage, 0);
-        Text2(c, 40, 71, COLOUR_BLACK, " ");
-        c->DrawImage(c, 51, 69, &MatrixCellImage, 0);
-        Text2(c, 63, 71, Green, "P");
+        LargeCell(c, 5, 69, &MatrixCellImage, COLOUR_BLACK, " ");
+        LargeCell(c, 28, 69, &MatrixCursorImage, COLOUR_BLACK, " ");
+        LargeCell(c, 51, 69, &MatrixCellImage, Green, "P");
         DrawText(c, 76, 73, UI_ALIGN_LEFT, 0, COLOUR_BLACK, "OUT");
         // beside the widest row title, at the middle of the grid
         DrawText(c, 74 + TextWidth(c, 0, "OUT") + 28, 62, UI_ALIGN_LEFT, 1, COLOUR_BLACK, "L");
@@ -97,10 +97,8 @@ TEST_F(MatrixTest, UnfocusedMatrixShowsNoCursorAndUnansweredCellsShowTheFirstIte
     m.Control.Flags = 0;
     Show({Ctl(m)});
     EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        c->DrawImage(c, 0, 0, &MatrixCellImage, 0);
-        Text2(c, 12, 2, COLOUR_BLACK, "T");
-        c->DrawImage(c, 23, 0, &MatrixCellImage, 0);
-        Text2(c, 35, 2, COLOUR_BLACK, "T");
+        LargeCell(c, 0, 0, &MatrixCellImage, COLOUR_BLACK, "T");
+        LargeCell(c, 23, 0, &MatrixCellImage, COLOUR_BLACK, "T");
     }));
 }
 
@@ -140,13 +138,15 @@ const UIMenu PanMenu = {.NItems = std::size(PanItems), .Items = PanItems};
 
 class MatrixScreens : public MatrixTest {
 protected:
-    void Title(const char* text) { title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0},
-                                            .Text = text}; }
-    void Fill(std::uint32_t row, std::initializer_list<std::uint8_t> values)
+    void Title(const char* text)
+    {
+        title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = text};
+    }
+    static void Fill(CellStore& cells, std::uint32_t row, std::initializer_list<std::uint8_t> values)
     {
         std::uint32_t col = 0;
         for (const std::uint8_t value : values)
-            store.At(row, col++) = value;
+            cells.At(row, col++) = value;
     }
 
     UITitle title{};
@@ -171,11 +171,10 @@ TEST_F(MatrixScreens, RoutingMatricesWithTitlesLegendsAndTheCursor)
     upper.Legend = "L";
     below.Legend = "R";
     Ring({&upper, &below});
-    Fill(0, {1, 0, 2, 0, 3, 0});
-    Fill(1, {0, 1, 0, 4, 0, 1});
-    lower.At(0, 1) = 1;
-    lower.At(1, 0) = 3;
-    lower.At(1, 5) = 2;
+    Fill(store, 0, {1, 0, 2, 0, 3, 0});
+    Fill(store, 1, {0, 1, 0, 4, 0, 1});
+    Fill(lower, 0, {0, 1});
+    Fill(lower, 1, {3, 0, 0, 0, 0, 2});
     upper.RowIndex = 1;
     upper.ColIndex = 3;
     Show({&title.Control, Ctl(upper), Ctl(below)});
@@ -189,16 +188,15 @@ TEST_F(MatrixScreens, TenColumnMatricesWithSmallCells)
     pan.Menu = &PanMenu;
     const char* const panTitles[] = {"1", "2", "3", "4", "5", "6", "R1", "R2", "R3", "R4"};
     std::copy(std::begin(panTitles), std::end(panTitles), pan.ColTitles);
-    Fill(0, {1, 3, 2, 2, 1, 3, 1, 3, 0, 0});
+    Fill(store, 0, {1, 3, 2, 2, 1, 3, 1, 3, 0, 0});
     pan.ColIndex = 3;
     UIMatrix tracks = MakeMatrix(4, 90, {10}, &lower);
     const char* const trackTitles[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
     std::copy(std::begin(trackTitles), std::end(trackTitles), tracks.ColTitles);
     UIMatrixSetCells(&tracks, 12);
     tracks.RowTitles[1] = "";
-    for (std::uint32_t col : {0U, 1U, 4U, 9U})
-        lower.At(0, col) = 1;
-    lower.At(1, 1) = 2;
+    Fill(lower, 0, {1, 1, 0, 0, 1, 0, 0, 0, 0, 1});
+    Fill(lower, 1, {0, 2});
     Show({&title.Control, Ctl(pan), Ctl(tracks)});
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/matrix_small_cells"));
 }

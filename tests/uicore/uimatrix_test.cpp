@@ -42,12 +42,29 @@ std::uint32_t SpatialMatrixHandler(void* self, Message* msg)
     return UIMatrixHandler(self, msg);
 }
 
+void Place(UIMatrix& m, std::uint8_t row, std::uint8_t col)
+{
+    m.RowIndex = row;
+    m.ColIndex = col;
+}
+
+class MatrixMoves : public MatrixTest {
+protected:
+    // Taps the key and expects the focus and the cursor on the cell of m.
+    void Go(std::uint32_t key, const UIMatrix& m, Cursor cursor)
+    {
+        Tap(key);
+        EXPECT_EQ(UIFocusedControl(&page), &m.Control);
+        EXPECT_EQ(CursorOf(m), cursor);
+    }
+};
+
 // Three matrices in a ring; the middle one refuses the focus.
-class MatrixRing : public MatrixTest {
+class MatrixRing : public MatrixMoves {
 protected:
     void SetUp() override
     {
-        MatrixTest::SetUp();
+        MatrixMoves::SetUp();
         Ring({&a, &b, &c});
         b.Control.Flags = UI_CTRL_FLAG_ASKFOCUS;
         b.Control.Handler = RefusesFocus;
@@ -61,54 +78,32 @@ protected:
 
 }  // namespace
 
-TEST_F(MatrixRing, RightFromTheLastCellGoesToTheFirstCellOfTheNextMatrixThatTakesTheFocus)
+TEST_F(MatrixRing, ColumnMovesPastEitherEndGoRoundTheRingToTheMatricesThatTakeTheFocus)
 {
-    a.RowIndex = 5;
-    a.ColIndex = 7;
-    c.RowIndex = 1;
-    c.ColIndex = 1;
-    Tap(KEY_RIGHT);
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(c));
-    EXPECT_EQ(CursorOf(c), (Cursor{0, 0}));
+    Place(a, 5, 7);
+    Place(c, 1, 1);
+    Go(KEY_RIGHT, c, {0, 0});
     EXPECT_EQ(CursorOf(a), (Cursor{5, 7}));
     EXPECT_EQ(Log(MSG_REDRAW).size(), 1U);
     EXPECT_TRUE(Log(MSG_KEY_DOWN).empty()) << "a move is not passed on to the page";
-}
-
-TEST_F(MatrixRing, LeftFromTheFirstCellGoesToTheLastCellOfThePreviousMatrix)
-{
-    UIFocusControl(&page, &c);
-    Tap(KEY_LEFT);
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(a));
-    EXPECT_EQ(CursorOf(a), (Cursor{5, 7}));
-    // and onwards backwards round the ring, past the matrix that refuses
-    a.RowIndex = 0;
-    a.ColIndex = 0;
-    Tap(KEY_LEFT);
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(c));
-    EXPECT_EQ(CursorOf(c), (Cursor{1, 1}));
+    Place(a, 0, 0);
+    Go(KEY_LEFT, a, {5, 7});
+    Place(a, 0, 0);
+    Go(KEY_LEFT, c, {1, 1});
 }
 
 TEST_F(MatrixRing, RowMovesAcrossMatricesKeepTheColumnAsFarAsTheNewRowReaches)
 {
-    a.RowIndex = 5;
-    a.ColIndex = 6;
-    Tap(KEY_DOWN);
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(c));
-    EXPECT_EQ(CursorOf(c), (Cursor{0, 3}));
-    Tap(KEY_UP);
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(a));
-    EXPECT_EQ(CursorOf(a), (Cursor{5, 3}));
-    c.RowIndex = 1;
-    c.ColIndex = 0;
-    a.RowIndex = 0;
-    a.ColIndex = 7;
-    Tap(KEY_UP);
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(c));
-    EXPECT_EQ(CursorOf(c), (Cursor{1, 1})) << "up enters the last row, limited to its last cell";
+    Place(a, 5, 6);
+    Go(KEY_DOWN, c, {0, 3});
+    Go(KEY_UP, a, {5, 3});
+    Place(c, 1, 0);
+    Place(a, 0, 7);
+    // up enters the last row, limited to its last cell
+    Go(KEY_UP, c, {1, 1});
 }
 
-TEST_F(MatrixRing, NextAndPrevSkipMatricesThatCannotTakeTheFocus)
+TEST_F(MatrixRing, NextAndPrevSkipMatricesThatCannotTakeTheFocusAndEndWhereTheLinksDo)
 {
     EXPECT_EQ(UIMatrixNext(&a), &c);
     EXPECT_EQ(UIMatrixPrev(&c), &a);
@@ -118,42 +113,31 @@ TEST_F(MatrixRing, NextAndPrevSkipMatricesThatCannotTakeTheFocus)
     EXPECT_EQ(UIMatrixNext(&a), &a) << "round the ring back to itself";
     a.Control.Flags = 0;
     EXPECT_EQ(UIMatrixNext(&a), nullptr) << "none can take the focus";
-}
 
-TEST_F(MatrixRing, LinksThatEndGiveNoMatrix)
-{
+    a.Control.Flags = c.Control.Flags = UI_CTRL_FLAG_FOCUS;
     c.Next = nullptr;
     EXPECT_EQ(UIMatrixNext(&c), nullptr);
     EXPECT_EQ(UIMatrixNext(&a), &c);
     b.Next = nullptr;
     c.Control.Flags = 0;
     EXPECT_EQ(UIMatrixNext(&a), nullptr);
-}
-
-TEST_F(MatrixRing, LinksThatNeverLeadBackStillEnd)
-{
-    // a leads into a loop of b and c that never returns to a, and neither of them takes the focus
+    // a leads into a loop of b and c that never returns to a
+    b.Next = &c;
     c.Next = &b;
-    c.Control.Flags = 0;
     EXPECT_EQ(UIMatrixNext(&a), nullptr);
 }
 
-TEST_F(MatrixTest, LoneMatrixLinkedToItselfWraps)
+TEST_F(MatrixMoves, LoneMatrixLinkedToItselfWraps)
 {
     UIMatrix m = MakeMatrix(0, 0, {8, 8, 8, 8, 8, 8}, &store);
     Ring({&m});
     Show({Ctl(m)});
-    m.RowIndex = 5;
-    m.ColIndex = 7;
-    Tap(KEY_RIGHT);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 0}));
-    Tap(KEY_LEFT);
-    EXPECT_EQ(CursorOf(m), (Cursor{5, 7}));
+    Place(m, 5, 7);
+    Go(KEY_RIGHT, m, {0, 0});
+    Go(KEY_LEFT, m, {5, 7});
     m.ColIndex = 3;
-    Tap(KEY_DOWN);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 3}));
-    Tap(KEY_UP);
-    EXPECT_EQ(CursorOf(m), (Cursor{5, 3}));
+    Go(KEY_DOWN, m, {0, 3});
+    Go(KEY_UP, m, {5, 3});
     EXPECT_TRUE(Log(MSG_KEY_DOWN).empty());
 }
 
@@ -161,8 +145,7 @@ TEST_F(MatrixTest, AtTheEndOfUnlinkedMatrixColumnMovesPassOnAndRowMovesStay)
 {
     UIMatrix m = MakeMatrix(0, 0, {4, 4}, &store);
     Show({Ctl(m)});
-    m.RowIndex = 1;
-    m.ColIndex = 3;
+    Place(m, 1, 3);
     Tap(KEY_RIGHT);
     Turn(1);
     EXPECT_EQ(Log(MSG_KEY_DOWN), (std::vector<Received>{{"page", MSG_KEY_DOWN}}));
@@ -173,30 +156,24 @@ TEST_F(MatrixTest, AtTheEndOfUnlinkedMatrixColumnMovesPassOnAndRowMovesStay)
     EXPECT_EQ(CursorOf(m), (Cursor{1, 3}));
     EXPECT_TRUE(Log(MSG_KEY_DOWN).empty()) << "a row move counts as a move";
     EXPECT_EQ(Log(MSG_REDRAW).size(), 1U);
-    m.RowIndex = 0;
-    m.ColIndex = 0;
+    Place(m, 0, 0);
     Tap(KEY_LEFT);
     Tap(KEY_UP);
     EXPECT_EQ(Log(MSG_KEY_DOWN), (std::vector<Received>{{"page", MSG_KEY_DOWN}}));
     EXPECT_EQ(CursorOf(m), (Cursor{0, 0}));
 }
 
-TEST_F(MatrixTest, ShorterRowsLimitTheColumnAndColumnMovesFollowReadingOrder)
+TEST_F(MatrixMoves, ShorterRowsLimitTheColumnAndColumnMovesFollowReadingOrder)
 {
     UIMatrix m = MakeMatrix(0, 0, {8, 4}, &store);
     Show({Ctl(m)});
     m.ColIndex = 6;
-    Tap(KEY_DOWN);
-    EXPECT_EQ(CursorOf(m), (Cursor{1, 3}));
-    Tap(KEY_UP);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 3}));
+    Go(KEY_DOWN, m, {1, 3});
+    Go(KEY_UP, m, {0, 3});
     m.ColIndex = 7;
-    Tap(KEY_RIGHT);
-    EXPECT_EQ(CursorOf(m), (Cursor{1, 0}));
-    Tap(KEY_LEFT);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 7}));
-    Tap(KEY_LEFT);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 6}));
+    Go(KEY_RIGHT, m, {1, 0});
+    Go(KEY_LEFT, m, {0, 7});
+    Go(KEY_LEFT, m, {0, 6});
 }
 
 TEST_F(MatrixTest, EncoderMovesAlongTheRowOrWithMenuHeldBetweenRows)
@@ -204,8 +181,7 @@ TEST_F(MatrixTest, EncoderMovesAlongTheRowOrWithMenuHeldBetweenRows)
     UIMatrix m = MakeMatrix(0, 0, {4, 4, 4}, &store);
     Ring({&m});
     Show({Ctl(m)});
-    m.RowIndex = 1;
-    m.ColIndex = 1;
+    Place(m, 1, 1);
     Turn(1);
     EXPECT_EQ(CursorOf(m), (Cursor{1, 2}));
     Turn(0);
@@ -223,40 +199,30 @@ TEST_F(MatrixTest, EncoderMovesAlongTheRowOrWithMenuHeldBetweenRows)
     EXPECT_TRUE(Log(MSG_CELL_SET).empty());
 }
 
-TEST_F(MatrixTest, MenuReleaseCyclesTheCursorCellThroughItsMenu)
+TEST_F(MatrixTest, MenuReleaseCyclesTheCursorCellThroughItsMenuFromWhatItShowsAndStopsTheHold)
 {
     UIMatrix m = MakeMatrix(0, 0, {4, 4}, &store);
     m.Control.Handler = TwoValuesInColumn0;
     Show({Ctl(m)});
-    m.RowIndex = 1;
-    m.ColIndex = 2;
-    std::vector<int> seen;
-    for (int i = 0; i < 6; ++i) {
-        Tap(KEY_MENU);
-        seen.push_back(store.At(1, 2));
-    }
-    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 0, 1}));
+    auto cycle = [&](int taps) {
+        std::vector<int> seen;
+        for (int i = 0; i < taps; ++i) {
+            Tap(KEY_MENU);
+            seen.push_back(store.At(m.RowIndex, m.ColIndex));
+        }
+        return seen;
+    };
+    Place(m, 1, 2);
+    EXPECT_EQ(cycle(6), (std::vector<int>{1, 2, 3, 4, 0, 1}));
     EXPECT_EQ(Log(MSG_REDRAW).size(), 6U);
     m.ColIndex = 0;
-    seen.clear();
-    for (int i = 0; i < 3; ++i) {
-        Tap(KEY_MENU);
-        seen.push_back(store.At(1, 0));
-    }
-    EXPECT_EQ(seen, (std::vector<int>{1, 0, 1})) << "the cell's own menu has two items";
+    EXPECT_EQ(cycle(3), (std::vector<int>{1, 0, 1})) << "the cell's own menu has two items";
     EXPECT_EQ(store.At(0, 0), 0);
     EXPECT_EQ(store.At(1, 1), 0);
-}
-
-TEST_F(MatrixTest, CyclingStartsFromWhatTheCellShowsAndStopsTheMenuHold)
-{
-    UIMatrix m = MakeMatrix(0, 0, {4}, &store);
-    Show({Ctl(m)});
     m.ColIndex = 3;
-    store.At(0, 3) = 9;  // past the menu, so the cell shows its last item; the next is the first
+    store.At(1, 3) = 9;  // past the menu, so the cell shows its last item; the next is the first
     KeyHoldStart(KEY_MENU, 1000);
-    Tap(KEY_MENU);
-    EXPECT_EQ(store.At(0, 3), 0);
+    EXPECT_EQ(cycle(1), std::vector<int>{0});
     EXPECT_FALSE(KeyHoldRunning(KEY_MENU));
 }
 
@@ -272,33 +238,26 @@ TEST_F(MatrixTest, MenuPressedOnOneMatrixIsNotReleasedOntoAnother)
     EXPECT_TRUE(Log(MSG_REDRAW).empty());
 }
 
-TEST_F(MatrixTest, SetCellsDealsRowsOfNColsUpToTenRows)
+TEST_F(MatrixTest, SetCellsDealsRowsOfNColsUpToTenRowsKeepingTheCursorOnACellThatRemains)
 {
     UIMatrix m = MakeMatrix(0, 0, {8}, &store);
     UIMatrixSetCells(&m, 12);
     EXPECT_EQ(m.NRows, 2);
     EXPECT_EQ(std::vector<int>(m.ColsPerRow, m.ColsPerRow + 3), (std::vector<int>{8, 4, 0}));
-    UIMatrixSetCells(&m, 100);
-    EXPECT_EQ(m.NRows, MAX_MATRIX_ROWS);
-    EXPECT_EQ(std::vector<int>(m.ColsPerRow, m.ColsPerRow + 10), std::vector<int>(10, 8));
-    UIMatrixSetCells(&m, 3);
-    EXPECT_EQ(m.NRows, 1);
-    EXPECT_EQ(m.ColsPerRow[0], 3);
-    AssertCapture capture;
-    UIMatrixSetCells(&m, 0);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"ncells > 0"}));
-}
-
-TEST_F(MatrixTest, SetCellsKeepsTheCursorOnACellThatRemains)
-{
-    UIMatrix m = MakeMatrix(0, 0, {8}, &store);
-    UIMatrixSetCells(&m, 12);
-    m.RowIndex = 1;
-    m.ColIndex = 3;
+    Place(m, 1, 3);
     UIMatrixSetCells(&m, 6);
     EXPECT_EQ(CursorOf(m), (Cursor{0, 3}));
     UIMatrixSetCells(&m, 2);
     EXPECT_EQ(CursorOf(m), (Cursor{0, 1}));
+    UIMatrixSetCells(&m, 3);
+    EXPECT_EQ(m.NRows, 1);
+    EXPECT_EQ(m.ColsPerRow[0], 3);
+    UIMatrixSetCells(&m, 100);
+    EXPECT_EQ(m.NRows, MAX_MATRIX_ROWS);
+    EXPECT_EQ(std::vector<int>(m.ColsPerRow, m.ColsPerRow + 10), std::vector<int>(10, 8));
+    AssertCapture capture;
+    UIMatrixSetCells(&m, 0);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"ncells > 0"}));
 }
 
 TEST_F(MatrixTest, SetCursorFocusesTheMatrixAndRefusesCellsThatDoNotExist)
@@ -314,16 +273,11 @@ TEST_F(MatrixTest, SetCursorFocusesTheMatrixAndRefusesCellsThatDoNotExist)
     EXPECT_EQ(CursorOf(m), (Cursor{1, 3}));
     EXPECT_EQ(UIFocusedControl(&page), Ctl(m));
     EXPECT_EQ(Log(MSG_REDRAW).size(), 1U);
+    // -1 stands for the last; other negatives are reported
     EXPECT_TRUE(UIMatrixSetCursor(&m, -1, -1));
     EXPECT_EQ(CursorOf(m), (Cursor{2, 1}));
     EXPECT_TRUE(UIMatrixSetCursor(&m, 0, -1));
     EXPECT_EQ(CursorOf(m), (Cursor{0, 7}));
-}
-
-TEST_F(MatrixTest, SetCursorReportsNegativesOtherThanTheLast)
-{
-    UIMatrix m = MakeMatrix(0, 0, {8, 4}, &store);
-    Show({Ctl(m)});
     AssertCapture capture;
     UIMatrixSetCursor(&m, -2, 0);
     UIMatrixSetCursor(&m, 0, -3);
@@ -341,9 +295,9 @@ TEST_F(MatrixTest, ColumnColourIsSetOnlyForColumnsThatExist)
 
 TEST_F(MatrixTest, CellPositionsStepByTheWholeCell)
 {
-    UIMatrix large = MakeMatrix(5, 29, {8, 8}, &store);
     std::int32_t x = 0;
     std::int32_t y = 0;
+    UIMatrix large = MakeMatrix(5, 29, {8, 8}, &store);
     UIMatrixCellPos(&large, 1, 3, &x, &y);
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(5 + 3 * 24, 29 + 24));
     UIMatrix small = MakeMatrix(4, 105, {10}, &store);
@@ -351,62 +305,48 @@ TEST_F(MatrixTest, CellPositionsStepByTheWholeCell)
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(4 + 9 * 22, 105));
 }
 
-TEST_F(MatrixTest, CursorOutsideItsRowIsReportedAndNotMoved)
+TEST_F(MatrixTest, CursorOutsideItsRowAndLayoutOutsideTheLimitsAreReported)
 {
     UIMatrix m = MakeMatrix(0, 0, {8, 4}, &store);
     Ring({&m});
     Show({Ctl(m)});
-    m.RowIndex = 1;
-    m.ColIndex = 5;
+    Place(m, 1, 5);
     AssertCapture capture;
     Tap(KEY_RIGHT);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"p->ColIndex < p->ColsPerRow[p->RowIndex]"}));
-    EXPECT_EQ(CursorOf(m), (Cursor{1, 5}));
-}
-
-TEST_F(MatrixTest, LayoutOutsideTheLimitsIsReported)
-{
-    UIMatrix m = MakeMatrix(0, 0, {4}, &store);
-    Show({Ctl(m)});
-    AssertCapture capture;
+    EXPECT_EQ(CursorOf(m), (Cursor{1, 5})) << "not moved";
+    Place(m, 0, 0);
     m.NRows = MAX_MATRIX_ROWS + 1;
     MsgSendParam(&m, MSG_NAVIGATE, UI_NAV_RIGHT);
-    m.NRows = 1;
+    m.NRows = 2;
     m.NCols = 0;
     MsgSendParam(&m, MSG_NAVIGATE, UI_NAV_RIGHT);
-    m.NCols = 4;
+    m.NCols = 8;
     MsgSendParam(&m, MSG_NAVIGATE, 4);
     EXPECT_EQ(capture.Expressions(),
-              (std::vector<std::string>{"p->NRows <= MAX_MATRIX_ROWS", "p->NCols", "direction <= UI_NAV_DOWN"}));
+              (std::vector<std::string>{"p->ColIndex < p->ColsPerRow[p->RowIndex]", "p->NRows <= MAX_MATRIX_ROWS",
+                                        "p->NCols", "direction <= UI_NAV_DOWN"}));
 }
 
 namespace {
 
 // Two matrices of 4 x 2 large cells side by side, and a third under the left one, shifted right by
 // half a cell so that none of its cells shares a pixel column with the others.
-class SpatialNavigation : public MatrixTest {
+class SpatialNavigation : public MatrixMoves {
 protected:
     void SetUp() override
     {
-        MatrixTest::SetUp();
+        MatrixMoves::SetUp();
         for (UIMatrix* m : {&left, &right, &shifted})
             m->Control.Handler = SpatialMatrixHandler;
         Ring({&left, &right, &shifted});
         Show({Ctl(left), Ctl(right), Ctl(shifted)}, 0);
     }
 
-    void Put(UIMatrix& m, std::uint32_t row, std::uint32_t col)
+    void Put(UIMatrix& m, std::uint8_t row, std::uint8_t col)
     {
         UIFocusControl(&page, &m);
-        m.RowIndex = static_cast<std::uint8_t>(row);
-        m.ColIndex = static_cast<std::uint8_t>(col);
+        Place(m, row, col);
         Log().clear();
-    }
-
-    void ExpectAt(const UIMatrix& m, Cursor cursor)
-    {
-        EXPECT_EQ(UIFocusedControl(&page), &m.Control);
-        EXPECT_EQ(CursorOf(m), cursor);
     }
 
     UIMatrix left = MakeMatrix(5, 30, {4, 4}, &store);
@@ -416,53 +356,31 @@ protected:
 
 }  // namespace
 
-TEST_F(SpatialNavigation, RightAndLeftFollowReadingOrderAcrossMatrices)
+TEST_F(SpatialNavigation, RightAndLeftFollowReadingOrderOverFocusableMatricesAndUpAndDownStayInThePixelColumn)
 {
     Put(left, 0, 3);
-    Tap(KEY_RIGHT);
-    ExpectAt(right, {0, 0});
+    Go(KEY_RIGHT, right, {0, 0});
     Put(right, 0, 3);
-    Tap(KEY_RIGHT);
-    ExpectAt(left, {1, 0});
-    Tap(KEY_LEFT);
-    ExpectAt(right, {0, 3});
+    Go(KEY_RIGHT, left, {1, 0});
+    Go(KEY_LEFT, right, {0, 3});
     Put(right, 1, 3);
-    Tap(KEY_RIGHT);
-    ExpectAt(shifted, {0, 0});
-}
-
-TEST_F(SpatialNavigation, PastTheLastCellTheSearchStartsAgainFromTheFarEdge)
-{
+    Go(KEY_RIGHT, shifted, {0, 0});
+    // past the last cell the search starts again from the far edge
     Put(shifted, 0, 3);
-    Tap(KEY_RIGHT);
-    ExpectAt(left, {0, 0});
-    Tap(KEY_LEFT);
-    ExpectAt(shifted, {0, 3});
-}
-
-TEST_F(SpatialNavigation, UpAndDownReachOnlyCellsInTheSamePixelColumn)
-{
-    Put(left, 0, 1);
-    Tap(KEY_DOWN);
-    ExpectAt(left, {1, 1});
+    Go(KEY_RIGHT, left, {0, 0});
+    Go(KEY_LEFT, shifted, {0, 3});
     // the shifted matrix lies below but not in this column: the search wraps to the top
-    Tap(KEY_DOWN);
-    ExpectAt(left, {0, 1});
-    Tap(KEY_UP);
-    ExpectAt(left, {1, 1});
+    Put(left, 0, 1);
+    Go(KEY_DOWN, left, {1, 1});
+    Go(KEY_DOWN, left, {0, 1});
+    Go(KEY_UP, left, {1, 1});
     shifted.Control.X = 5 + 24;
-    Tap(KEY_DOWN);
-    ExpectAt(shifted, {0, 0});
-    Tap(KEY_UP);
-    ExpectAt(left, {1, 1});
-}
-
-TEST_F(SpatialNavigation, MatricesThatCannotTakeTheFocusAreNotSearched)
-{
+    Go(KEY_DOWN, shifted, {0, 0});
+    Go(KEY_UP, left, {1, 1});
+    // matrices that cannot take the focus are not searched
     right.Control.Flags = 0;
     Put(left, 0, 3);
-    Tap(KEY_RIGHT);
-    ExpectAt(left, {1, 0});
+    Go(KEY_RIGHT, left, {1, 0});
 }
 
 TEST_F(SpatialNavigation, TargetMessageToAnotherMatrixIsReported)

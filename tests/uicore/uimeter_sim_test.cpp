@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/rand.h"
@@ -53,12 +55,17 @@ TEST_F(MeterTest, SelectNextWalksTheSelectableMetersAndWraps)
     EXPECT_TRUE(SelectedPositions().empty());
 }
 
-TEST_F(MeterTest, SelectNextWithNothingSelectableSelectsNothing)
+TEST_F(MeterTest, SelectionIgnoresMetersThatAreNotSelectableOrNotInUse)
 {
     Selectable(4, {});
     OrvelMeters.MFlags[2] = METER_FLAG_SELECTED;
     EXPECT_EQ(MeterSelectNext(-1), -1);
     EXPECT_TRUE(SelectedPositions().empty());
+    Selectable(3, {});
+    OrvelMeters.MFlags[5] = METER_FLAG_SELECTABLE | METER_FLAG_SELECTED;
+    EXPECT_EQ(MeterSelected(), -1);
+    MeterDeselectAll();
+    EXPECT_EQ(OrvelMeters.MFlags[5], METER_FLAG_SELECTABLE | METER_FLAG_SELECTED);
     Selectable(0, {});
     EXPECT_EQ(MeterSelectNext(0), -1);
     AssertCapture capture;
@@ -66,16 +73,7 @@ TEST_F(MeterTest, SelectNextWithNothingSelectableSelectsNothing)
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index >= -1"});
 }
 
-TEST_F(MeterTest, SelectionLooksOnlyAtTheMetersInUse)
-{
-    Selectable(3, {});
-    OrvelMeters.MFlags[5] = METER_FLAG_SELECTABLE | METER_FLAG_SELECTED;
-    EXPECT_EQ(MeterSelected(), -1);
-    MeterDeselectAll();
-    EXPECT_EQ(OrvelMeters.MFlags[5], METER_FLAG_SELECTABLE | METER_FLAG_SELECTED);
-}
-
-TEST_F(MeterTest, FaderStepMovesTheSelectedKnobWithinTheScale)
+TEST_F(MeterTest, FaderStepMovesTheSelectedKnobWithinTheScaleOrElseShowsTheVirtualFadersChannel)
 {
     Selectable(4, {2});
     OrvelMeters.Fader[2] = 250;
@@ -90,11 +88,8 @@ TEST_F(MeterTest, FaderStepMovesTheSelectedKnobWithinTheScale)
     MeterFaderStep(-1);
     EXPECT_EQ(OrvelMeters.Fader[2], 0);
     EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE);
-}
 
-TEST_F(MeterTest, FaderStepWithoutSelectionShowsTheVirtualFadersChannel)
-{
-    Selectable(4, {2});
+    MeterDeselectAll();
     OrvelMeters.Fader[2] = 100;
     VFaderSetMode(VFADER_CYCLING);
     MeterFaderStep(1);
@@ -107,13 +102,10 @@ TEST_F(MeterTest, FaderStepWithoutSelectionShowsTheVirtualFadersChannel)
 
 TEST_F(MeterTest, DecibelsMapOntoTheFaderScale)
 {
-    EXPECT_EQ(DbToFader(-20), 0);
-    EXPECT_EQ(DbToFader(-10), 51);
-    EXPECT_EQ(DbToFader(0), 102);
-    EXPECT_EQ(DbToFader(29), 250);
-    EXPECT_EQ(DbToFader(30), 255);
-    EXPECT_EQ(DbToFader(127), 255);
-    EXPECT_EQ(DbToFader(-30), 0);
+    const std::pair<std::int32_t, std::int32_t> dbAndFader[] = {{-20, 0},  {-10, 51},  {0, 102}, {29, 250},
+                                                                {30, 255}, {127, 255}, {-30, 0}};
+    for (const auto& [db, fader] : dbAndFader)
+        EXPECT_EQ(DbToFader(db), fader) << db << " dB";
 }
 
 TEST_F(MeterTest, ChannelKnobsFollowTheTrimsOfTheirChannels)
@@ -142,31 +134,31 @@ TEST_F(MeterTest, ChannelKnobsFollowTheTrimsOfTheirChannels)
 
 namespace {
 
-// A seed whose first number satisfies the test.
-std::uint32_t SeedWhoseFirst(const std::function<bool(std::int32_t)>& wanted)
+// One simulation step from a seed whose first number (or first two) satisfy the test.
+void SimulateWhen(UIMeters& m, const std::function<bool(std::int32_t)>& wanted)
 {
-    for (std::uint32_t seed = 1;; ++seed) {
-        Rand15Seed(seed);
-        if (wanted(Rand15()))
-            return seed;
-    }
+    std::uint32_t seed = 0;
+    do
+        Rand15Seed(++seed);
+    while (!wanted(Rand15()));
+    Rand15Seed(seed);
+    MeterSimulate(&m);
 }
 
 }  // namespace
 
-TEST_F(MeterTest, SimulatedLevelsStayWithinTheScale)
+TEST_F(MeterTest, SimulatedLevelsStayWithinTheScaleAndMetersBeyondThoseInUseStayPut)
 {
     UIMeters m = Meters(2);
     m.MeterLevel[0] = 250;
     m.MeterLevel[1] = 3;
+    m.MeterLevel[2] = 90;
     // up by at least 15 for the first meter, then down by at least 4 for the second
-    const std::uint32_t seed = SeedWhoseFirst([](std::int32_t r) {
-        return r <= 4096 && (Rand15() >= 24576);
-    });
-    Rand15Seed(seed);
-    MeterSimulate(&m);
+    SimulateWhen(m, [](std::int32_t r) { return r <= 4096 && (Rand15() >= 24576); });
     EXPECT_EQ(m.MeterLevel[0], 255);
     EXPECT_EQ(m.MeterLevel[1], 0);
+    EXPECT_EQ(m.MeterLevel[2], 90);
+    EXPECT_EQ(m.Peak[2], 0);
 }
 
 TEST_F(MeterTest, SimulatedLevelMovesByTheGeneratorsStep)
@@ -188,35 +180,29 @@ TEST_F(MeterTest, PeakHoldsForFortyStepsThenFallsTowardsTheLevel)
     UIMeters m = Meters(1);
     m.MeterLevel[0] = 120;
     // a rise sets the peak and starts the hold
-    Rand15Seed(SeedWhoseFirst([](std::int32_t r) { return r < 8192; }));
-    MeterSimulate(&m);
+    SimulateWhen(m, [](std::int32_t r) { return r < 8192; });
     ASSERT_GT(m.MeterLevel[0], 120);
     EXPECT_EQ(m.Peak[0], m.MeterLevel[0]);
     EXPECT_EQ(m.Hold[0], 40);
     EXPECT_EQ(m.Reduction[0], 40);
-
     // below the peak: the hold counts down, the peak stays
     const std::uint8_t peak = m.Peak[0];
+    const auto falling = [](std::int32_t r) { return r > 24576; };
     m.MeterLevel[0] = 60;
-    Rand15Seed(SeedWhoseFirst([](std::int32_t r) { return r > 24576; }));
-    MeterSimulate(&m);
+    SimulateWhen(m, falling);
     EXPECT_EQ(m.Peak[0], peak);
     EXPECT_EQ(m.Hold[0], 39);
     EXPECT_EQ(m.Reduction[0], 39);
-
     // hold run out: the peak falls by 15
     m.Hold[0] = 0;
     m.MeterLevel[0] = 20;
-    Rand15Seed(SeedWhoseFirst([](std::int32_t r) { return r > 24576; }));
-    MeterSimulate(&m);
+    SimulateWhen(m, falling);
     EXPECT_EQ(m.Peak[0], peak - 15);
     EXPECT_EQ(m.Hold[0], 0);
-
     // but never below the level
     m.Peak[0] = 10;
     m.MeterLevel[0] = 3;
-    Rand15Seed(SeedWhoseFirst([](std::int32_t r) { return r > 15565 && r <= 16384; }));  // a step below 1
-    MeterSimulate(&m);
+    SimulateWhen(m, [](std::int32_t r) { return r > 15565 && r <= 16384; });  // a step below 1
     EXPECT_EQ(m.MeterLevel[0], 3);
     EXPECT_EQ(m.Peak[0], 3);
 }
@@ -232,16 +218,6 @@ TEST_F(MeterTest, SameSeedGivesTheSameMetersAndAnotherSeedOthers)
     };
     EXPECT_EQ(run(42), run(42));
     EXPECT_NE(run(42), run(43));
-}
-
-TEST_F(MeterTest, SimulationLeavesMetersBeyondThoseInUse)
-{
-    UIMeters m = Meters(2);
-    m.MeterLevel[2] = 90;
-    Rand15Seed(3);
-    MeterSimulate(&m);
-    EXPECT_EQ(m.MeterLevel[2], 90);
-    EXPECT_EQ(m.Peak[2], 0);
 }
 
 namespace {

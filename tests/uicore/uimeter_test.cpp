@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "common/rand.h"
@@ -16,62 +18,65 @@ namespace {
 // A column between the scale labels and away from the ticks.
 constexpr std::int32_t Clear = X + 120;
 
+struct Pixel {
+    std::int32_t X;
+    std::int32_t Y;
+    Colour Want;
+};
+
+void ExpectPixels(std::initializer_list<Pixel> pixels)
+{
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(LcdCanvas.PixelGet(&LcdCanvas, p.X, p.Y), p.Want) << "at " << p.X << ", " << p.Y;
+}
+
 }  // namespace
 
-TEST_F(MeterTest, TwelveMetersStepByElevenPixelsBelowTheScale)
+TEST_F(MeterTest, MetersStandAtTheirPitchBelowTheScaleWithHalfRowGapsAndTheLastAtTheBottom)
 {
-    Draw(Meters(12), 33);
-    // pitch ((175 - 33 - 8) x 2 - 2) / 24 = 11, bars of 10 rows, the first under the 8-pixel scale
-    std::int32_t y = 33;
-    for (std::int32_t i = 0; i < 12; ++i) {
-        const auto [top, bottom] = BarRows(Clear, y);
-        EXPECT_EQ(top, 41 + 11 * i) << "meter " << i;
-        EXPECT_EQ(bottom, 50 + 11 * i) << "meter " << i;
-        y = bottom + 1;
+    struct Layout {
+        std::uint8_t N;
+        std::int32_t Y;
+        std::vector<std::pair<std::uint8_t, std::uint8_t>> Gaps;  // meter and flag
+        std::vector<std::int32_t> Tops;
+        std::int32_t Rows;
+    };
+    const Layout layouts[] = {
+        {12, 33, {}, {41, 52, 63, 74, 85, 96, 107, 118, 129, 140, 151, 162}, 10},
+        // a gap before the first meter is never made and not counted
+        {7, 34, {{1, METER_FLAG_GAP_AFTER}, {6, METER_FLAG_GAP_BEFORE}, {0, METER_FLAG_GAP_BEFORE}},
+         {42, 58, 82, 98, 114, 130, 154}, 15},
+        // three meters take the room of six, the last ending above row 169 wherever the column starts
+        {3, 66, {}, {74, 90, 153}, 15},
+        {3, 40, {}, {48, 69, 148}, 20},
+    };
+    for (const Layout& l : layouts) {
+        SCOPED_TRACE(testing::Message() << int(l.N) << " meters from row " << l.Y);
+        UIMeters m = Meters(l.N);
+        for (const auto& [meter, flag] : l.Gaps)
+            m.MFlags[meter] = flag;
+        Draw(m, l.Y);
+        std::int32_t y = l.Y;
+        for (const std::int32_t top : l.Tops) {
+            EXPECT_EQ(BarRows(Clear, y), std::make_pair(top, top + l.Rows - 1));
+            y = top + l.Rows;
+        }
+        for (; y < LCD_HEIGHT; ++y)
+            EXPECT_EQ(At(Clear, y), White) << "row " << y;
     }
-    EXPECT_EQ(At(Clear, 172), White);
 }
 
-TEST_F(MeterTest, HalfRowGapsShrinkThePitchAndOpenBeforeAndAfterTheirMeters)
+TEST_F(MeterTest, ScaleLabelsAreCentredOnTheirPointsAboveTheMetersAndAloneWithoutMeters)
 {
-    UIMeters m = Meters(7);
-    m.MFlags[1] = METER_FLAG_GAP_AFTER;
-    m.MFlags[6] = METER_FLAG_GAP_BEFORE;
-    m.MFlags[0] = METER_FLAG_GAP_BEFORE;  // never before the first meter, and not counted
-    Draw(m, 34);
-    // two gaps: pitch ((175 - 34 - 8) x 2 - 2) / (2 + 14) = 16
-    const std::int32_t tops[] = {42, 58, 82, 98, 114, 130, 154};
-    std::int32_t y = 34;
-    for (std::int32_t i = 0; i < 7; ++i) {
-        const auto [top, bottom] = BarRows(Clear, y);
-        EXPECT_EQ(top, tops[i]) << "meter " << i;
-        EXPECT_EQ(bottom, tops[i] + 14) << "meter " << i;
-        y = bottom + 1;
-    }
-}
-
-TEST_F(MeterTest, ThreeMetersTakeTheRoomOfSixWithTheLastAtTheBottom)
-{
-    Draw(Meters(3), 66);
-    // pitch ((175 - 66 - 8) x 2 - 2) / 12 = 16; the last meter ends above row 169 wherever the column starts
-    EXPECT_EQ(BarRows(Clear, 66), std::make_pair(74, 88));
-    EXPECT_EQ(BarRows(Clear, 89), std::make_pair(90, 104));
-    EXPECT_EQ(BarRows(Clear, 105), std::make_pair(153, 167));
-    Draw(Meters(3), 40);
-    // pitch ((175 - 40 - 8) x 2 - 2) / 12 = 21
-    EXPECT_EQ(BarRows(Clear, 40), std::make_pair(48, 67));
-    EXPECT_EQ(BarRows(Clear, 89), std::make_pair(148, 167));
-}
-
-TEST_F(MeterTest, ScaleLabelsAreCentredOnTheirPointsAboveTheMeters)
-{
-    Draw(Meters(6), 66);
     const Picture labels = Expected([](Canvas* c) {
         const std::pair<std::int32_t, const char*> points[] = {{0, "-40"}, {49, "-30"}, {99, "-20"}, {149, "-10"},
                                                                {199, "0"}};
         for (const auto& [x, label] : points)
             DrawText(c, X + x, 66, 1, 4, Black, label);
     });
+    Draw(Meters(0), 66);
+    EXPECT_TRUE(buffer == labels);
+    Draw(Meters(6), 66);
     for (std::int32_t y = 66; y < 74; ++y)
         for (std::int32_t x = 0; x < LCD_WIDTH; ++x)
             ASSERT_EQ(At(x, y), labels[x + (LCD_HEIGHT - 1 - y) * LCD_WIDTH]) << x << ", " << y;
@@ -79,65 +84,45 @@ TEST_F(MeterTest, ScaleLabelsAreCentredOnTheirPointsAboveTheMeters)
 
 TEST_F(MeterTest, BarSegmentsFollowTheLevelAndTheMetersColour)
 {
+    constexpr Colour Input = MeterSrceTbl[METER_SRCE_INPUT].Colour;
+    struct Step {
+        std::uint8_t Level;
+        Colour Tint;
+        std::vector<std::pair<std::int32_t, Colour>> Pixels;  // from the meter's x
+    };
+    const Step steps[] = {
+        {0, 0, {{0, Black}, {1, Black}, {78, Black}, {199, Black}}},
+        {255, 0, {{0, Green}, {99, Green}, {100, Upper}, {149, Upper}, {150, Top}, {199, Top}, {200, White}}},
+        {100, 0, {{0, Green}, {78, Green}, {79, Black}, {199, Black}, {-1, White}}},
+        {100, Input, {{0, 0xFFC0}, {78, 0xFFC0}, {79, Black}}},
+        // the meter's colour stops where the scale turns
+        {255, Input, {{99, 0xFFC0}, {100, Upper}, {150, Top}}},
+        // nonzero but short of a pixel: the first pixel only
+        {1, Input, {{0, 0xFFC0}, {1, Black}}},
+    };
     UIMeters m = Meters(6);
-    const std::int32_t row = 75;  // second row of the first bar at y = 66, clear of the ticks
-    Draw(m, 66);
-    for (const std::int32_t x : {0, 1, 78, 199})
-        EXPECT_EQ(At(X + x, row), Black) << x;
-
-    m.MeterLevel[0] = 255;
-    Draw(m, 66);
-    EXPECT_EQ(At(X + 0, row), Green);
-    EXPECT_EQ(At(X + 99, row), Green);
-    EXPECT_EQ(At(X + 100, row), Upper);
-    EXPECT_EQ(At(X + 149, row), Upper);
-    EXPECT_EQ(At(X + 150, row), Top);
-    EXPECT_EQ(At(X + 199, row), Top);
-    EXPECT_EQ(At(X + 200, row), White);
-
-    m.MeterLevel[0] = 100;  // 78 pixels
-    Draw(m, 66);
-    EXPECT_EQ(At(X + 0, row), Green);
-    EXPECT_EQ(At(X + 78, row), Green);
-    EXPECT_EQ(At(X + 79, row), Black);
-    EXPECT_EQ(At(X + 199, row), Black);
-    EXPECT_EQ(At(X - 1, row), White);
-
-    m.Colour[0] = MeterSrceTbl[METER_SRCE_INPUT].Colour;
-    Draw(m, 66);
-    EXPECT_EQ(At(X + 0, row), 0xFFC0);
-    EXPECT_EQ(At(X + 78, row), 0xFFC0);
-    EXPECT_EQ(At(X + 79, row), Black);
-
-    // the meter's colour stops where the scale turns
-    m.MeterLevel[0] = 255;
-    Draw(m, 66);
-    EXPECT_EQ(At(X + 99, row), 0xFFC0);
-    EXPECT_EQ(At(X + 100, row), Upper);
-    EXPECT_EQ(At(X + 150, row), Top);
-
-    m.MeterLevel[0] = 1;  // nonzero but short of a pixel: the first pixel only
-    Draw(m, 66);
-    EXPECT_EQ(At(X + 0, row), 0xFFC0);
-    EXPECT_EQ(At(X + 1, row), Black);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(testing::Message() << "level " << int(step.Level) << " colour " << step.Tint);
+        m.MeterLevel[0] = step.Level;
+        m.Colour[0] = step.Tint;
+        Draw(m, 66);
+        for (const auto& [x, want] : step.Pixels)
+            EXPECT_EQ(At(X + x, 75), want) << x;  // second row of the first bar, clear of the ticks
+    }
 }
 
 TEST_F(MeterTest, ReductionBarGrowsFromTheRightInTheMiddleQuarterOfTheBar)
 {
     UIMeters m = Meters(6);
     m.MeterLevel[0] = 255;
-    m.Reduction[0] = 128;  // 199 - 99: from x + 100
+    m.Reduction[0] = 128;  // from x + 100
     Draw(m, 66);
     // bar of 15 rows from 74: rows 74 + 5 to 74 + 9
-    EXPECT_EQ(At(X + 101, 79), White);
-    EXPECT_EQ(At(X + 199, 83), White);
-    EXPECT_EQ(At(X + 99, 80), Green);
-    EXPECT_EQ(At(X + 101, 78), Upper);
-    EXPECT_EQ(At(X + 101, 84), Upper);
-
+    ExpectPixels({{X + 101, 79, White}, {X + 199, 83, White}, {X + 99, 80, Green}, {X + 101, 78, Upper},
+                  {X + 101, 84, Upper}});
     m.Reduction[0] = 1;  // rounds to nothing
     Draw(m, 66);
-    EXPECT_EQ(At(X + 199, 81), Top);
+    ExpectPixels({{X + 199, 81, Top}});
 }
 
 TEST_F(MeterTest, PeakIsATwoPixelWhiteLineKeptInsideTheScale)
@@ -145,33 +130,21 @@ TEST_F(MeterTest, PeakIsATwoPixelWhiteLineKeptInsideTheScale)
     UIMeters m = Meters(6);
     m.Peak[0] = 200;  // 156
     Draw(m, 66);
-    for (std::int32_t y = 74; y <= 88; ++y) {
-        EXPECT_EQ(At(X + 156, y), White) << y;
-        EXPECT_EQ(At(X + 157, y), White) << y;
-    }
-    EXPECT_EQ(At(X + 155, 75), Black);
-    EXPECT_EQ(At(X + 158, 75), Black);
-    EXPECT_EQ(At(X + 156, 89), White);  // below the bar: the page
-    EXPECT_EQ(At(X + 156, 90), Black);  // the next meter has no peak
-
+    for (std::int32_t y = 74; y <= 88; ++y)
+        ExpectPixels({{X + 156, y, White}, {X + 157, y, White}});
+    // below the bar is the page; the next meter has no peak
+    ExpectPixels({{X + 155, 75, Black}, {X + 158, 75, Black}, {X + 156, 89, White}, {X + 156, 90, Black}});
     m.Peak[0] = 255;
     Draw(m, 66);
-    EXPECT_EQ(At(X + 198, 75), White);
-    EXPECT_EQ(At(X + 199, 75), White);
-    EXPECT_EQ(At(X + 197, 75), Black);
-    EXPECT_EQ(At(X + 200, 75), White);
+    ExpectPixels({{X + 198, 75, White}, {X + 199, 75, White}, {X + 197, 75, Black}, {X + 200, 75, White}});
 }
 
 TEST_F(MeterTest, TicksMarkEverySecondRowAtTheThreeInnerScalePoints)
 {
     Draw(Meters(6), 66);
-    for (const std::int32_t x : {50, 100, 150}) {
-        EXPECT_EQ(At(X + x, 74), White) << x;
-        EXPECT_EQ(At(X + x, 75), Black) << x;
-        EXPECT_EQ(At(X + x, 88), White) << x;
-        EXPECT_EQ(At(X + x + 1, 74), Black) << x;
-    }
-    EXPECT_EQ(At(X + 49, 74), Black);
+    for (const std::int32_t x : {X + 50, X + 100, X + 150})
+        ExpectPixels({{x, 74, White}, {x, 75, Black}, {x, 88, White}, {x + 1, 74, Black}});
+    ExpectPixels({{X + 49, 74, Black}});
 }
 
 TEST_F(MeterTest, HatchedMeterHasThreeLinesAndNoChannelIcon)
@@ -182,44 +155,33 @@ TEST_F(MeterTest, HatchedMeterHasThreeLinesAndNoChannelIcon)
     m.MFlags[0] = METER_FLAG_HATCHED;
     Draw(m, 66);
     // bar 74..88, centre 81
-    for (const std::int32_t y : {78, 81, 84}) {
-        EXPECT_EQ(At(X + 2, y), 0x05DF) << y;
-        EXPECT_EQ(At(X + 198, y), 0x05DF) << y;
-        EXPECT_EQ(At(X + 1, y), Black) << y;
-        EXPECT_EQ(At(X + 199, y), Black) << y;
-    }
-    EXPECT_EQ(At(X + 2, 80), Black);
+    for (const std::int32_t y : {78, 81, 84})
+        ExpectPixels({{X + 2, y, 0x05DF}, {X + 198, y, 0x05DF}, {X + 1, y, Black}, {X + 199, y, Black}});
+    ExpectPixels({{X + 2, 80, Black}});
     EXPECT_TRUE(BlockIsWhite(X - 9, 77, 9));
     // the next channel meter is not hatched: its icon stands left of it, centred on row 90 + 7
-    EXPECT_EQ(At(X + 2, 97), Black);
+    ExpectPixels({{X + 2, 97, Black}});
     EXPECT_TRUE(ShowsIcon(X - 9, 93, &MeterChannelIcon));
 }
 
 TEST_F(MeterTest, StatusIconsShowIsolationAndAutoMixRightOfTheMeter)
 {
     UIMeters m = Meters(6);
-    m.Srce[0] = METER_SRCE_CH;  // track 1: isolation enabled after start-up
-    m.Srce[1] = METER_SRCE_CH;
-    m.Chan[1] = 2;              // track 3: not enabled
-    m.Srce[2] = METER_SRCE_INPUT;
-    m.Chan[2] = 3;
-    m.Srce[3] = METER_SRCE_INDIG;
-    m.Chan[3] = 5;
-    m.Srce[4] = METER_SRCE_OUT;
-    m.Chan[4] = 3;
-    m.Srce[5] = METER_SRCE_INPUT;
-    m.Chan[5] = 9;  // beyond the auto-mix table: never in the auto-mix
+    // track 1 has isolation after start-up, track 3 not; input 10 is beyond the auto-mix table
+    const std::pair<std::uint8_t, std::uint8_t> sources[] = {{METER_SRCE_CH, 0},    {METER_SRCE_CH, 2},
+                                                             {METER_SRCE_INPUT, 3}, {METER_SRCE_INDIG, 5},
+                                                             {METER_SRCE_OUT, 3},   {METER_SRCE_INPUT, 9}};
+    for (std::size_t i = 0; i < std::size(sources); ++i)
+        std::tie(m.Srce[i], m.Chan[i]) = sources[i];
     AutoMix[0][3] = 1;
     AutoMix[0][5] = 1;
     Draw(m, 66);
     // bars at 74, 90, 106, 122, 138, 154; icons 9 x 9 from x + 200, centred on the bar
-    EXPECT_TRUE(ShowsIcon(X + 200, 77, &MeterIsoIcon));
-    EXPECT_TRUE(BlockIsWhite(X + 200, 93, 9));
-    EXPECT_TRUE(ShowsIcon(X + 200, 109, &MeterAutoMixIcon));
-    EXPECT_TRUE(ShowsIcon(X + 200, 125, &MeterAutoMixIcon));
-    EXPECT_TRUE(BlockIsWhite(X + 200, 141, 9));
-    EXPECT_TRUE(BlockIsWhite(X + 200, 157, 9));
-
+    const std::pair<std::int32_t, const Image*> icons[] = {{77, &MeterIsoIcon},      {93, nullptr},
+                                                           {109, &MeterAutoMixIcon}, {125, &MeterAutoMixIcon},
+                                                           {141, nullptr},           {157, nullptr}};
+    for (const auto& [y, icon] : icons)
+        EXPECT_TRUE(icon ? ShowsIcon(X + 200, y, icon) : BlockIsWhite(X + 200, y, 9)) << "row " << y;
     Orvel.IsoAttenuation = 0;
     AutoMix[0][3] = 0;
     Draw(m, 66);
@@ -236,28 +198,27 @@ TEST_F(MeterTest, SetupNamesTheMeterFromItsSourceOrTrackAndKeepsItsLevels)
     FormatText(Orvel.Setup.Tracks[0], sizeof(Orvel.Setup.Tracks[0]), "Boom");
     MeterSetup(&m, 0, METER_SRCE_CH, 0, METER_FLAG_SELECTABLE, METER_KNOB_CHANNEL);
     EXPECT_STREQ(m.Name[0], "Boom");
-    EXPECT_EQ(m.Colour[0], 0xF9DF);
-    EXPECT_EQ(m.Srce[0], METER_SRCE_CH);
-    EXPECT_EQ(m.MFlags[0], METER_FLAG_SELECTABLE);
-    EXPECT_EQ(m.Kind[0], METER_KNOB_CHANNEL);
-    EXPECT_EQ(m.MeterLevel[0], 77);
-    EXPECT_EQ(m.Peak[0], 90);
-    EXPECT_EQ(m.Fader[0], 12);
+    EXPECT_EQ(std::make_tuple(m.Colour[0], m.Srce[0], m.MFlags[0], m.Kind[0]),
+              std::make_tuple(0xF9DF, METER_SRCE_CH, METER_FLAG_SELECTABLE, METER_KNOB_CHANNEL));
+    EXPECT_EQ(std::make_tuple(m.MeterLevel[0], m.Peak[0], m.Fader[0]), std::make_tuple(77, 90, 12));
 
     Orvel.Setup.Tracks[0][0] = '\0';
-    MeterSetup(&m, 0, METER_SRCE_CH, 0, 0, 0);
-    EXPECT_STREQ(m.Name[0], "Ch 1");
-    MeterSetup(&m, 1, METER_SRCE_INPUT, 2, 0, 0);
-    EXPECT_STREQ(m.Name[1], "INPUT 3");
+    FormatText(Orvel.Setup.Tracks[11], sizeof(Orvel.Setup.Tracks[11]), "Interview Lav Left Side");
+    struct Case {
+        std::uint8_t Index;
+        std::uint8_t Srce;
+        std::uint8_t Chan;
+        const char* Name;
+    };
+    const Case cases[] = {{0, METER_SRCE_CH, 0, "Ch 1"},        {1, METER_SRCE_INPUT, 2, "INPUT 3"},
+                          {2, METER_SRCE_PLAY, 0, "5 TRACKS"},  {3, METER_SRCE_CH, 11, "Interview Lav Le"},
+                          {3, METER_SRCE_CH, 12, "Ch 13"}};  // the last beyond the track names
+    for (const Case& k : cases) {
+        MeterSetup(&m, k.Index, k.Srce, k.Chan, 0, 0);
+        EXPECT_STREQ(m.Name[k.Index], k.Name);
+    }
     EXPECT_EQ(m.Chan[1], 2);
     EXPECT_EQ(m.Colour[1], 0xFFC0);
-    MeterSetup(&m, 2, METER_SRCE_PLAY, 0, 0, 0);
-    EXPECT_STREQ(m.Name[2], "5 TRACKS");
-    FormatText(Orvel.Setup.Tracks[11], sizeof(Orvel.Setup.Tracks[11]), "Interview Lav Left Side");
-    MeterSetup(&m, 3, METER_SRCE_CH, 11, 0, 0);
-    EXPECT_STREQ(m.Name[3], "Interview Lav Le");
-    MeterSetup(&m, 3, METER_SRCE_CH, 12, 0, 0);  // beyond the track names
-    EXPECT_STREQ(m.Name[3], "Ch 13");
 }
 
 TEST_F(MeterTest, SetupReportsAMissingRecordAndIndicesOutOfRange)
@@ -341,20 +302,6 @@ TEST_F(MeterTest, MoreMetersThanTheRecordHoldsIsReportedAndTwelveAreDrawn)
     EXPECT_TRUE(buffer == twelve);
 }
 
-TEST_F(MeterTest, NoMetersDrawsOnlyTheScale)
-{
-    Draw(Meters(0), 66);
-    bool labelled = false;
-    for (std::int32_t y = 0; y < LCD_HEIGHT; ++y)
-        for (std::int32_t x = 0; x < LCD_WIDTH; ++x) {
-            if (y >= 66 + 12) {  // below the labels' glyph images
-                ASSERT_EQ(At(x, y), White) << x << ", " << y;
-            }
-            labelled = labelled || At(x, y) != White;
-        }
-    EXPECT_TRUE(labelled);
-}
-
 namespace {
 
 // A page holding one meter control at (10, 66); the page answers MSG_METER_DATA with its record.
@@ -405,25 +352,27 @@ std::uint32_t AnswersItself(void* self, Message* msg)
     return UIMeterHandler(self, msg);
 }
 
-}  // namespace
+// The home screen: the meter page's background image with the shared meters at (10, y).
+class HomeMeters : public MeterControlTest {
+protected:
+    void Show(std::int32_t y, int steps)
+    {
+        Rand15Seed(2011);
+        for (int step = 0; step < steps; ++step)
+            MeterSimulate(&OrvelMeters);
+        meter.Control.Y = y;
+        page.Handler = MeterPageHandler;
+        page.Flags = UI_PAGE_FLAG_BACKGROUND;
+        UIGotoPage(&page);
+    }
+};
 
-TEST_F(MeterControlTest, DrawsTheRecordThePageAnswersAtItsPlace)
-{
-    UIMeters m = Meters(6);
-    m.MeterLevel[2] = 140;
-    m.Peak[4] = 90;
-    Answered = &m;
-    Show();
-    const Picture expected = Expected([&](Canvas* c) { MeterDraw(c, &m, 10, 66); });
-    EXPECT_TRUE(buffer == expected);
-    EXPECT_FALSE(Log(MSG_METER_DATA).empty());
-}
+}  // namespace
 
 TEST_F(MeterControlTest, UnansweredQueryDrawsNothing)
 {
     Show();
-    const Picture blank = Expected([](Canvas*) {});
-    EXPECT_TRUE(buffer == blank);
+    EXPECT_TRUE(buffer == Expected([](Canvas*) {}));
     EXPECT_EQ(MsgQuery(&meter, MSG_DRAW, 0), 0);
     EXPECT_EQ(MsgSend(&meter, MSG_DRAW), 1U);
     EXPECT_EQ(MsgSend(&meter, MSG_VALUE_GET), 0U);
@@ -440,34 +389,6 @@ TEST_F(MeterControlTest, ControlsOwnAnswerComesBeforeThePages)
     EXPECT_TRUE(buffer == Expected([](Canvas* c) { MeterDraw(c, &OwnRecord, 10, 66); }));
     EXPECT_TRUE(Log(MSG_METER_DATA).empty());
 }
-
-namespace {
-
-// The home screen's picture: the background image with the meters at (10, y).
-class HomeMeters : public MeterTest {
-protected:
-    void SetUp() override
-    {
-        MeterTest::SetUp();
-        MsgRegister(UIMainHandler, 0);
-    }
-
-    void Show(std::int32_t y, int steps)
-    {
-        Rand15Seed(2011);
-        for (int step = 0; step < steps; ++step)
-            MeterSimulate(&OrvelMeters);
-        meter.Control.Y = y;
-        UIGotoPage(&page);
-    }
-
-    UIMeter meter = {.Control = {.Handler = UIMeterHandler, .Flags = 0, .X = 10, .Y = 0}};
-    UIControl* const controls[1] = {&meter.Control};
-    UIPage page = {.Handler = MeterPageHandler, .Flags = UI_PAGE_FLAG_BACKGROUND, .Parent = nullptr,
-                   .ControlIndex = -1, .NControls = 1, .Controls = controls};
-};
-
-}  // namespace
 
 TEST_F(HomeMeters, TwelveTrackMeters)
 {
