@@ -1,5 +1,6 @@
 #include "canvas/canvas.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -45,10 +46,18 @@ void GenericDrawBitmap(Canvas* c, std::int32_t x, std::int32_t y, const std::uin
     const std::int32_t height = bitmap[1];
     const std::int32_t bytesPerRow = (width + 7) / 8;
     const std::uint8_t* row = bitmap + 2;
-    for (std::int32_t r = 0; r < height; ++r, row += bytesPerRow)
-        for (std::int32_t col = 0; col < width; ++col)
-            if (row[col / 8] & (0x80 >> (col % 8)))
-                c->PixelSet(c, x + col, y + r, colour);
+    for (std::int32_t r = 0; r < height; ++r, row += bytesPerRow) {
+        // Glyph rows are mostly empty bytes; an empty byte sets nothing, so skip it whole.
+        for (std::int32_t b = 0; b < bytesPerRow; ++b) {
+            const std::uint8_t bits = row[b];
+            if (bits == 0)
+                continue;
+            const std::int32_t end = std::min(width, 8 * b + 8);
+            for (std::int32_t col = 8 * b; col < end; ++col)
+                if (bits & (0x80 >> (col % 8)))
+                    c->PixelSet(c, x + col, y + r, colour);
+        }
+    }
 }
 
 // weight 0..255 of the new colour over the old; signed arithmetic, truncation toward zero
