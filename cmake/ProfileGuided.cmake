@@ -9,24 +9,25 @@ set(ORVEL_PROFILE "" CACHE STRING "Profile-guided optimisation: empty, generate 
 set_property(CACHE ORVEL_PROFILE PROPERTY STRINGS "" generate use)
 set(ORVEL_PROFILE_DIR "${CMAKE_BINARY_DIR}/profile-data" CACHE PATH "Where the profile is written and read")
 
-# The instrumented and the optimised build live in different folders; naming the profile files
-# relative to each build folder lets one read what the other wrote.
-set(profile_prefix "-fprofile-prefix-path=${CMAKE_BINARY_DIR}")
-
-# GCC's buffer-size warnings misfire on the paths that instrumentation and profile-driven threading
-# create across modules (an index past a guard that returns); the dev and asan builds keep them.
-if(NOT ORVEL_PROFILE STREQUAL "")
-  add_compile_options(-Wno-stringop-overflow)
-  add_link_options(-Wno-stringop-overflow)
+if(ORVEL_PROFILE STREQUAL "")
+  return()
+elseif(NOT ORVEL_PROFILE MATCHES "^(generate|use)$")
+  message(FATAL_ERROR "ORVEL_PROFILE must be empty, generate or use, not '${ORVEL_PROFILE}'")
 endif()
 
+# The instrumented and the optimised build live in different folders; naming the profile files
+# relative to each build folder lets one read what the other wrote.
+add_compile_options("-fprofile-prefix-path=${CMAKE_BINARY_DIR}")
+# GCC's buffer-size warnings misfire on the paths that instrumentation and profile-driven threading
+# create across modules (an index past a guard that returns); the dev and asan builds keep them.
+add_compile_options(-Wno-stringop-overflow)
+add_link_options(-Wno-stringop-overflow)
+
 if(ORVEL_PROFILE STREQUAL "generate")
-  add_compile_options("-fprofile-generate=${ORVEL_PROFILE_DIR}" -fprofile-update=atomic ${profile_prefix})
+  add_compile_options("-fprofile-generate=${ORVEL_PROFILE_DIR}" -fprofile-update=atomic)
   add_link_options("-fprofile-generate=${ORVEL_PROFILE_DIR}")
-elseif(ORVEL_PROFILE STREQUAL "use")
-  add_compile_options("-fprofile-use=${ORVEL_PROFILE_DIR}" -fprofile-partial-training ${profile_prefix}
-    -Wno-missing-profile -Wno-error=coverage-mismatch)
+else()
+  add_compile_options("-fprofile-use=${ORVEL_PROFILE_DIR}" -fprofile-partial-training -Wno-missing-profile
+    -Wno-error=coverage-mismatch)
   add_link_options("-fprofile-use=${ORVEL_PROFILE_DIR}" -fprofile-partial-training)
-elseif(NOT ORVEL_PROFILE STREQUAL "")
-  message(FATAL_ERROR "ORVEL_PROFILE must be empty, generate or use, not '${ORVEL_PROFILE}'")
 endif()
