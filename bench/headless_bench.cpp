@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "headless/runner.h"
+#include "ui/uihome.h"
 #include "ui/uipages.h"
 #include "uicore/uimain.h"
 

@@ -9,6 +9,7 @@
 #include "fill_baseline.h"
 #include "message/message.h"
 #include "orvel/orvel.h"
+#include "ui/ui.h"
 #include "ui/uihome.h"
 #include "uicore/uimain.h"
 #include "uicore/uimeter.h"
@@ -22,11 +23,9 @@ void ShowTwelveTrackHome()
 {
     LcdCanvasInit(&LcdCanvas, Store.data(), LCD_WIDTH, LCD_HEIGHT);
     const char* argv[] = {"orvel-bench"};
-    OrvelInit(1, argv, "orvel-bench");
+    OrvelPowerOn(1, argv, "orvel-bench");
+    StartUserInterface();
     OrvelSetNTracks(12);
-    MsgUnregisterAll();
-    UIReset();
-    UIStart();
     Orvel.Settings.HomePage = 0;
     Orvel.Settings.HomePageVariant[0] = 2;
     HomeSelect(0, +1);  // the track meters, one per track

@@ -25,7 +25,7 @@ void ShowTwelveTrackMeters()
 {
     LcdCanvasInit(&LcdCanvas, Store.data(), LCD_WIDTH, LCD_HEIGHT);
     const char* argv[] = {"orvel-bench"};
-    OrvelInit(1, argv, "orvel-bench");
+    OrvelPowerOn(1, argv, "orvel-bench");
     MsgUnregisterAll();
     UIReset();
     MsgRegister(UIMainHandler, 0);

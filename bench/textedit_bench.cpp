@@ -5,6 +5,7 @@
 
 #include "canvas/lcdcanvas.h"
 #include "fill_baseline.h"
+#include "ui/uihome.h"
 #include "uicore/uitextedit.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include "canvas/font.h"
 #include "canvas/images.h"
 #include "common/debug.h"
-#include "uicore/uicontrols.h"
 
 namespace {
 

@@ -39,3 +39,17 @@ bool FontIsBitmap(const Font* f);
 std::int32_t FontGlyphWidth(const Font* f, std::uint8_t code);
 // Advance of the code when measuring: the glyph's width in a proportional font, else the font's Width.
 std::int32_t FontCharWidth(const Font* f, std::uint8_t code);
+
+// How a control asks to draw a text: the text, its alignment on x, the font index and the colour.
+enum UITextAlign : std::int32_t {
+    UI_ALIGN_LEFT = 0,    // text starts at x
+    UI_ALIGN_CENTRE = 1,  // text centred on x
+    UI_ALIGN_RIGHT = 2,   // text ends at x
+};
+
+struct UITextAttr {
+    char* Text;
+    std::int32_t Align;
+    std::int32_t Font;
+    Colour Color;
+};

@@ -9,6 +9,7 @@
 #include "host/panel.h"
 #include "message/message.h"
 #include "orvel/orvel.h"
+#include "ui/ui.h"
 #include "uicore/uikeys.h"
 #include "uicore/uimain.h"
 
@@ -38,12 +39,9 @@ void CopyInto(RgbPicture& target, const RgbPicture& source)
             target.Set(x, y, source.At(x, y));
 }
 
-// A fresh recorder, as at power-on: nothing of an earlier start in this process survives.
+// The host's own state as at power-on; the recorder's is OrvelPowerOn's.
 void ResetRecorder()
 {
-    MsgUnregisterAll();
-    UIReset();
-    KeyInputReset();
     HostTimerReset();
     PanelReset();
 }
@@ -68,8 +66,8 @@ bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int ar
     Host.SavedClientHeight = ui.ClientHeight();
     LcdCanvasInit(&LcdCanvas, LcdBuffer.data(), LCD_WIDTH, LCD_HEIGHT);
     LcdSetDisplay([](Canvas*) { LcdRefresh(); });
-    OrvelInit(argc, argv, programPath);
-    UIStart();
+    OrvelPowerOn(argc, argv, programPath);
+    StartUserInterface();
     ui.CheckModel(OrvelGetNTracks());
     MsgBroadcast(MSG_STARTUP);
     UIRedraw();

@@ -16,11 +16,14 @@
 #include "uicore/uicontrols.h"
 #include "uicore/uimain.h"
 #include "uicore/uimeter.h"
+#include "uicore/uipoweron.h"
 
 OrvelState Orvel;
 std::uint32_t ExtFaders[10];
 std::uint32_t RecTrackLITE[10];
 std::uint32_t OrvelRecEnable[12];
+
+const UIKeepsPowerOn KeptOrvel{Orvel, ExtFaders, RecTrackLITE, OrvelRecEnable};
 
 namespace {
 
@@ -155,10 +158,6 @@ bool IsEmpty(const HphMonMem& memory)
 void OrvelInit(int argc, const char* const* argv, const char* programPath)
 {
     // as at power-on, so that a front end may start the recorder anew
-    Orvel = {};
-    std::fill(std::begin(ExtFaders), std::end(ExtFaders), 0);
-    std::fill(std::begin(RecTrackLITE), std::end(RecTrackLITE), 0);
-    std::fill(std::begin(OrvelRecEnable), std::end(OrvelRecEnable), 0);
     ChooseModel(argc, argv, programPath);
     SetIdentity();
     SetPresets();
@@ -171,13 +170,14 @@ void OrvelInit(int argc, const char* const* argv, const char* programPath)
     Orvel.FolderNum = 1;
     SetFolders();
     PlayReset();
-    FalseStartReset();
-    ConfirmPagesReset();
-    PresetReset();
-    OrvelCellsReset();
-    VFaderReset();
-    MeterReset();
+    OrvelMetersConnect();
     SetModelValues();
+}
+
+void OrvelPowerOn(int argc, const char* const* argv, const char* programPath)
+{
+    UIReset();
+    OrvelInit(argc, argv, programPath);
 }
 
 std::uint8_t OrvelGetNTracks()

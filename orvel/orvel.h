@@ -160,6 +160,9 @@ extern std::uint32_t OrvelRecEnable[12];
 // a first argument "10" the 10-track model, one beginning with "L" or a program path containing
 // "LITE" the reduced model.
 void OrvelInit(int argc, const char* const* argv, const char* programPath);
+// The whole recorder as at power-on, before its user interface starts: every module of the UI core
+// and of the device back to how it was built, and the model chosen as OrvelInit does.
+void OrvelPowerOn(int argc, const char* const* argv, const char* programPath);
 
 std::uint8_t OrvelGetNTracks();
 void OrvelSetNTracks(std::uint8_t ntracks);

@@ -7,6 +7,7 @@
 #include "orvel/orvel.h"
 #include "orvel/orvelhooks.h"
 #include "uicore/uimatrix.h"
+#include "uicore/uipoweron.h"
 #include "uicore/uiutils.h"
 
 std::uint8_t CardMix1to4[12][12];
@@ -30,6 +31,11 @@ std::uint8_t CardTone[12];
 std::uint8_t CardSlate[12];
 std::uint8_t CardCom[12];
 std::uint32_t PanPos[10];
+
+const UIKeepsPowerOn KeptCells{CardMix1to4, CardMix1to4Ret, CardMix1to4Dig, CardMix5to8, CardMix5to8Ret,
+                               CardMix5to8Dig, CardMix9to12, CardMix9to12Ret, CardMix9to12Dig, OutMix, OutMixDig,
+                               OutMixRet, MirMix, AutoMixOut, FaderAssign, CompOut, CompCard, CardTone, CardSlate,
+                               CardCom, PanPos};
 
 namespace {
 
@@ -151,32 +157,6 @@ std::uint32_t HphExtSet(const UIMatrixCell* cell)
 }
 
 }  // namespace
-
-void OrvelCellsReset()
-{
-    Clear(CardMix1to4);
-    Clear(CardMix1to4Ret);
-    Clear(CardMix1to4Dig);
-    Clear(CardMix5to8);
-    Clear(CardMix5to8Ret);
-    Clear(CardMix5to8Dig);
-    Clear(CardMix9to12);
-    Clear(CardMix9to12Ret);
-    Clear(CardMix9to12Dig);
-    Clear(OutMix);
-    Clear(OutMixDig);
-    Clear(OutMixRet);
-    Clear(MirMix);
-    Clear(AutoMix);
-    Clear(AutoMixOut);
-    Clear(FaderAssign);
-    Clear(CompOut);
-    Clear(CompCard);
-    Clear(CardTone);
-    Clear(CardSlate);
-    Clear(CardCom);
-    Clear(PanPos);
-}
 
 std::uint32_t CardMix1to4Hook(void*, Message* msg)
 {

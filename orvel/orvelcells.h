@@ -29,8 +29,6 @@ extern std::uint8_t CardSlate[12];
 extern std::uint8_t CardCom[12];
 extern std::uint32_t PanPos[10];  // 0 " ", 1 "L", 2 "C", 3 "R"
 
-// Clears every table, as at power-on.
-void OrvelCellsReset();
 
 std::uint32_t CardMix1to4Hook(void* self, Message* msg);
 std::uint32_t CardMix1to4RetHook(void* self, Message* msg);

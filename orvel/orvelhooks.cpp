@@ -9,9 +9,12 @@
 #include "orvel/orvel.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uieditors.h"
+#include "uicore/uipoweron.h"
 #include "uicore/uiutils.h"
 
 std::uint8_t AutoMix[8][8];
+
+const UIKeepsPowerOn KeptAutoMix{AutoMix};
 
 std::uint32_t AutoMixEnabled(std::uint32_t, std::uint32_t n)
 {

@@ -10,6 +10,7 @@
 #include "uicore/uipagetitle.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
+#include "uicore/uipoweron.h"
 
 std::int32_t StoreStep;
 std::int32_t StoreResult = PRESET_BUSY;
@@ -62,6 +63,9 @@ UIPage StoreMemory3Page = TitledPage(StoreMemoryHandler, StoreMemory3Title);
 UIPage RecallMemory1Page = TitledPage(RecallMemoryHandler, RecallMemory1Title);
 UIPage RecallMemory2Page = TitledPage(RecallMemoryHandler, RecallMemory2Title);
 UIPage RecallMemory3Page = TitledPage(RecallMemoryHandler, RecallMemory3Title);
+
+const UIKeepsPowerOn KeptPages{StoreStep, StoreResult, RecallStep, RecallResult, StoreMemory1Page, StoreMemory2Page,
+                               StoreMemory3Page, RecallMemory1Page, RecallMemory2Page, RecallMemory3Page};
 
 namespace {
 
@@ -143,14 +147,6 @@ void PresetRecall()
         RecallStep = PRESET_FINISHED;
         RecallResult = PRESET_DONE;
     }
-}
-
-void PresetReset()
-{
-    StoreStep = 0;
-    StoreResult = PRESET_BUSY;
-    RecallStep = 0;
-    RecallResult = PRESET_BUSY;
 }
 
 std::uint32_t StoreMemoryHandler(void* self, Message* msg)

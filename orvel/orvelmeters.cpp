@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <iterator>
 
+#include "common/format.h"
+#include "common/numberof.h"
 #include "orvel/orvel.h"
 #include "orvel/orvelhooks.h"
 #include "uicore/uimain.h"
 #include "uicore/uimeter.h"
+#include "uicore/uipoweron.h"
 
 namespace {
 
@@ -22,6 +25,8 @@ constexpr VFaderState VFaderAtStart = {.Mode = VFADER_NONE, .Num = FirstCycledCh
 
 VFaderState VFader = VFaderAtStart;
 
+const UIKeepsPowerOn KeptVFader{VFader};
+
 // The auto-mix layout adds meters only while it has fewer than this.
 constexpr std::uint8_t MostAutoMixMeters = 11;
 constexpr std::uint32_t AutoMixReturns = 4;
@@ -33,6 +38,46 @@ void Meter(std::uint32_t i, MeterSrceIndex srce, std::uint8_t chan, std::uint8_t
 {
     MeterSetup(&OrvelMeters, i, srce, chan, mflags, kind);
 }
+
+bool MeterName(std::uint32_t srce, std::uint8_t chan, char* name, std::size_t size)
+{
+    if (srce == METER_SRCE_PLAY) {
+        FormatText(name, size, "%d TRACKS", Orvel.Play.NTracks);
+        return true;
+    }
+    if (srce != METER_SRCE_CH || chan >= numberof(Orvel.Setup.Tracks) || !Orvel.Setup.Tracks[chan][0])
+        return false;
+    FormatText(name, size, "%s", Orvel.Setup.Tracks[chan]);
+    return true;
+}
+
+bool ChannelTrim(std::uint8_t chan, std::int32_t* db)
+{
+    if (chan >= numberof(Orvel.Setup.Channel))
+        return false;
+    *db = Orvel.Setup.Channel[chan].Trim;
+    return true;
+}
+
+bool Isolated(std::uint8_t chan)
+{
+    return chan < 32 && (Orvel.IsoMask >> chan & 1) && Orvel.IsoAttenuation != 0;
+}
+
+// Only the inputs the auto-mix table holds can be in the auto-mix.
+bool InAutoMix(std::uint32_t group, std::uint8_t chan)
+{
+    return chan < numberof(AutoMix[0]) && AutoMixEnabled(group, chan) != 0;
+}
+
+// The host's level keys change nothing shown but bring the virtual fader to its fixed channel.
+void LevelStep(std::int32_t)
+{
+    VFaderShowChannel();
+}
+
+constexpr UIMeterDevice MeterDeviceAnswers = {
+    .Name = MeterName, .Trim = ChannelTrim, .Isolated = Isolated, .InAutoMix = InAutoMix, .LevelStep = LevelStep};
 
 std::uint8_t ShownChannel()
 {
@@ -216,6 +261,11 @@ void VFaderSetMode(std::int32_t mode)
     VFader.Mode = mode;
 }
 
+void OrvelMetersConnect()
+{
+    MeterSetDevice(&MeterDeviceAnswers);
+}
+
 void VFaderShowChannel()
 {
     if (VFader.Mode == VFADER_FIXED)
@@ -263,11 +313,6 @@ void VFaderKey()
     }
     VFaderSetMode(VFADER_CYCLING);
     VFaderAdvance();
-}
-
-void VFaderReset()
-{
-    VFader = VFaderAtStart;
 }
 
 std::uint32_t VFaderCycleHook(void*, Message* msg)

@@ -11,6 +11,9 @@ enum VFaderDisplay : std::int32_t {
     VFADER_CYCLING = 2,  // the channel Num, stepped by the virtual-fader key
 };
 
+// Gives the meters of the UI core the device's names, trims, icons and level keys.
+void OrvelMetersConnect();
+
 // Rebuilds the shared meter record for home-screen variant -1..8; others count as 0.
 void MeterLayout(std::int32_t variant);
 void MeterLayoutDefault();
@@ -27,8 +30,6 @@ void VFaderSetSel(std::int32_t i);
 std::uint32_t VFaderAdvance();
 // The home screen's virtual-fader key.
 void VFaderKey();
-// Back to no virtual fader, cycling from channel 7, as at power-on.
-void VFaderReset();
 
 // Model hooks of the "VFADER CYCLE " and "VFADER MODE " rows.
 std::uint32_t VFaderCycleHook(void* self, Message* msg);

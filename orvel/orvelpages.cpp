@@ -11,6 +11,7 @@
 #include "uicore/uipagetitle.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
+#include "uicore/uipoweron.h"
 
 namespace {
 
@@ -137,6 +138,10 @@ UIPage RecallFromMirPage = TitledPage(ConfirmPageHandler, RecallFromMirTitle);
 UIPage BurnBootLoaderPage = TitledPage(ConfirmPageHandler, BurnBootLoaderTitle);
 UIPage BurnKavlinSwPage = TitledPage(ConfirmPageHandler, BurnKavlinSwTitle);
 
+const UIKeepsPowerOn KeptPages{EraseMirrorPage,   ErasePrimaryPage, FactoryResetPage,   ClearFadersPage,
+                               DeleteLastSegPage, EraseFolderPage,  UsbStatusPage,      StoreToMirPage,
+                               RecallFromMirPage, BurnBootLoaderPage, BurnKavlinSwPage};
+
 namespace {
 
 constexpr ConfirmRules ConfirmTbl[] = {
@@ -165,6 +170,8 @@ constexpr ConfirmRules ConfirmTbl[] = {
 };
 
 std::int32_t ConfirmStep[std::size(ConfirmTbl)];
+
+const UIKeepsPowerOn KeptSteps{ConfirmStep};
 
 // The page's row of ConfirmTbl, or the table's size for a page that is not a confirmation page.
 std::size_t ConfirmIndex(const UIPage* page)
@@ -294,9 +301,4 @@ std::uint32_t ConfirmPageHandler(void* self, Message* msg)
     default:
         return 0;
     }
-}
-
-void ConfirmPagesReset()
-{
-    std::fill(std::begin(ConfirmStep), std::end(ConfirmStep), 0);
 }

@@ -55,10 +55,6 @@ enum StatusTextId : std::uint32_t {
 // Copies at most size - 1 characters of the status text which.
 void StatusText(char* buffer, std::uint32_t which, std::size_t size);
 
-// Every confirmation page back at its first prompt, as at power-on.
-void ConfirmPagesReset();
-// The memory pages' steps and results as at power-on.
-void PresetReset();
 // Where a confirmation page stands in its walk (0 at its first prompt).
 std::int32_t ConfirmStepOf(const UIPage* page);
 

@@ -9,6 +9,7 @@
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uipagetitle.h"
+#include "uicore/uipoweron.h"
 
 namespace {
 
@@ -86,6 +87,8 @@ std::uint32_t Decide(const Message* msg)
 UIPage FalseStartPage = TitledPage(FalseStartHandler, FalseStartTitle);
 UIPage MarkDropoutPage = TitledPage(MarkDropoutHandler, MarkDropoutTitle);
 
+const UIKeepsPowerOn KeptPages{FalseStartState, FalseStartToggle, FalseStartSegment, FalseStartPage, MarkDropoutPage};
+
 void PlayReset()
 {
     OrvelPlay& play = Orvel.Play;
@@ -98,13 +101,6 @@ void PlayReset()
     FormatText(play.Scene, sizeof(play.Scene), "S%d", play.Segment);
     FormatText(play.Take, sizeof(play.Take), "%d", play.Segment);
     FormatText(play.Name, sizeof(play.Name), "Orvel seg%03d", play.Segment);
-}
-
-void FalseStartReset()
-{
-    FalseStartState = FALSE_START_ASK;
-    FalseStartToggle = false;
-    FalseStartSegment = 0;
 }
 
 void SegmentSelect(std::int32_t n)

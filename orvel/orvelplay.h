@@ -10,8 +10,6 @@ extern UIPage FalseStartPage;
 extern UIPage MarkDropoutPage;
 
 void PlayReset();
-// Forgets the outcomes of earlier false starts, as at power-on.
-void FalseStartReset();
 // Chooses the segment being edited, within 1 and the primary card's first folder's segments plus one.
 void SegmentSelect(std::int32_t n);
 void SegmentSetNote(const char* text);

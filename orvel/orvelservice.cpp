@@ -5,6 +5,7 @@
 #include "orvel/orvel.h"
 #include "uicore/uipagetitle.h"
 #include "uicore/uicontrols.h"
+#include "uicore/uipoweron.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ PageTitle AuxDeviceTitle = TitleOf("AUX DEVICE?", AuxDeviceTitle);
 }  // namespace
 
 UIPage AuxDevicePage = TitledPage(AuxDeviceHandler, AuxDeviceTitle);
+
+const UIKeepsPowerOn KeptPages{AuxDevicePage};
 
 std::uint32_t AuxDeviceHandler(void*, Message* msg)
 {

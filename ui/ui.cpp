@@ -360,6 +360,11 @@ TransportSink TransportSetSink(TransportSink sink)
     return previous;
 }
 
+void StartUserInterface()
+{
+    UIStart(&UIHomePage, PageDefaultHandler);
+}
+
 std::uint32_t PageDefaultHandler(UIPage* page, Message* msg)
 {
     if (!ASSERT(page))

@@ -1,11 +1,15 @@
 #pragma once
 // The recorder's keys wherever a page does not take them: page keys, back, encoder and focus
-// (PageDefaultHandler in uicore/uimain.h), the transport keys and the PC keyboard shortcuts.
+// (PageDefaultHandler), the transport keys and the PC keyboard shortcuts.
 #include <cstdint>
 
 #include "message/message.h"
 #include "uicore/uimain.h"
 
+// The last stop for every message no editor, control or page took.
+std::uint32_t PageDefaultHandler(UIPage* page, Message* msg);
+// Starts the user interface on the home screen, with PageDefaultHandler as its last stop.
+void StartUserInterface();
 std::uint32_t TransportKeysHandler(UIPage* page, Message* msg);
 std::uint32_t ShortcutKeysHandler(UIPage* page, Message* msg);
 

@@ -12,6 +12,7 @@
 #include "ui/uipages.h"
 #include "uicore/uimatrix.h"
 #include "uicore/uimeter.h"
+#include "uicore/uipoweron.h"
 #include "uicore/uisetting.h"
 #include "uicore/uitimer.h"
 
@@ -179,6 +180,9 @@ UIPage HomePanPage = {
     .NControls = std::size(PanControls),
     .Controls = PanControls,
 };
+
+const UIKeepsPowerOn KeptHome{HomeRunningTC, HomeEnterTime, HomeBlink, HomeSelectedMeter, PanMatrix, HomeStarted,
+                              UIHomePage, HomePanPage};
 
 std::uint32_t HomePageHandler(void* self, Message* msg)
 {

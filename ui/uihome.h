@@ -7,6 +7,7 @@
 #include "message/message.h"
 #include "uicore/uimain.h"
 
+extern UIPage UIHomePage;
 extern UIPage HomePanPage;
 
 // Flags of the current meter layout as the home screen reads them.

@@ -10,6 +10,7 @@
 #include "ui/uihome.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uimeter.h"
+#include "uicore/uipoweron.h"
 #include "uicore/uisetting.h"
 #include "uicore/uiutils.h"
 
@@ -153,6 +154,10 @@ UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
 UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
+
+const UIKeepsPowerOn KeptPages{SlatePage, MainMenuPage, MetaDataPage, PlaybackControlPage, RecordEnablesPage,
+                               AutoMixerSetupPage, MyOrvelPage, MirrorPage, EngSetupPage, EditTrackNamesPage,
+                               ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
 
 MsgTarget SceneSetting = {.Handler = SceneSettingHandler};
 MsgTarget TakeSetting = {.Handler = TakeSettingHandler};

@@ -1,27 +1,15 @@
 #pragma once
 // The general control kinds pages are built from (title bar, labelled text, value field, button,
-// timecode field) and the text attribute record through which a control asks how to draw a text.
+// timecode field).
 #include <cstdint>
 
 #include "canvas/canvas.h"
+#include "canvas/font.h"
 #include "uicore/uimain.h"
 
 constexpr std::size_t MAX_UI_TEXT = 64;  // every UI text buffer, terminating zero included
 
 constexpr Colour COLOUR_FOCUS = 0xDB86;
-
-enum UITextAlign : std::int32_t {
-    UI_ALIGN_LEFT = 0,    // text starts at x
-    UI_ALIGN_CENTRE = 1,  // text centred on x
-    UI_ALIGN_RIGHT = 2,   // text ends at x
-};
-
-struct UITextAttr {
-    char* Text;
-    std::int32_t Align;
-    std::int32_t Font;
-    Colour Color;
-};
 
 struct UITitle {
     UIControl Control;

@@ -6,6 +6,7 @@
 #include "common/debug.h"
 #include "uicore/uieditorsteps.h"
 #include "uicore/uikeys.h"
+#include "uicore/uipoweron.h"
 #include "uicore/uisetting.h"
 
 UIEditor* UIActiveEditor;
@@ -151,3 +152,6 @@ UINumberEditorRec UINumberEditor = {.Editor = {.Handler = UINumberEditorHandler}
 UINumberEditorRec UINumberStepEditor = {.Editor = {.Handler = UINumberEditorHandler}, .DigitKeys = 0};
 UIDigitEditor UITimecodeEditor = {.Editor = {.Handler = UIDigitEditorHandler}, .Hex = 0};
 UIDigitEditor UIUserBitsEditor = {.Editor = {.Handler = UIDigitEditorHandler}, .Hex = 1};
+
+const UIKeepsPowerOn KeptEditors{UIActiveEditor, UIEnumEditor, UINumberEditor, UINumberStepEditor, UITimecodeEditor,
+                                 UIUserBitsEditor};

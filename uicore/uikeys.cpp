@@ -4,6 +4,7 @@
 
 #include "common/debug.h"
 #include "common/numberof.h"
+#include "uicore/uipoweron.h"
 #include "uicore/uitimer.h"
 
 std::uint8_t KeyPressTbl[NUM_KEYS];
@@ -19,6 +20,8 @@ struct KeyHold {
 KeyHold Hold;
 
 }  // namespace
+
+const UIKeepsPowerOn KeptKeyInput{KeyPressTbl, KeyReleaseIgnoreTbl, Hold};
 
 std::uint32_t KeyFilter(UIPage*, Message* msg)
 {
@@ -86,13 +89,6 @@ bool KeyHoldExpired(std::uint32_t key)
 bool KeyHoldRunning(std::uint32_t key)
 {
     return Hold.Key == key && UITimerIsRunning(&Hold.Timer);
-}
-
-void KeyInputReset()
-{
-    std::fill(std::begin(KeyPressTbl), std::end(KeyPressTbl), 0);
-    std::fill(std::begin(KeyReleaseIgnoreTbl), std::end(KeyReleaseIgnoreTbl), 0);
-    Hold = {};
 }
 
 std::int32_t KeyNumber(std::uint32_t key)

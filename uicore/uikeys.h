@@ -69,8 +69,6 @@ void KeyHoldCancel();
 bool KeyHoldExpired(std::uint32_t key);
 bool KeyHoldRunning(std::uint32_t key);
 
-// Clears every table and the hold timer, as at power-on.
-void KeyInputReset();
 
 // Panel keys 1 to 8 double as digits 1 to 8.
 std::int32_t KeyNumber(std::uint32_t key);

@@ -5,10 +5,16 @@
 #include "common/debug.h"
 #include "uicore/uieditors.h"
 #include "uicore/uikeys.h"
+#include "uicore/uipoweron.h"
 
 UIPage* UICurrentPage;
 
 namespace {
+
+UIPage* Home;
+UIPageHandler LastResort;
+
+const UIKeepsPowerOn KeptMain{UICurrentPage, Home, LastResort};
 
 bool IndexInside(const UIPage* page, std::int32_t index)
 {
@@ -85,20 +91,28 @@ std::uint32_t Route(UIPage* page, Message* msg)
     }
     if (const std::uint32_t result = MsgDispatch(page, msg))
         return result;
-    return PageDefaultHandler(page, msg);
+    return LastResort ? LastResort(page, msg) : 0;
 }
 
 }  // namespace
 
-void UIStart()
+void UIStart(UIPage* home, UIPageHandler lastResort)
 {
+    Home = home;
+    LastResort = lastResort;
     MsgRegister(UIMainHandler, 0);
-    UIGotoPage(&UIHomePage);
+    UIGotoPage(home);
+}
+
+UIPage* UIHome()
+{
+    return Home;
 }
 
 void UIReset()
 {
-    UICurrentPage = nullptr;
+    MsgUnregisterAll();
+    UIRestorePowerOn();
 }
 
 std::uint32_t UIGotoPage(UIPage* page)
@@ -118,7 +132,7 @@ std::uint32_t UIGotoPage(UIPage* page)
 void UIGoBack()
 {
     UIPage* parent = UICurrentPage ? UICurrentPage->Parent : nullptr;
-    UIGotoPage(parent ? parent : &UIHomePage);
+    UIGotoPage(parent ? parent : Home);
 }
 
 void UIRefreshPage(UIPage* page)

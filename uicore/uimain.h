@@ -36,12 +36,14 @@ struct UIPage {
 };
 
 extern UIPage* UICurrentPage;
-extern UIPage UIHomePage;
 
-// The device interface's last stop for every message no editor, control or page took.
-std::uint32_t PageDefaultHandler(UIPage* page, Message* msg);
+using UIPageHandler = std::uint32_t (*)(UIPage* page, Message* msg);
 
-void UIStart();
+// Registers the UI main handler as the broadcast receiver and enters the home page. The home page
+// (where going back ends) and the last stop for every message no editor, control or page took
+// belong to the device interface above.
+void UIStart(UIPage* home, UIPageHandler lastResort);
+UIPage* UIHome();
 std::uint32_t UIGotoPage(UIPage* page);
 void UIGoBack();
 void UIRefreshPage(UIPage* page);
@@ -66,5 +68,7 @@ std::uint32_t UIMainHandler(MsgParam context, Message* msg);
 // A handler that handles nothing, for pages and controls that only draw through their kind.
 std::uint32_t UINullHandler(void* self, Message* msg);
 
-// Forgets the current page, as before start-up, so that a front end can start the recorder anew.
+// Puts the message routing and every module of the UI core back to power-on: no current page,
+// home page or open editor, no key held, the meters without device, and every record kept with
+// UIKeepsPowerOn as it was built. A front end then starts the recorder anew.
 void UIReset();

@@ -7,12 +7,13 @@
 #include "common/format.h"
 #include "common/numberof.h"
 #include "common/rand.h"
-#include "orvel/orvel.h"
-#include "orvel/orvelmeters.h"
+#include "uicore/uipoweron.h"
 
 UIMeters OrvelMeters;
 
 namespace {
+
+const UIMeterDevice* Device;
 
 constexpr std::int32_t FaderStepSize = 4;
 constexpr std::uint8_t PeakHoldSteps = 40;
@@ -22,6 +23,8 @@ constexpr std::uint32_t TicksPerSimulation = 3;
 
 std::uint32_t PageTicks;
 
+const UIKeepsPowerOn KeptMeters{OrvelMeters, Device, PageTicks};
+
 std::uint8_t ClampLevel(std::int32_t value)
 {
     return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
@@ -30,11 +33,7 @@ std::uint8_t ClampLevel(std::int32_t value)
 void NameMeter(UIMeters* p, std::uint32_t index, std::uint32_t srce, std::uint8_t chan)
 {
     char(&name)[MAX_METER_NAME] = p->Name[index];
-    if (srce == METER_SRCE_PLAY)
-        FormatText(name, sizeof(name), "%d TRACKS", Orvel.Play.NTracks);
-    else if (srce == METER_SRCE_CH && chan < numberof(Orvel.Setup.Tracks) && Orvel.Setup.Tracks[chan][0])
-        FormatText(name, sizeof(name), "%s", Orvel.Setup.Tracks[chan]);
-    else
+    if (!Device || !Device->Name(srce, chan, name, sizeof(name)))
         FormatText(name, sizeof(name), "%s %d", MeterSrceTbl[srce].Name, chan + 1);
 }
 
@@ -168,17 +167,20 @@ void MeterFaderStep(std::int32_t d)
     OrvelMeters.Fader[selected] = ClampLevel(OrvelMeters.Fader[selected] + FaderStepSize * d);
 }
 
-void SimLevelStep(std::int32_t)
+void SimLevelStep(std::int32_t step)
 {
-    VFaderShowChannel();
+    if (Device)
+        Device->LevelStep(step);
 }
 
 void MeterFadersFromTrims()
 {
+    if (!Device)
+        return;
     for (std::uint32_t i = 0; i < MAX_METERS; ++i) {
-        const std::uint8_t chan = OrvelMeters.Chan[i];
-        if (chan < numberof(Orvel.Setup.Channel) && OrvelMeters.Kind[i] == METER_KNOB_CHANNEL)
-            OrvelMeters.Fader[i] = static_cast<std::uint8_t>(DbToFader(Orvel.Setup.Channel[chan].Trim));
+        std::int32_t trim = 0;
+        if (OrvelMeters.Kind[i] == METER_KNOB_CHANNEL && Device->Trim(OrvelMeters.Chan[i], &trim))
+            OrvelMeters.Fader[i] = static_cast<std::uint8_t>(DbToFader(trim));
     }
 }
 
@@ -210,8 +212,12 @@ std::uint32_t MeterPageHandler(void*, Message* msg)
     }
 }
 
-void MeterReset()
+void MeterSetDevice(const UIMeterDevice* device)
 {
-    OrvelMeters = {};
-    PageTicks = 0;
+    Device = device;
+}
+
+const UIMeterDevice* MeterDevice()
+{
+    return Device;
 }

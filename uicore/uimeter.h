@@ -2,6 +2,7 @@
 // Level meters: a column of up to twelve horizontal bars with names, peak markers, a scale and fader
 // knobs, the one record that holds what they show, the control that draws it, the operations that lay
 // out, select and step the meters, and the simulation that makes the levels move.
+#include <cstddef>
 #include <cstdint>
 
 #include "canvas/canvas.h"
@@ -72,6 +73,24 @@ struct UIMeters {
 // Shared by the home screen and the channel set-up page.
 extern UIMeters OrvelMeters;
 
+// What the meters learn from the device behind them. The device model registers its answers at
+// power-on; without them meters carry their source's name and number, no icons, and knobs stay put.
+struct UIMeterDevice {
+    // Writes the name when the device has one for the meter (a named track, the playback); false
+    // leaves the source's name and number.
+    bool (*Name)(std::uint32_t srce, std::uint8_t chan, char* name, std::size_t size);
+    // The channel's trim in dB, which its knob follows; false for a channel without one.
+    bool (*Trim)(std::uint8_t chan, std::int32_t* db);
+    bool (*Isolated)(std::uint8_t chan);
+    bool (*InAutoMix)(std::uint32_t group, std::uint8_t chan);
+    // The host's level keys.
+    void (*LevelStep)(std::int32_t step);
+};
+
+// null: no device.
+void MeterSetDevice(const UIMeterDevice* device);
+const UIMeterDevice* MeterDevice();
+
 // Draws at its X, Y whatever record MSG_METER_DATA answers.
 struct UIMeter {
     UIControl Control;
@@ -107,5 +126,3 @@ void MeterSimulate(UIMeters* meters);
 // MSG_METER_DATA answers the shared record.
 std::uint32_t MeterPageHandler(void* self, Message* msg);
 
-// Zero record and tick count, as at power-on.
-void MeterReset();

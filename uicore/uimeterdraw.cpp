@@ -6,8 +6,6 @@
 #include "canvas/images.h"
 #include "common/debug.h"
 #include "common/numberof.h"
-#include "orvel/orvel.h"
-#include "orvel/orvelhooks.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uimeter.h"
 
@@ -129,13 +127,14 @@ void DrawHatching(Canvas* c, const MeterRows& rows, const MeterRow& row)
 
 bool IsolationActive(std::uint8_t chan)
 {
-    return chan < 32 && (Orvel.IsoMask >> chan & 1) && Orvel.IsoAttenuation != 0;
+    const UIMeterDevice* device = MeterDevice();
+    return device && device->Isolated(chan);
 }
 
-// Only the inputs the auto-mix table holds can be in the auto-mix.
 bool AutoMixActive(std::uint32_t group, std::uint8_t chan)
 {
-    return chan < numberof(AutoMix[0]) && AutoMixEnabled(group, chan) != 0;
+    const UIMeterDevice* device = MeterDevice();
+    return device && device->InAutoMix(group, chan);
 }
 
 const Image* StatusIcon(const UIMeters* meters, std::int32_t i)

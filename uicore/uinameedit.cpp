@@ -2,6 +2,7 @@
 #include "common/debug.h"
 #include "common/format.h"
 #include "uicore/uicontrols.h"
+#include "uicore/uipoweron.h"
 #include "uicore/uitextedit.h"
 
 namespace {
@@ -52,6 +53,8 @@ std::uint32_t NameEditHandler(void*, Message* msg)
 UISetting NameEdit = {.Handler = NameEditHandler};
 char* NameEditPtr;
 std::uint32_t NameEditBufLen;
+
+const UIKeepsPowerOn KeptNameEdit{NameEdit, NameEditPtr, NameEditBufLen};
 
 void UITextEditBuffer(char* buf, std::uint32_t nbuf)
 {

@@ -9,6 +9,7 @@
 #include "common/format.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
+#include "uicore/uipoweron.h"
 
 namespace {
 
@@ -68,6 +69,8 @@ UIPage UITextEdit = {
     .NControls = static_cast<std::int32_t>(std::size(TextEditControls)),
     .Controls = TextEditControls,
 };
+
+const UIKeepsPowerOn KeptTextEdit{UITextEditState, UITextEdit};
 
 void UITextEditOpen(void* setting)
 {
@@ -135,7 +138,7 @@ void SaveAndLeave(UITextEditStateRec* p)
 
 std::uint32_t GoHome(UITextEditStateRec* p)
 {
-    if (!UIGotoPage(&UIHomePage))
+    if (!UIGotoPage(UIHome()))
         return 0;
     p->Active = 0;
     return 1;

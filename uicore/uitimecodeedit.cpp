@@ -4,6 +4,7 @@
 
 #include "common/debug.h"
 #include "uicore/uieditors.h"
+#include "uicore/uipoweron.h"
 
 namespace {
 
@@ -53,6 +54,8 @@ UIPage UITimecodeEdit = {
     .NControls = static_cast<std::int32_t>(std::size(TimecodeEditControls)),
     .Controls = TimecodeEditControls,
 };
+
+const UIKeepsPowerOn KeptTimecodeEdit{Countdown, UITimecodeEditControl, UITimecodeEdit};
 
 void UITimecodeEditOpen(void* setting)
 {

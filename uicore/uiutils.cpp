@@ -8,6 +8,7 @@
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uimatrix.h"
+#include "uicore/uipoweron.h"
 
 SlateDigit SlateDigits[NUM_TC_DIGITS] = {
     {.X = 3, .Y = 33, .Last = 0},   {.X = 51, .Y = 33, .Last = 0},  {.X = 124, .Y = 33, .Last = 0},
@@ -19,6 +20,8 @@ namespace {
 
 // The timecode the slate page shows, as the last MSG_TIMECODE brought it.
 std::uint32_t SlateTimecode;
+
+const UIKeepsPowerOn KeptSlateTimecode{SlateTimecode};
 
 std::uint32_t Shift(std::uint32_t index)
 {

@@ -4,6 +4,7 @@
 #include "desktop/desktopclock.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
+#include "ui/uihome.h"
 #include "uicore/uimain.h"
 #include "uicore/uitimer.h"
 

@@ -1,5 +1,6 @@
 #include "headless_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 #include <unistd.h>
 
@@ -38,7 +39,7 @@ void HeadlessTest::Start(UIPage* page)
     if (!page)
         return;
     UIGotoPage(page);
-    KeyInputReset();
+    std::ranges::fill(KeyReleaseIgnoreTbl, 0);
     Log().clear();
 }
 

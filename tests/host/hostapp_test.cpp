@@ -9,6 +9,7 @@
 #include "host/lcddib.h"
 #include "host_fixture.h"
 #include "orvel/orvel.h"
+#include "ui/uihome.h"
 
 TEST_F(HostTest, StartShowsHomeChecksTheModelAndDrawsTheViews)
 {

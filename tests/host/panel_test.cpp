@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -77,7 +78,7 @@ protected:
         KeyLog = &keys;
         recorder.Handler = KeyRecorder;
         UIGotoPage(&recorder);
-        KeyInputReset();  // no release is swallowed for a page switch before the test's keys
+        std::ranges::fill(KeyReleaseIgnoreTbl, 0);  // no release is swallowed for a page switch before the test's keys
     }
     UIPage recorder = ProbePage(0, nullptr, 0);
     KeyEvents keys;  // the key messages the user interface received: {id, parameter}

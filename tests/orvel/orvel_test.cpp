@@ -12,7 +12,7 @@ void Start(std::initializer_list<const char*> args, const char* path = "/usr/bin
 {
     std::vector<const char*> argv = {path};
     argv.insert(argv.end(), args);
-    OrvelInit(static_cast<int>(argv.size()), argv.data(), path);
+    OrvelPowerOn(static_cast<int>(argv.size()), argv.data(), path);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ std::uint32_t SumOf(const std::vector<ByteMatrix>& matrices)
 void Start()
 {
     const char* argv[] = {"orvel-sim"};
-    OrvelInit(1, argv, "orvel-sim");
+    OrvelPowerOn(1, argv, "orvel-sim");
 }
 
 class Cells : public testing::Test {
@@ -261,6 +261,7 @@ protected:
     {
         MatrixTest::SetUp();
         Start();
+        MsgRegister(UIMainHandler, 0);
         pan = MakeMatrix(4, 105, {10}, nullptr);
         pan.Control.Handler = HookFirst<PanPosHook, UIMatrixHandler>;  // as the home screen builds it
         pan.Control.Flags = UI_CTRL_FLAG_FOCUS | UI_CTRL_FLAG_ASKFOCUS;

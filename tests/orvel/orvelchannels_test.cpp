@@ -39,7 +39,7 @@ protected:
     {
         UITest::SetUp();
         const char* argv[] = {"orvel-sim"};
-        OrvelInit(1, argv, "orvel-sim");
+        OrvelPowerOn(1, argv, "orvel-sim");
         Name(&page, "page");
         Name(&editor, "editor");
         MsgRegister(UIMainHandler, 0);

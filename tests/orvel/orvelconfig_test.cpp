@@ -12,7 +12,7 @@ namespace {
 void Start(const char* arg = nullptr)
 {
     const char* argv[] = {"orvel-sim", arg};
-    OrvelInit(arg ? 2 : 1, argv, "orvel-sim");
+    OrvelPowerOn(arg ? 2 : 1, argv, "orvel-sim");
 }
 
 class InputConfigure : public UITest {
@@ -38,7 +38,7 @@ protected:
     void Show(std::uint32_t index)
     {
         Orvel.IOConfig = index;
-        UIReset();
+        UICurrentPage = nullptr;  // entered anew
         UIGotoPage(&page);
     }
 

@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         const char* argv[] = {"orvel-sim"};
-        OrvelInit(1, argv, "orvel-sim");
+        OrvelPowerOn(1, argv, "orvel-sim");
     }
 
     static std::string Text(MsgHandler hook)

@@ -21,7 +21,7 @@ namespace {
 void Start()
 {
     const char* argv[] = {"orvel-sim"};
-    OrvelInit(1, argv, "orvel-sim");
+    OrvelPowerOn(1, argv, "orvel-sim");
 }
 
 std::string Text(MsgHandler hook, void* self = nullptr)

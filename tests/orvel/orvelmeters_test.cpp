@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "canvas/images.h"
 #include "common/format.h"
+#include "common/rand.h"
 #include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
 #include "orvel/orvelhooks.h"
+#include "support/golden.h"
 #include "uicore/meter_fixture.h"
 #include "uicore/uimeter.h"
 
@@ -18,11 +21,28 @@ namespace {
 void Start()
 {
     const char* argv[] = {"orvel-sim"};
-    OrvelInit(1, argv, "orvel-sim");
+    OrvelPowerOn(1, argv, "orvel-sim");
 }
 
+// The meter fixture with the device model's answers instead of the fake device's.
 class Layouts : public MeterTest {
 protected:
+    void SetUp() override
+    {
+        MeterTest::SetUp();
+        Start();
+    }
+
+    // Draws the shared meters at (10, y) on the home screen's background after some simulation steps.
+    void Show(std::int32_t y, int steps)
+    {
+        Rand15Seed(2011);
+        for (int step = 0; step < steps; ++step)
+            MeterSimulate(&OrvelMeters);
+        LcdCanvas.DrawImage(&LcdCanvas, 0, 0, &BackgroundImage, 0);
+        MeterDraw(&LcdCanvas, &OrvelMeters, X, y);
+    }
+
     // The names of the meters in use, top to bottom.
     static std::vector<std::string> Names()
     {
@@ -332,4 +352,25 @@ TEST_F(VirtualFader, StartsWithoutAFaderAgainAndForgetsTheMeters)
     EXPECT_EQ(OrvelMeters.NMeters, 0);
     EXPECT_EQ(OrvelMeters.MeterLevel[0], 0);
     EXPECT_EQ(OrvelMeters.Flags, 0);
+}
+
+TEST_F(Layouts, TwelveTrackMeters)
+{
+    FormatText(Orvel.Setup.Tracks[0], sizeof(Orvel.Setup.Tracks[0]), "Boom");
+    FormatText(Orvel.Setup.Tracks[1], sizeof(Orvel.Setup.Tracks[1]), "Lav");
+    MeterLayout(3);
+    Show(33, 24);
+    EXPECT_EQ(OrvelMeters.NMeters, 12);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/meters_twelve_tracks"));
+}
+
+TEST_F(Layouts, ThreeMetersWithTheCyclingVirtualFader)
+{
+    AutoMix[0][6] = 1;
+    VFaderKey();
+    MeterLayout(0);
+    MeterFaderStep(25);  // the encoder moves the selected virtual fader's knob
+    Show(66, 24);
+    EXPECT_EQ(OrvelMeters.NMeters, 3);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/meters_virtual_fader"));
 }

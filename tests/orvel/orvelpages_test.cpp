@@ -10,6 +10,7 @@
 #include "orvel/orvel.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
+#include "ui/uihome.h"
 #include "uicore/ui_fixture.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
@@ -43,7 +44,7 @@ protected:
     static void Start()
     {
         const char* argv[] = {"orvel-sim"};
-        OrvelInit(1, argv, "orvel-sim");
+        OrvelPowerOn(1, argv, "orvel-sim");
     }
 
     // STAR as the host delivers it: the press, a redraw, then the release.

@@ -4,6 +4,7 @@
 
 #include "canvas/images.h"
 #include "orvel/orvel.h"
+#include "ui/ui.h"
 #include "uicore/ui_fixture.h"
 #include "uicore/uikeys.h"
 
@@ -15,8 +16,8 @@ protected:
     {
         UITest::SetUp();
         const char* argv[] = {"orvel-sim"};
-        OrvelInit(1, argv, "orvel-sim");
-        MsgRegister(UIMainHandler, 0);
+        OrvelPowerOn(1, argv, "orvel-sim");
+        StartUserInterface();
     }
 
     // The page's title bar and the lines, each centred on x = 110, from y on with the gaps given after them.

@@ -4,6 +4,7 @@
 #include "orvel/orvel.h"
 #include "orvel/orvelcells.h"
 #include "orvel/orvelmeters.h"
+#include "ui/ui.h"
 #include "ui/uihome.h"
 #include "uicore/ui_fixture.h"
 #include "uicore/uimeter.h"
@@ -15,12 +16,9 @@ protected:
     {
         UITest::SetUp();
         const char* argv[] = {"orvel-sim"};
-        OrvelInit(1, argv, "orvel-sim");
-        OrvelCellsReset();
-        MeterReset();
-        VFaderReset();
         Rand15Seed(7);
-        UIStart();
+        OrvelPowerOn(1, argv, "orvel-sim");
+        StartUserInterface();
     }
 
     // Shows variant v of bank 0 at n tracks, as the recorder does after a variant change.

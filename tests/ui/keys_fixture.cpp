@@ -1,5 +1,6 @@
 #include "ui/keys_fixture.h"
 
+#include "ui/ui.h"
 #include "uicore/uikeys.h"
 
 namespace {
@@ -29,8 +30,8 @@ void KeysTest::SetUp()
 {
     UITest::SetUp();
     const char* argv[] = {"orvel-sim"};
-    OrvelInit(1, argv, "orvel-sim");
-    UIStart();
+    OrvelPowerOn(1, argv, "orvel-sim");
+    StartUserInterface();
     Collected.clear();
     TransportSetSink(Collect);
 }

@@ -9,6 +9,7 @@
 #include "orvel/orvel.h"
 #include "support/golden.h"
 #include "ui/keys_fixture.h"
+#include "ui/uihome.h"
 #include "ui/uipages.h"
 #include "uicore/uicontrols.h"
 

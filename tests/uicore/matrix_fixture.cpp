@@ -56,7 +56,7 @@ void MatrixTest::Show(std::initializer_list<UIControl*> shown, std::int32_t focu
     // what the matrices pass on ends at the page, so that the recorder's global keys stay out of these tests
     for (const std::uint32_t id : {MSG_KEY_DOWN, MSG_KEY_UP, MSG_ENCODER})
         Answer(&page, id, {});
-    UIReset();
+    UICurrentPage = nullptr;  // entered anew, even over the page shown before
     UIGotoPage(&page);
     Log().clear();
 }

@@ -26,10 +26,7 @@ void UITest::SetUp()
     Messages.clear();
     FlushCount = 0;
     TicksSince100ms = 0;
-    MsgUnregisterAll();
     UIReset();
-    UIActiveEditor = nullptr;
-    KeyInputReset();
     VirtualClockSet(100000);
     LcdCanvasInit(&LcdCanvas, buffer.data(), LCD_WIDTH, LCD_HEIGHT);
     LcdSetDisplay(CountFlush);
@@ -38,9 +35,7 @@ void UITest::SetUp()
 void UITest::TearDown()
 {
     LcdSetDisplay(nullptr);
-    MsgUnregisterAll();
     UIReset();
-    UIActiveEditor = nullptr;
 }
 
 std::uint32_t UITest::ProbeHandler(void* self, Message* msg)

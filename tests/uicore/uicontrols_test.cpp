@@ -61,7 +61,6 @@ protected:
     // Shows the controls on a page of their own; the page's redraw draws them.
     void Show(std::vector<UIControl*> shown, std::int32_t focus = -1)
     {
-        MsgUnregisterAll();
         UIReset();
         controls = std::move(shown);
         page = {.Handler = UINullHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = focus,

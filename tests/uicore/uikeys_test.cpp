@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/assert_capture.h"
+#include "uicore/uimain.h"
 #include "uicore/uitimer.h"
 
 namespace {
@@ -14,7 +15,7 @@ class KeyTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        KeyInputReset();
+        UIReset();
         VirtualClockSet(0x10000);
     }
 

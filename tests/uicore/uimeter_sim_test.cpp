@@ -10,7 +10,6 @@
 
 #include "common/rand.h"
 #include "meter_fixture.h"
-#include "orvel/orvelmeters.h"
 #include "support/assert_capture.h"
 
 namespace {
@@ -73,7 +72,7 @@ TEST_F(MeterTest, SelectionIgnoresMetersThatAreNotSelectableOrNotInUse)
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index >= -1"});
 }
 
-TEST_F(MeterTest, FaderStepMovesTheSelectedKnobWithinTheScaleOrElseShowsTheVirtualFadersChannel)
+TEST_F(MeterTest, FaderStepMovesTheSelectedKnobWithinTheScaleOrElseStepsTheDevicesLevel)
 {
     Selectable(4, {2});
     OrvelMeters.Fader[2] = 250;
@@ -87,17 +86,14 @@ TEST_F(MeterTest, FaderStepMovesTheSelectedKnobWithinTheScaleOrElseShowsTheVirtu
     EXPECT_EQ(OrvelMeters.Fader[2], 1);
     MeterFaderStep(-1);
     EXPECT_EQ(OrvelMeters.Fader[2], 0);
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE);
+    EXPECT_TRUE(device.LevelSteps.empty());
 
     MeterDeselectAll();
     OrvelMeters.Fader[2] = 100;
-    VFaderSetMode(VFADER_CYCLING);
     MeterFaderStep(1);
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_FIXED);
     EXPECT_EQ(OrvelMeters.Fader[2], 100);
-    VFaderSetMode(VFADER_NONE);
     SimLevelStep(-1);
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_FIXED);
+    EXPECT_EQ(device.LevelSteps, (std::vector<std::int32_t>{4, -1}));
 }
 
 TEST_F(MeterTest, DecibelsMapOntoTheFaderScale)
@@ -121,13 +117,11 @@ TEST_F(MeterTest, ChannelKnobsFollowTheTrimsOfTheirChannels)
     // a meter beyond those in use follows its trim too
     OrvelMeters.Kind[11] = METER_KNOB_CHANNEL;
     OrvelMeters.Chan[11] = 4;
-    Orvel.Setup.Channel[0].Trim = -20;
-    Orvel.Setup.Channel[9].Trim = 30;
-    Orvel.Setup.Channel[4].Trim = 0;
+    device.Trims = {{0, -20}, {9, 30}, {4, 0}, {3, 10}};
     MeterFadersFromTrims();
     EXPECT_EQ(OrvelMeters.Fader[0], 0);
     EXPECT_EQ(OrvelMeters.Fader[1], 255);
-    EXPECT_EQ(OrvelMeters.Fader[2], 77);  // a virtual fader keeps its place
+    EXPECT_EQ(OrvelMeters.Fader[2], 77);  // a virtual fader keeps its place, though its channel has a trim
     EXPECT_EQ(OrvelMeters.Fader[3], 77);  // no such channel
     EXPECT_EQ(OrvelMeters.Fader[11], 102);
 }

@@ -167,14 +167,13 @@ TEST_F(MeterTest, HatchedMeterHasThreeLinesAndNoChannelIcon)
 TEST_F(MeterTest, StatusIconsShowIsolationAndAutoMixRightOfTheMeter)
 {
     UIMeters m = Meters(6);
-    // track 1 has isolation after start-up, track 3 not; input 10 is beyond the auto-mix table
+    device.Isolated = {0};
+    device.InAutoMix = {{0, 3}, {10, 5}};  // an input and a digital input
     const std::pair<std::uint8_t, std::uint8_t> sources[] = {{METER_SRCE_CH, 0},    {METER_SRCE_CH, 2},
                                                              {METER_SRCE_INPUT, 3}, {METER_SRCE_INDIG, 5},
                                                              {METER_SRCE_OUT, 3},   {METER_SRCE_INPUT, 9}};
     for (std::size_t i = 0; i < std::size(sources); ++i)
         std::tie(m.Srce[i], m.Chan[i]) = sources[i];
-    AutoMix[0][3] = 1;
-    AutoMix[0][5] = 1;
     Draw(m, 66);
     // bars at 74, 90, 106, 122, 138, 154; icons 9 x 9 from x + 200, centred on the bar
     const std::pair<std::int32_t, const Image*> icons[] = {{77, &MeterIsoIcon},      {93, nullptr},
@@ -182,8 +181,8 @@ TEST_F(MeterTest, StatusIconsShowIsolationAndAutoMixRightOfTheMeter)
                                                            {141, nullptr},           {157, nullptr}};
     for (const auto& [y, icon] : icons)
         EXPECT_TRUE(icon ? ShowsIcon(X + 200, y, icon) : BlockIsWhite(X + 200, y, 9)) << "row " << y;
-    Orvel.IsoAttenuation = 0;
-    AutoMix[0][3] = 0;
+    device.Isolated.clear();
+    device.InAutoMix.erase({0, 3});
     Draw(m, 66);
     EXPECT_TRUE(BlockIsWhite(X + 200, 77, 9));
     EXPECT_TRUE(BlockIsWhite(X + 200, 109, 9));
@@ -195,15 +194,14 @@ TEST_F(MeterTest, SetupNamesTheMeterFromItsSourceOrTrackAndKeepsItsLevels)
     m.MeterLevel[0] = 77;
     m.Peak[0] = 90;
     m.Fader[0] = 12;
-    FormatText(Orvel.Setup.Tracks[0], sizeof(Orvel.Setup.Tracks[0]), "Boom");
+    device.Names[{METER_SRCE_CH, 0}] = "Boom";
     MeterSetup(&m, 0, METER_SRCE_CH, 0, METER_FLAG_SELECTABLE, METER_KNOB_CHANNEL);
     EXPECT_STREQ(m.Name[0], "Boom");
     EXPECT_EQ(std::make_tuple(m.Colour[0], m.Srce[0], m.MFlags[0], m.Kind[0]),
               std::make_tuple(0xF9DF, METER_SRCE_CH, METER_FLAG_SELECTABLE, METER_KNOB_CHANNEL));
     EXPECT_EQ(std::make_tuple(m.MeterLevel[0], m.Peak[0], m.Fader[0]), std::make_tuple(77, 90, 12));
 
-    Orvel.Setup.Tracks[0][0] = '\0';
-    FormatText(Orvel.Setup.Tracks[11], sizeof(Orvel.Setup.Tracks[11]), "Interview Lav Left Side");
+    device.Names = {{{METER_SRCE_PLAY, 0}, "5 TRACKS"}, {{METER_SRCE_CH, 11}, "Interview Lav Left Side"}};
     struct Case {
         std::uint8_t Index;
         std::uint8_t Srce;
@@ -352,21 +350,6 @@ std::uint32_t AnswersItself(void* self, Message* msg)
     return UIMeterHandler(self, msg);
 }
 
-// The home screen: the meter page's background image with the shared meters at (10, y).
-class HomeMeters : public MeterControlTest {
-protected:
-    void Show(std::int32_t y, int steps)
-    {
-        Rand15Seed(2011);
-        for (int step = 0; step < steps; ++step)
-            MeterSimulate(&OrvelMeters);
-        meter.Control.Y = y;
-        page.Handler = MeterPageHandler;
-        page.Flags = UI_PAGE_FLAG_BACKGROUND;
-        UIGotoPage(&page);
-    }
-};
-
 }  // namespace
 
 TEST_F(MeterControlTest, UnansweredQueryDrawsNothing)
@@ -388,25 +371,4 @@ TEST_F(MeterControlTest, ControlsOwnAnswerComesBeforeThePages)
     Show();
     EXPECT_TRUE(buffer == Expected([](Canvas* c) { MeterDraw(c, &OwnRecord, 10, 66); }));
     EXPECT_TRUE(Log(MSG_METER_DATA).empty());
-}
-
-TEST_F(HomeMeters, TwelveTrackMeters)
-{
-    FormatText(Orvel.Setup.Tracks[0], sizeof(Orvel.Setup.Tracks[0]), "Boom");
-    FormatText(Orvel.Setup.Tracks[1], sizeof(Orvel.Setup.Tracks[1]), "Lav");
-    MeterLayout(3);
-    Show(33, 24);
-    EXPECT_EQ(OrvelMeters.NMeters, 12);
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/meters_twelve_tracks"));
-}
-
-TEST_F(HomeMeters, ThreeMetersWithTheCyclingVirtualFader)
-{
-    AutoMix[0][6] = 1;
-    VFaderKey();
-    MeterLayout(0);
-    MeterFaderStep(25);  // the encoder moves the selected virtual fader's knob
-    Show(66, 24);
-    EXPECT_EQ(OrvelMeters.NMeters, 3);
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/meters_virtual_fader"));
 }

@@ -8,7 +8,6 @@
 
 #include "canvas/images.h"
 #include "common/format.h"
-#include "orvel/orvel.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
 #include "ui_fixture.h"
@@ -67,7 +66,7 @@ protected:
     void SetUp() override
     {
         UITest::SetUp();
-        MsgRegister(UIMainHandler, 0);
+        UIStart(&home, nullptr);
         UIGotoPage(&caller);
         UITextEditState.GridRow = 0;
         UITextEditState.GridCol = 0;
@@ -105,6 +104,7 @@ protected:
     }
 
     UIPage caller = ProbePage(0, nullptr, 0);
+    UIPage home = ProbePage(0, nullptr, 0);
 };
 
 }  // namespace
@@ -259,8 +259,6 @@ TEST_F(TextEdit, PlusOneCountsTheNameUpInsideTheField)
 
 TEST_F(TextEdit, TheOkKeyAndTheSaveKeySaveTheHomeKeyLeavesWithoutSaving)
 {
-    const char* argv[] = {"orvel-sim"};
-    OrvelInit(1, argv, "orvel-sim");  // the home screen shows the variant the device model keeps
     NameSetting take = Field("TAKE", 8);
     Open(&take);
     Type("SH");
@@ -277,7 +275,7 @@ TEST_F(TextEdit, TheOkKeyAndTheSaveKeySaveTheHomeKeyLeavesWithoutSaving)
 
     Open(&take);
     Press(KEY_HOME);
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
+    EXPECT_EQ(UICurrentPage, &home);
     EXPECT_EQ(UITextEditState.Active, 0);
     EXPECT_EQ(take.Sets, 2);
 }

@@ -1,0 +1,5 @@
+// The program of a layer's link check: everything it links comes from the layer's library.
+int main()
+{
+    return 0;
+}

@@ -1,0 +1,100 @@
+// Power-on: starting the recorder again after a busy session leaves nothing of that session behind.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "canvas/lcdcanvas.h"
+#include "headless_fixture.h"
+#include "orvel/orvel.h"
+#include "orvel/orvelcells.h"
+#include "orvel/orvelhooks.h"
+#include "uicore/uieditors.h"
+#include "uicore/uikeys.h"
+#include "uicore/uimeter.h"
+#include "uicore/uitextedit.h"
+
+namespace {
+
+// Leaves pages, editors, held keys, cursors, settings and the model changed, some of them half way.
+constexpr const char* BusySession = R"(
+press SETUP
+press DOWN
+press DOWN
+press MENU
+press UP
+press ALT+S
+type TAKE 9
+press LEFT
+down MENU
+wait 1200
+up MENU
+press ESC
+press TC
+wait 700
+menu Orvel 8
+press F4
+press DOWN
+press MENU
+press CTRL+R
+press F1
+press STAR
+down KLIN
+wait 300
+press ALT+S
+type X
+)";
+
+// Visits the screens that show what a session may have left: the home screen, the channel set-up
+// page and its editor, the text editor's grid, the slate and the main menu.
+constexpr const char* ProbeSteps[] = {
+    "wait 500", "press SETUP\nwait 100", "press MENU\nwait 100", "press UP\nwait 100", "press ESC\npress ESC",
+    "press ALT+S\nwait 100",  "press RIGHT\nwait 100", "press ESC\nwait 100", "press TC\nwait 300",
+    "press ESC\ndown MENU\nwait 1200\nup MENU",
+};
+
+template <typename T>
+std::string Bytes(const T& record)
+{
+    return {reinterpret_cast<const char*>(&record), sizeof record};
+}
+
+// The state tests can read, and the LCD after each probe step.
+struct Observed {
+    std::string State;
+    std::vector<std::string> Frames;
+};
+
+class PowerOn : public HeadlessTest {
+protected:
+    Observed Observe()
+    {
+        Observed seen;
+        seen.State = Bytes(Orvel) + Bytes(OrvelMeters) + Bytes(KeyPressTbl) + Bytes(KeyReleaseIgnoreTbl) +
+                     Bytes(UITextEditState) + Bytes(PanPos) + Bytes(CardMix1to4) + Bytes(AutoMix) +
+                     Bytes(UICurrentPage) + Bytes(UIActiveEditor);
+        for (const char* step : ProbeSteps) {
+            EXPECT_EQ(Run(step), 0) << step;
+            seen.Frames.emplace_back(reinterpret_cast<const char*>(LcdCanvas.Buffer),
+                                     sizeof(Colour) * LCD_WIDTH * LCD_HEIGHT);
+        }
+        return seen;
+    }
+};
+
+}  // namespace
+
+TEST_F(PowerOn, AfterABusySessionTheRecorderIsAsFreshlyStarted)
+{
+    options.DeviceArgs = {"10"};
+    Start();
+    const Observed fresh = Observe();
+
+    ASSERT_EQ(Run(BusySession), 0);
+    Stop();
+    Start();
+    const Observed again = Observe();
+    EXPECT_TRUE(again.State == fresh.State);
+    for (std::size_t i = 0; i < std::size(ProbeSteps); ++i)
+        EXPECT_TRUE(again.Frames[i] == fresh.Frames[i]) << "after probe step " << i << ": " << ProbeSteps[i];
+}
