@@ -165,21 +165,6 @@ TEST_F(CanvasTest, BadImagesAreReportedAndDrawNothing)
     EXPECT_EQ(CountPainted(), 0);
 }
 
-TEST_F(CanvasTest, EditBarFramesTheValueWithCapsAndSlices)
-{
-    // left cap from x - 7, 16 middle slices, right cap of 8: columns 43 to 73, rows 37 to 58
-    CanvasDrawEditBar(&canvas, 50, 40, 10);
-    Canvas parts{};
-    std::array<Colour, LCD_WIDTH * LCD_HEIGHT> expected{};
-    LcdCanvasInit(&parts, expected.data(), LCD_WIDTH, LCD_HEIGHT);
-    parts.Clear(&parts);
-    parts.DrawImage(&parts, 43, 37, &EditBarLeftImage, 0);
-    for (int x = 50; x < 66; ++x)
-        parts.DrawImage(&parts, x, 37, &EditBarMiddleImage, 0);
-    parts.DrawImage(&parts, 66, 37, &EditBarRightImage, 0);
-    EXPECT_TRUE(buffer == expected);
-}
-
 TEST_F(CanvasTest, TurnedReadingFollowsRotation)
 {
     canvas.PixelSet(&canvas, 0, 0, Ink);
