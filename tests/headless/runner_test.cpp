@@ -213,9 +213,9 @@ TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuiet)
         err.str("");
         testing::internal::CaptureStdout();
         Start();
-        ASSERT_EQ(Run("wait 1000\ntype x"), 0);
+        ASSERT_EQ(Run("wait 1000\ntype x\npress ESC"), 0);
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  quiet ? "" : "MSG_TIMER_1S 1000\nWM_CHAR 00000078 00000078\n");
+                  quiet ? "" : "MSG_TIMER_1S 1000\nWM_CHAR 00000078 00000078\nWM_KEYDOWN: 0000001B 00000009\n");
         EXPECT_EQ(err.str(), quiet ? "" : "orvel-headless: note: no usable panel pictures in " + options.PanelDir +
                                               "; plain ones stand in, the panel is never shown here\n");
         Stop();

@@ -40,18 +40,6 @@ protected:
 
 }  // namespace
 
-TEST_F(HostTiming, TickShorterThanTenMillisecondsCountsForNothing)
-{
-    VirtualClockAdvance(5);
-    HostTimer();
-    VirtualClockAdvance(5);
-    HostTimer();  // 5 ms after the previous tick again: still nothing but the tick
-    EXPECT_EQ(Broadcasts(), (std::vector<std::uint32_t>{MSG_TICK, MSG_TICK}));
-    VirtualClockAdvance(10);
-    HostTimer();
-    EXPECT_EQ(Broadcasts(), (std::vector<std::uint32_t>{MSG_TICK, MSG_TICK, MSG_TICK, MSG_TIMER_10MS}));
-}
-
 // Periods round up to whole ticks; with 100 ms ticks the blink goes off after three and on after fifteen.
 TEST_F(HostTiming, EachPeriodicMessageArrivesOnItsTicks)
 {

@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "host/hostdebug.h"
 #include "host_fixture.h"
 #include "uicore/uikeys.h"
 
@@ -14,10 +9,6 @@ namespace {
 
 constexpr KeyMods NoMods = {false, false, false};
 constexpr KeyMods ShiftCtrl = {true, true, false};
-constexpr std::uint32_t Down = MSG_KEY_DOWN;
-constexpr std::uint32_t Up = MSG_KEY_UP;
-
-using KeyEvents = std::vector<std::pair<std::uint32_t, MsgParam>>;
 
 class Panel : public HostTest {
 protected:
@@ -25,16 +16,7 @@ protected:
     {
         HostTest::SetUp();
         ShowProbe();
-        dir = std::filesystem::temp_directory_path() / ("orvel-panel-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        Host.OutputDir = dir.string();
-    }
-    void TearDown() override
-    {
-        std::filesystem::remove_all(dir);
-        Host.OutputDir.clear();
-        HostTest::TearDown();
+        KeyInputReset();  // no release is swallowed for a page switch before the test's keys
     }
 
     static PanelRegion& Region(std::int32_t key)
@@ -44,79 +26,35 @@ protected:
                 return r;
         throw std::logic_error("no region");
     }
-
-    std::string Regions()
-    {
-        std::ifstream in(dir / "regions.txt");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    std::filesystem::path dir;
-};
-
-// A page that records the key messages with their parameters.
-KeyEvents* KeyLog;
-
-std::uint32_t KeyRecorder(void*, Message* msg)
-{
-    if (msg->Id == MSG_KEY_DOWN || msg->Id == MSG_KEY_UP)
-        KeyLog->push_back({msg->Id, msg->Param});
-    return 0;
-}
-
-class PanelKeys : public Panel {
-protected:
-    void SetUp() override
-    {
-        Panel::SetUp();
-        KeyLog = &keys;
-        recorder.Handler = KeyRecorder;
-        UIGotoPage(&recorder);
-        KeyInputReset();  // no release is swallowed for a page switch before the test's keys
-    }
-    UIPage recorder = ProbePage(0, nullptr, 0);
-    KeyEvents keys;  // the key messages the user interface received: {id, parameter}
 };
 
 }  // namespace
 
-TEST_F(PanelKeys, EnterHoldsMenuLitUntilReleased)
+TEST_F(Panel, EnterHoldsMenuLitUntilReleasedAndAutoRepeatIsIgnored)
 {
     HostKeyDown(VK_RETURN, NoMods, false);
     EXPECT_EQ(Region(KEY_MENU).Pressed, 1);
     EXPECT_EQ(Region(KEY_MENU).Shown, 1);
     EXPECT_EQ(Host.Client.At(820, 140), Host.PanelLit.At(820, 140));
-    HostKeyDown(VK_RETURN, NoMods, true);  // auto-repeat is ignored
+    HostKeyDown(VK_RETURN, NoMods, true);
     HostKeyUp(VK_RETURN, NoMods);
     EXPECT_EQ(Region(KEY_MENU).Shown, 0);
     EXPECT_EQ(Host.Client.At(820, 140), Host.PanelRest.At(820, 140));
-    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_MENU}, {Up, KEY_MENU}}));
-}
-
-TEST_F(PanelKeys, DebugLinesOfKeysAndCharacters)
-{
-    HostDebugQuiet(false);
-    testing::internal::CaptureStdout();
-    HostKeyDown(VK_ESCAPE, NoMods, false);
-    HostChar('x');
-    HostKeyDown('Q', NoMods, false);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "WM_KEYDOWN: 0000001B 00000009\nWM_CHAR 00000078 00000078\nWM_KEYDOWN: 00000051 FFFFFFFF\n");
+    EXPECT_EQ(Log(MSG_KEY_DOWN).size(), 1U);
+    EXPECT_EQ(Log(MSG_KEY_UP).size(), 1U);
 }
 
 TEST_F(Panel, RegionsAreHalfOpenAndFirstMatchWins)
 {
-    EXPECT_EQ(PanelHit(131, 52)->Key, KEY_TC);
-    EXPECT_EQ(PanelHit(176, 80)->Key, KEY_TC);
-    EXPECT_EQ(PanelHit(177, 80), nullptr);
-    EXPECT_EQ(PanelHit(176, 81), nullptr);
-    ASSERT_NE(PanelHit(820, 115), nullptr);
-    EXPECT_EQ(PanelHit(820, 115)->Key, KEY_STAR);
-    EXPECT_EQ(PanelHit(820, 116), nullptr);  // between STAR and MENU
-    ASSERT_NE(PanelHit(820, 118), nullptr);
-    EXPECT_EQ(PanelHit(820, 118)->Key, KEY_MENU);
+    const struct {
+        int X, Y;
+        std::int32_t Key;  // -1: none
+    } hits[] = {{131, 52, KEY_TC}, {176, 80, KEY_TC}, {177, 80, -1}, {176, 81, -1},
+                {820, 115, KEY_STAR}, {820, 116, -1} /* between STAR and MENU */, {820, 118, KEY_MENU}};
+    for (const auto& h : hits) {
+        const PanelRegion* hit = PanelHit(h.X, h.Y);
+        EXPECT_EQ(hit ? hit->Key : -1, h.Key) << h.X << "," << h.Y;
+    }
 }
 
 TEST_F(Panel, CancelledRegionStaysShadedUntilThePlainClickIsReleased)
@@ -134,14 +72,3 @@ TEST_F(Panel, CancelledRegionStaysShadedUntilThePlainClickIsReleased)
     HostMouseUp(5, 5, NoMods);
     EXPECT_EQ(PanelShadedClient(0x3399FF).At(100, 100), Host.Client.At(100, 100));
 }
-
-TEST_F(Panel, RegionFileThatCannotBeOpenedIsReported)
-{
-    Host.OutputDir = (dir / "missing" / "folder").string();
-    HostMouseDown(1, 1, ShiftCtrl);
-    HostMouseUp(2, 2, ShiftCtrl);
-    ASSERT_EQ(ui.Boxes.size(), 2U);
-    EXPECT_EQ(ui.Boxes[1].Text, "Failed to open file");
-    EXPECT_EQ(ui.Boxes[1].Title, "Error");
-}
-
