@@ -56,24 +56,6 @@ TEST(ImagesTest, BatteryChargeGrowsBehindDarkTextAndBandsAreLightBehindBlackText
     EXPECT_GT(Lightness(SlateBandImage, 0, 0, 219, 18, false), 176);
 }
 
-// On the page's white a square margin would show, so the list marker's and the text key's corners are
-// white; icons, knobs, marks and cells sit on any background: clear corners, something at the centre.
-TEST(ImagesTest, CornersBlendIntoWhatThePictureIsDrawnOn)
-{
-    for (const Image* image : {&ListMarkerImage, &TextKeyImage})
-        for (int corner = 0; corner < 4; ++corner)
-            EXPECT_EQ(ColourAt(*image, corner % 2 * (image->Width - 1), corner / 2 * (image->Height - 1)), COLOUR_WHITE);
-    for (const Image* image : {&MatrixCellImage, &MatrixCursorImage, &MatrixSmallCellImage, &MatrixSmallCursorImage,
-                               &MeterChannelIcon, &MeterIsoIcon, &MeterAutoMixIcon, &MeterKnobSelectedImage,
-                               &MeterKnobImage, &MeterKnobVirtualImage, &MeterKnobWideSelectedImage,
-                               &MeterKnobThirdImage, &StatusMarkImage}) {
-        const auto transparency = [image](int x, int y) { return image->Data[4 * (y * image->Width + x) + 3]; };
-        for (int corner = 0; corner < 4; ++corner)
-            EXPECT_EQ(transparency(corner % 2 * (image->Width - 1), corner / 2 * (image->Height - 1)), 255);
-        EXPECT_LT(transparency(image->Width / 2, image->Height / 2), 200);
-    }
-}
-
 class ImagesTileTest : public LcdTest {
 protected:
     std::vector<Colour> Region(int width, int height)
