@@ -44,15 +44,7 @@ TEST_F(HeadlessProgram, ScriptErrorsStopTheRunBeforeAnyCommand)
     EXPECT_EQ(out.str(), "");
 }
 
-TEST_F(HeadlessProgram, UnreadableScriptIsAScriptError)
-{
-    options.ScriptPath = (dir / "missing.orvel").string();
-    std::istringstream none;
-    EXPECT_EQ(HeadlessRun(options, none, out, err), 2);
-    EXPECT_EQ(err.str(), options.ScriptPath + ":0: cannot read the script: No such file or directory\n");
-}
-
-TEST_F(HeadlessProgram, ScriptFromStandardInput)
+TEST_F(HeadlessProgram, ScriptFromStandardInputAndAnUnreadableOne)
 {
     options.ScriptPath = "-";
     std::istringstream good("wait 30\nshot in.png 2\n");
@@ -61,6 +53,10 @@ TEST_F(HeadlessProgram, ScriptFromStandardInput)
     std::istringstream bad("wait 30\nwiat 40\n");
     EXPECT_EQ(HeadlessRun(options, bad, out, err), 2);
     EXPECT_EQ(err.str(), "<stdin>:2: unknown command 'wiat'\n");
+    err.str("");
+    options.ScriptPath = (dir / "missing.orvel").string();
+    EXPECT_EQ(HeadlessRun(options, good, out, err), 2);
+    EXPECT_EQ(err.str(), options.ScriptPath + ":0: cannot read the script: No such file or directory\n");
 }
 
 TEST_F(HeadlessProgram, OutputFolderIsMadeWhenMissing)
@@ -97,19 +93,14 @@ TEST_F(HeadlessProgram, CapturesThatCannotBeWrittenStopTheRun)
     EXPECT_FALSE(Exists("after.png"));
 }
 
-TEST_F(HeadlessProgram, ProgramRunsAScriptFromItsStandardInput)
+TEST_F(HeadlessProgram, ProgramRunsAScriptFromItsStandardInputAndItsExitStatusesTellWhatWentWrong)
 {
     EXPECT_EQ(Program("--quiet --out " + dir.string() + " -- lite", "wait 100\nshot lite.png 2\nsave-lcd\n"), 0);
     RgbPicture shot;
     ASSERT_TRUE(PngRead((dir / "lite.png").string(), shot));
-    EXPECT_EQ(shot.Width, 440);
-    EXPECT_EQ(shot.Height, 352);
+    EXPECT_EQ(std::pair(shot.Width, shot.Height), std::pair(440, 352));
     EXPECT_EQ(Read("stdout"), "[Captured] LCD bitmap saved to " + (dir / "orvel-0000.bmp").string() + "\n");
     EXPECT_EQ(Read("stderr"), "");
-}
-
-TEST_F(HeadlessProgram, ProgramExitStatusesTellWhatWentWrong)
-{
     EXPECT_EQ(Program("--quiet", "wait 10\nfly\n"), 2);
     EXPECT_EQ(Read("stderr"), "<stdin>:2: unknown command 'fly'\n");
     EXPECT_EQ(Program("--tick 0", ""), 2);

@@ -10,12 +10,6 @@ std::string Parse(std::vector<const char*> args, HeadlessOptions& options)
     return ParseOptions(static_cast<int>(args.size()), args.data(), options);
 }
 
-std::string ErrorOf(std::vector<const char*> args)
-{
-    HeadlessOptions options;
-    return Parse(std::move(args), options);
-}
-
 }  // namespace
 
 TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolder)
@@ -49,11 +43,17 @@ TEST(HeadlessOptions, EveryOptionAndTheDevicesOwnArguments)
 
 TEST(HeadlessOptions, MistakesAreNamed)
 {
-    EXPECT_EQ(ErrorOf({"--fast"}), "unknown argument '--fast'");
-    EXPECT_EQ(ErrorOf({"lite"}), "unknown argument 'lite'");
-    EXPECT_EQ(ErrorOf({"--out"}), "--out needs a value");
-    EXPECT_EQ(ErrorOf({"--tick", "0"}), "--tick takes a number of milliseconds from 1, not '0'");
-    EXPECT_EQ(ErrorOf({"--tick", "5ms"}), "--tick takes a number of milliseconds from 1, not '5ms'");
-    EXPECT_EQ(ErrorOf({"--seed", "-1"}), "--seed takes a number, not '-1'");
-    EXPECT_EQ(ErrorOf({"--seed", ""}), "--seed takes a number, not ''");
+    const std::pair<std::vector<const char*>, std::string> cases[] = {
+        {{"--fast"}, "unknown argument '--fast'"},
+        {{"lite"}, "unknown argument 'lite'"},
+        {{"--out"}, "--out needs a value"},
+        {{"--tick", "0"}, "--tick takes a number of milliseconds from 1, not '0'"},
+        {{"--tick", "5ms"}, "--tick takes a number of milliseconds from 1, not '5ms'"},
+        {{"--seed", "-1"}, "--seed takes a number, not '-1'"},
+        {{"--seed", ""}, "--seed takes a number, not ''"},
+    };
+    for (const auto& [args, error] : cases) {
+        HeadlessOptions options;
+        EXPECT_EQ(Parse(args, options), error);
+    }
 }

@@ -37,22 +37,8 @@ const PanelRegion& Region(std::int32_t key)
     return *r;
 }
 
-PanelPoint Centre(std::int32_t key)
-{
-    const PanelRect& rect = Region(key).Rect;
-    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
-}
-
 class HeadlessRunning : public HeadlessTest {
 protected:
-    // Starts on a page that records the key messages.
-    void StartRecordingKeys()
-    {
-        KeyLog = &keys;
-        recorder.Handler = KeyRecorder;
-        Start(&recorder);
-    }
-
     // Starts on a page that logs every message it receives.
     void StartProbing()
     {
@@ -60,12 +46,15 @@ protected:
         Start(&probe);
     }
 
-    std::size_t Count(std::uint32_t id) { return Log(id).size(); }
-
-    KeyEvents keys;
-    UIPage recorder = ProbePage(0, nullptr, 0);
     UIPage probe = ProbePage(0, nullptr, 0);
 };
+
+RgbPicture PanelPicture(int width, std::uint8_t grey)
+{
+    RgbPicture picture{.Width = width, .Height = PANEL_HEIGHT, .Pixels = {}};
+    picture.Pixels.assign(static_cast<std::size_t>(width * PANEL_HEIGHT * 3), grey);
+    return picture;
+}
 
 bool SamePicture(const RgbPicture& a, const RgbPicture& b)
 {
@@ -74,10 +63,98 @@ bool SamePicture(const RgbPicture& a, const RgbPicture& b)
 
 }  // namespace
 
-TEST_F(HeadlessRunning, ShotIsTheLcdAsTheViewsShowIt)
+// Input as a user gives it, on a page that records the key messages: what the recorder receives, what
+// the message boxes print and what the region capture writes.
+TEST_F(HeadlessRunning, InputScenarios)
+{
+    const struct {
+        const char* Script;
+        KeyEvents Keys;
+        std::string Out, Regions;
+    } scenarios[] = {
+        // Ctrl combinations come as key-downs only.
+        {"press ENTER\npress a\npress CTRL+R\npress SHIFT+F5\ntype Hi\npress ALT+1\npress F1\n",
+         {{Down, KEY_MENU}, {Up, KEY_MENU}, {Down, 'a'}, {Up, 'a'}, {Down, 0x8052}, {Down, 0x1010}, {Up, 0x1010},
+          {Down, 'H'}, {Up, 'H'}, {Down, 'i'}, {Up, 'i'}, {Down, 0x4031}, {Down, KEY_F1}, {Up, KEY_F1}}},
+        // Panel keys are clicked on the panel.
+        {"press TC\npress A-MIX\n", {{Down, KEY_TC}, {Up, KEY_TC}, {Down, KEY_AMIX}, {Up, KEY_AMIX}}},
+        // Ctrl with the arrows steps the meter levels: the release belongs to no press.
+        {"press CTRL+UP\n", {{Up, 0x808C}}},
+        // Ctrl holds panel keys until it is released; they come up in the order of the panel's table.
+        {"CTRL+click 834 102\npress CTRL+HP\npress MENU\nup CTRL\n",
+         {{Down, KEY_STAR}, {Down, KEY_HP}, {Down, KEY_MENU}, {Up, KEY_MENU}, {Up, KEY_HP}, {Up, KEY_STAR}}},
+        {"answer cancel\nSHIFT+CTRL+mousedown 10 20\nSHIFT+CTRL+mouseup 30 40\n"
+         "SHIFT+CTRL+mousedown 1 2\nmove 3 4\nSHIFT+CTRL+mouseup 3 4\n",
+         {}, "[Capture region] Region (10,20 -> 30,40)\n[Capture region] Region (1,2 -> 3,4)\n",
+         "    { 0, {   1,    2,    3,    4}, 0, 0 },\n"},
+    };
+    for (const auto& s : scenarios) {
+        SCOPED_TRACE(s.Script);
+        KeyEvents keys;
+        KeyLog = &keys;
+        UIPage recorder = ProbePage(0, nullptr, 0);
+        recorder.Handler = KeyRecorder;
+        out.str("");
+        Start(&recorder);
+        ASSERT_EQ(Run(s.Script), 0);
+        EXPECT_EQ(keys, s.Keys);
+        EXPECT_EQ(out.str(), s.Out);
+        EXPECT_EQ(Read("regions.txt"), s.Regions);
+        for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+            EXPECT_EQ(r->Pressed, 0) << r->Label;
+        Stop();
+    }
+}
+
+TEST_F(HeadlessRunning, TicksFallOnEveryMultipleOfTheTickAndTimersRoundUp)
+{
+    const std::uint32_t ids[] = {MSG_TICK, MSG_TIMER_10MS, MSG_TIMECODE, MSG_TIMER_100MS, MSG_TIMER_1S};
+    const struct {
+        std::uint32_t Tick;
+        const char* Script;
+        std::vector<std::size_t> Counts;  // of the ids above
+        std::uint32_t Now;
+    } cases[] = {
+        {10, "wait 1000", {100, 100, 33, 10, 1}, 1000},
+        // no tick falls due in the small waits; the one at 1010 ms sees 10 ms since the previous one
+        {10, "wait 1000\nwait 5\nwait 4\nwait 1", {101, 101, 33, 10, 1}, 1010},
+        {5, "wait 5\nwait 100", {21, 0, 0, 0, 0}, 105},  // below 10 ms only the tick
+        {16, "wait 100", {6, 6, 3, 0, 0}, 100},
+        {16, "wait 100\nwait 12", {7, 7, 3, 1, 0}, 112},  // the tick at 112 ms completes 100 ms
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Tick << " ms ticks: " << c.Script);
+        options.TickMs = c.Tick;
+        StartProbing();
+        ASSERT_EQ(Run(c.Script), 0);
+        std::vector<std::size_t> counts;
+        for (std::uint32_t id : ids)
+            counts.push_back(Log(id).size());
+        EXPECT_EQ(counts, c.Counts);
+        EXPECT_EQ(VirtualClockNow(), c.Now);
+        Stop();
+    }
+}
+
+TEST_F(HeadlessRunning, HeldKeySeesTheTimeGoByAndShowsLit)
+{
+    StartProbing();
+    ASSERT_EQ(Run("down MENU\nwait 300"), 0);
+    const PanelRect& menu = Region(KEY_MENU).Rect;
+    EXPECT_EQ(Host.Client.At(menu.Left + 3, menu.Top + 3), Host.PanelLit.At(menu.Left + 3, menu.Top + 3));
+    ASSERT_EQ(Run("wait 300\nup MENU"), 0);
+    EXPECT_EQ(Host.Client.At(menu.Left + 3, menu.Top + 3), Host.PanelRest.At(menu.Left + 3, menu.Top + 3));
+    const std::vector<Received>& log = Log();
+    const auto down = std::find_if(log.begin(), log.end(), [](const Received& r) { return r.Id == MSG_KEY_DOWN; });
+    const auto up = std::find_if(log.begin(), log.end(), [](const Received& r) { return r.Id == MSG_KEY_UP; });
+    ASSERT_TRUE(down < up && up != log.end());
+    EXPECT_EQ(std::count_if(down, up, [](const Received& r) { return r.Id == MSG_TIMER_10MS; }), 60);
+}
+
+TEST_F(HeadlessRunning, ShotIsTheLcdAsTheViewsShowItAndSaveLcdTheUnturnedBmp)
 {
     Start(&SlateTestPage);
-    ASSERT_EQ(Run("wait 1000\nshot slate.png 3\nshot one.png\n"), 0);
+    ASSERT_EQ(Run("wait 1000\nshot slate.png 3\nshot one.png\nsave-lcd\nmenu Save LCD\n"), 0);
     ASSERT_EQ(LcdCanvas.Rotated, 1);  // the slate page shows the LCD turned
     RgbPicture zoomed;
     RgbPicture plain;
@@ -85,13 +162,6 @@ TEST_F(HeadlessRunning, ShotIsTheLcdAsTheViewsShowIt)
     ASSERT_TRUE(PngRead((dir / "one.png").string(), plain));
     EXPECT_TRUE(SamePicture(zoomed, CanvasPicture(&LcdCanvas, 3)));
     EXPECT_TRUE(SamePicture(plain, CanvasPicture(&LcdCanvas, 1)));
-    EXPECT_EQ(out.str(), "");
-}
-
-TEST_F(HeadlessRunning, SaveLcdWritesTheUnturnedBmpAndPrintsItsBox)
-{
-    Start(&SlateTestPage);
-    ASSERT_EQ(Run("wait 300\nsave-lcd\nmenu Save LCD\n"), 0);
     const std::string expected(reinterpret_cast<const char*>(LcdBmpBytes().data()), LCD_BMP_SIZE);
     EXPECT_EQ(Read("orvel-0000.bmp"), expected);
     EXPECT_EQ(Read("orvel-0001.bmp"), expected);
@@ -116,124 +186,7 @@ TEST_F(HeadlessRunning, SameScriptAndSeedGiveTheSameFiles)
     EXPECT_NE(Read(dir / "first" / "early.png"), Read(dir / "first" / "late.png"));  // the timecode ran on
 }
 
-TEST_F(HeadlessRunning, WaitTicksOnEveryMultipleOfTenMilliseconds)
-{
-    StartProbing();
-    ASSERT_EQ(Run("wait 1000"), 0);
-    EXPECT_EQ(VirtualClockNow(), 1000U);
-    EXPECT_EQ(Count(MSG_TICK), 100U);
-    EXPECT_EQ(Count(MSG_TIMER_10MS), 100U);
-    EXPECT_EQ(Count(MSG_TIMECODE), 33U);
-    EXPECT_EQ(Count(MSG_TIMER_100MS), 10U);
-    EXPECT_EQ(Count(MSG_TIMER_1S), 1U);
-    Log().clear();
-    ASSERT_EQ(Run("wait 5\nwait 4"), 0);  // no tick falls due yet
-    EXPECT_EQ(Count(MSG_TICK), 0U);
-    ASSERT_EQ(Run("wait 1"), 0);  // the tick at 1010 ms sees 10 ms since the previous one
-    EXPECT_EQ(Count(MSG_TIMER_10MS), 1U);
-    EXPECT_EQ(VirtualClockNow(), 1010U);
-}
-
-TEST_F(HeadlessRunning, TicksBelowTenMillisecondsDriveOnlyTheTick)
-{
-    options.TickMs = 5;
-    StartProbing();
-    ASSERT_EQ(Run("wait 5\nwait 100"), 0);
-    EXPECT_EQ(Count(MSG_TICK), 21U);
-    EXPECT_EQ(Count(MSG_TIMER_10MS), 0U);
-}
-
-TEST_F(HeadlessRunning, LongerTicksRoundTheTimersUp)
-{
-    options.TickMs = 16;
-    StartProbing();
-    ASSERT_EQ(Run("wait 100"), 0);  // ticks at 16, 32, ... 96
-    EXPECT_EQ(Count(MSG_TIMER_10MS), 6U);
-    EXPECT_EQ(Count(MSG_TIMER_100MS), 0U);
-    ASSERT_EQ(Run("wait 12"), 0);  // the tick at 112 ms completes the first 100 ms
-    EXPECT_EQ(Count(MSG_TIMER_100MS), 1U);
-    EXPECT_EQ(VirtualClockNow(), 112U);
-}
-
-TEST_F(HeadlessRunning, KeysTakeTheWaysOfADesktopKeyboard)
-{
-    StartRecordingKeys();
-    ASSERT_EQ(Run("press ENTER\npress a\npress CTRL+R\npress SHIFT+F5\ntype Hi\npress ALT+1\n"), 0);
-    // Ctrl combinations come as key-downs only.
-    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_MENU}, {Up, KEY_MENU}, {Down, 'a'}, {Up, 'a'}, {Down, 0x8052},
-                               {Down, 0x1010}, {Up, 0x1010}, {Down, 'H'}, {Up, 'H'}, {Down, 'i'}, {Up, 'i'},
-                               {Down, 0x4031}}));
-}
-
-TEST_F(HeadlessRunning, PanelKeysAreClickedOnThePanel)
-{
-    StartRecordingKeys();
-    ASSERT_EQ(Run("press TC\npress A-MIX\n"), 0);
-    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_TC}, {Up, KEY_TC}, {Down, KEY_AMIX}, {Up, KEY_AMIX}}));
-    const PanelPoint menu = Centre(KEY_MENU);
-    ASSERT_EQ(Run("down MENU"), 0);
-    EXPECT_EQ(Region(KEY_MENU).Pressed, 1);
-    EXPECT_EQ(Host.Client.At(menu.X, menu.Y), Host.PanelLit.At(menu.X, menu.Y));
-    ASSERT_EQ(Run("wait 600\nup MENU"), 0);
-    EXPECT_EQ(Region(KEY_MENU).Pressed, 0);
-    EXPECT_EQ(Host.Client.At(menu.X, menu.Y), Host.PanelRest.At(menu.X, menu.Y));
-}
-
-TEST_F(HeadlessRunning, HeldKeySeesTheTimeGoBy)
-{
-    StartProbing();
-    ASSERT_EQ(Run("down MENU\nwait 600\nup MENU"), 0);
-    const std::vector<Received>& log = Log();
-    const auto down = std::find_if(log.begin(), log.end(), [](const Received& r) { return r.Id == MSG_KEY_DOWN; });
-    const auto up = std::find_if(log.begin(), log.end(), [](const Received& r) { return r.Id == MSG_KEY_UP; });
-    ASSERT_TRUE(down < up && up != log.end());
-    EXPECT_EQ(std::count_if(down, up, [](const Received& r) { return r.Id == MSG_TIMER_10MS; }), 60);
-}
-
-TEST_F(HeadlessRunning, CtrlHoldsPanelKeysUntilCtrlIsReleased)
-{
-    StartRecordingKeys();
-    const PanelPoint star = Centre(KEY_STAR);
-    const std::string click = "CTRL+click " + std::to_string(star.X) + " " + std::to_string(star.Y);
-    ASSERT_EQ(Run(click + "\npress CTRL+HP\npress MENU"), 0);
-    EXPECT_EQ(Region(KEY_STAR).Pressed, 1);
-    EXPECT_EQ(Region(KEY_HP).Pressed, 1);
-    ASSERT_EQ(Run("up CTRL"), 0);
-    EXPECT_EQ(Region(KEY_STAR).Pressed, 0);
-    EXPECT_EQ(Region(KEY_HP).Pressed, 0);
-    // The held keys come up in the order of the panel's table.
-    EXPECT_EQ(keys, (KeyEvents{{Down, KEY_STAR}, {Down, KEY_HP}, {Down, KEY_MENU}, {Up, KEY_MENU}, {Up, KEY_HP},
-                               {Up, KEY_STAR}}));
-}
-
-TEST_F(HeadlessRunning, MessageBoxesArePrintedAndTakeTheScriptsAnswers)
-{
-    Start();
-    ASSERT_EQ(Run("answer cancel\n"
-                  "SHIFT+CTRL+mousedown 10 20\nSHIFT+CTRL+mouseup 30 40\n"
-                  "SHIFT+CTRL+mousedown 1 2\nmove 3 4\nSHIFT+CTRL+mouseup 3 4\n"),
-              0);
-    EXPECT_EQ(out.str(), "[Capture region] Region (10,20 -> 30,40)\n[Capture region] Region (1,2 -> 3,4)\n");
-    EXPECT_EQ(Read("regions.txt"), "    { 0, {   1,    2,    3,    4}, 0, 0 },\n");  // the first was cancelled
-}
-
-TEST_F(HeadlessRunning, WindowsAreKeptInMemory)
-{
-    Start();
-    ASSERT_EQ(Run("move 100 50"), 0);
-    EXPECT_EQ(runner->Ui().MainTitle(), "Orvel Simulator (x:100 y: 50)");
-    EXPECT_EQ(runner->Ui().ClientHeight(), CLIENT_HEIGHT);
-    ASSERT_EQ(Run("click 700 100"), 0);  // the panel's LCD hides the enlarged view
-    EXPECT_EQ(runner->Ui().ClientHeight(), PANEL_ONLY_HEIGHT);
-    ASSERT_EQ(Run("click 700 100"), 0);
-    EXPECT_EQ(runner->Ui().ClientHeight(), CLIENT_HEIGHT);
-    EXPECT_EQ(runner->Ui().CheckedModel(), 12);
-    ASSERT_EQ(Run("menu orvel 8"), 0);
-    EXPECT_EQ(OrvelGetNTracks(), 8);
-    EXPECT_EQ(runner->Ui().CheckedModel(), 8);
-}
-
-TEST_F(HeadlessRunning, DeviceArgumentsChooseTheModelAndTheSeedStartsTheRandomNumbers)
+TEST_F(HeadlessRunning, WindowsAreKeptInMemoryAndDeviceArgumentsAndSeedAreTaken)
 {
     options.DeviceArgs = {"10"};
     options.Seed = 4242;
@@ -243,6 +196,13 @@ TEST_F(HeadlessRunning, DeviceArgumentsChooseTheModelAndTheSeedStartsTheRandomNu
     const std::int32_t first = Rand15();
     Rand15Seed(4242);
     EXPECT_EQ(Rand15(), first);
+    ASSERT_EQ(Run("move 100 50\nclick 700 100"), 0);  // the panel's LCD hides the enlarged view
+    EXPECT_EQ(runner->Ui().MainTitle(), "Orvel Simulator (x:100 y: 50)");
+    EXPECT_EQ(runner->Ui().ClientHeight(), PANEL_ONLY_HEIGHT);
+    ASSERT_EQ(Run("click 700 100\nmenu orvel 8"), 0);
+    EXPECT_EQ(runner->Ui().ClientHeight(), CLIENT_HEIGHT);
+    EXPECT_EQ(OrvelGetNTracks(), 8);
+    EXPECT_EQ(runner->Ui().CheckedModel(), 8);
 }
 
 TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuiet)
@@ -253,9 +213,9 @@ TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuiet)
         err.str("");
         testing::internal::CaptureStdout();
         Start();
-        ASSERT_EQ(Run("wait 1000\ntype x"), 0);
+        ASSERT_EQ(Run("wait 1000\ntype x\npress ESC"), 0);
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  quiet ? "" : "MSG_TIMER_1S 1000\nWM_CHAR 00000078 00000078\n");
+                  quiet ? "" : "MSG_TIMER_1S 1000\nWM_CHAR 00000078 00000078\nWM_KEYDOWN: 0000001B 00000009\n");
         EXPECT_EQ(err.str(), quiet ? "" : "orvel-headless: note: no usable panel pictures in " + options.PanelDir +
                                               "; plain ones stand in, the panel is never shown here\n");
         Stop();
@@ -265,24 +225,17 @@ TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuiet)
 TEST_F(HeadlessRunning, PanelPicturesAreReadWhenThereAreSome)
 {
     options.Quiet = false;
-    const std::filesystem::path art = dir / "art";
-    std::filesystem::create_directories(art);
-    RgbPicture rest{.Width = PANEL_WIDTH, .Height = PANEL_HEIGHT, .Pixels = {}};
-    rest.Pixels.assign(static_cast<std::size_t>(PANEL_WIDTH * PANEL_HEIGHT * 3), 0x11);
-    RgbPicture lit = rest;
-    lit.Pixels.assign(lit.Pixels.size(), 0xEE);
-    ASSERT_TRUE(PngWrite((art / "panel_rest.png").string(), rest));
-    ASSERT_TRUE(PngWrite((art / "panel_lit.png").string(), lit));
-    options.PanelDir = art.string();
+    options.PanelDir = (dir / "art").string();
+    std::filesystem::create_directories(options.PanelDir);
+    ASSERT_TRUE(PngWrite(options.PanelDir + "/panel_rest.png", PanelPicture(PANEL_WIDTH, 0x11)));
+    ASSERT_TRUE(PngWrite(options.PanelDir + "/panel_lit.png", PanelPicture(PANEL_WIDTH, 0xEE)));
     Start();
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(Host.PanelRest.At(3, 3), 0x111111U);
     EXPECT_EQ(Host.PanelLit.At(3, 3), 0xEEEEEEU);
     Stop();
-    rest.Width = 931;  // the wrong size stands aside like a missing picture
-    rest.Pixels.resize(static_cast<std::size_t>(931 * PANEL_HEIGHT * 3));
-    ASSERT_TRUE(PngWrite((art / "panel_rest.png").string(), rest));
-    Start();
+    ASSERT_TRUE(PngWrite(options.PanelDir + "/panel_rest.png", PanelPicture(931, 0x11)));
+    Start();  // the wrong size stands aside like a missing picture
     EXPECT_NE(err.str().find("no usable panel pictures"), std::string::npos);
     EXPECT_NE(Host.PanelRest.At(3, 3), 0x111111U);
 }

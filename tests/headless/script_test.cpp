@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "host/hostapp.h"
@@ -15,21 +16,6 @@ ScriptCommand Only(const std::string& text)
     EXPECT_EQ(parse.Error, "");
     EXPECT_EQ(parse.Commands.size(), 1U) << text;
     return parse.Commands.empty() ? ScriptCommand{} : parse.Commands[0];
-}
-
-void ExpectKey(const std::string& line, ScriptKeyKind kind, std::int32_t code)
-{
-    const ScriptKey key = Only(line).Key;
-    EXPECT_EQ(key.Kind, kind) << line;
-    EXPECT_EQ(key.Code, code) << line;
-}
-
-void ExpectMods(const std::string& line, bool ctrl, bool alt, bool shift)
-{
-    const KeyMods mods = Only(line).Mods;
-    EXPECT_EQ(mods.Ctrl, ctrl) << line;
-    EXPECT_EQ(mods.Alt, alt) << line;
-    EXPECT_EQ(mods.Shift, shift) << line;
 }
 
 // The line and message of the first error, as "LINE: message".
@@ -71,39 +57,36 @@ TEST(Script, EveryCommandWithItsArguments)
     EXPECT_TRUE(c[14].AnswerOk);
 }
 
-TEST(Script, KeysArePanelLabelsPcKeysOrOneCharacter)
+TEST(Script, KeysArePanelLabelsPcKeysOrOneCharacterWithModifiers)
 {
+    using enum ScriptKeyKind;
+    const struct {
+        const char* Line;
+        ScriptKeyKind Kind;
+        std::int32_t Code;
+        bool Ctrl = false, Alt = false, Shift = false;
+    } cases[] = {
+        {"press a-mix", Panel, KEY_AMIX},  // names in any case
+        {"press F1", Pc, VK_F1}, {"press f12", Pc, VK_F12}, {"press DOWN", Pc, VK_DOWN}, {"press Left", Pc, VK_LEFT},
+        {"press RIGHT", Pc, VK_RIGHT}, {"press ENTER", Pc, VK_RETURN}, {"press ESC", Pc, VK_ESCAPE},
+        {"press BACKSPACE", Pc, VK_BACK}, {"up CTRL", Pc, VK_CONTROL},
+        {"press a", Char, 'a'}, {"press A", Char, 'A'}, {"press >", Char, '>'}, {"press F", Char, 'F'},
+        {"press CTRL+R", Char, 'R', true}, {"press ctrl+alt+shift+F5", Pc, VK_F1 + 4, true, true, true},
+        {"down ALT+1", Char, '1', false, true}, {"press SHIFT+MENU", Panel, KEY_MENU, false, false, true},
+        {"press CTRL++", Char, '+', true},  // the last '+' is the key
+    };
+    for (const auto& c : cases) {
+        const ScriptCommand command = Only(c.Line);
+        EXPECT_EQ(command.Key.Kind, c.Kind) << c.Line;
+        EXPECT_EQ(command.Key.Code, c.Code) << c.Line;
+        EXPECT_EQ(std::tuple(command.Mods.Ctrl, command.Mods.Alt, command.Mods.Shift), std::tuple(c.Ctrl, c.Alt, c.Shift))
+            << c.Line;
+    }
     for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
-        ExpectKey(std::string("press ") + r->Label, ScriptKeyKind::Panel, r->Key);
-    ExpectKey("press a-mix", ScriptKeyKind::Panel, KEY_AMIX);  // names in any case
-    ExpectKey("press F1", ScriptKeyKind::Pc, VK_F1);
-    ExpectKey("press f12", ScriptKeyKind::Pc, VK_F12);
-    ExpectKey("press DOWN", ScriptKeyKind::Pc, VK_DOWN);
-    ExpectKey("press Left", ScriptKeyKind::Pc, VK_LEFT);
-    ExpectKey("press RIGHT", ScriptKeyKind::Pc, VK_RIGHT);
-    ExpectKey("press ENTER", ScriptKeyKind::Pc, VK_RETURN);
-    ExpectKey("press ESC", ScriptKeyKind::Pc, VK_ESCAPE);
-    ExpectKey("press BACKSPACE", ScriptKeyKind::Pc, VK_BACK);
-    ExpectKey("up CTRL", ScriptKeyKind::Pc, VK_CONTROL);
-    ExpectKey("press a", ScriptKeyKind::Char, 'a');
-    ExpectKey("press A", ScriptKeyKind::Char, 'A');  // characters exactly as written
-    ExpectKey("press >", ScriptKeyKind::Char, '>');
-    ExpectKey("press F", ScriptKeyKind::Char, 'F');
-}
-
-TEST(Script, ModifiersGoOnKeysAndOnMouseCommands)
-{
-    ExpectMods("press CTRL+R", true, false, false);
-    ExpectMods("press ctrl+alt+shift+F5", true, true, true);
-    ExpectMods("down ALT+1", false, true, false);
-    ExpectMods("press SHIFT+MENU", false, false, true);
-    ExpectMods("SHIFT+CTRL+mousedown 10 20", true, false, true);
-    ExpectMods("CTRL+click 820 100", true, false, false);
-    ExpectMods("press F5", false, false, false);
-    ExpectKey("press CTRL++", ScriptKeyKind::Char, '+');  // the last '+' is the key
-    ExpectMods("press CTRL++", true, false, false);
+        EXPECT_EQ(Only(std::string("press ") + r->Label).Key.Code, r->Key) << r->Label;
     const ScriptCommand click = Only("SHIFT+CTRL+mousedown 10 20");
     EXPECT_EQ(click.Op, ScriptOp::MouseDown);
+    EXPECT_TRUE(click.Mods.Ctrl && click.Mods.Shift && !click.Mods.Alt);
     EXPECT_EQ(std::pair(click.X, click.Y), std::pair(10, 20));
 }
 

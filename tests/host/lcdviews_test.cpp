@@ -170,16 +170,3 @@ TEST_F(LcdPartViews, EveryZoomShowsThePictureByItsRule)
     ExpectScaledView(3, 4, 0.3, false);  // up to 16 picture pixels under a view pixel
     ExpectScaledView(0, 0, 0.2, false);  // 25 and more
 }
-
-TEST_F(LcdPartViews, PartsDrawOnlyWhereTheirPixelsShow)
-{
-    RandomPicture();
-    for (const double zoom : {2.0, 4.0, 1.5, 134.0 / 220.0}) {
-        RgbPicture target = PlainPicture(900, 720, Untouched);
-        DrawScaledPart(target, 0, 0, zoom, false, {200, 150, 220, 176});
-        EXPECT_EQ(target.At(0, 0), Untouched) << zoom;
-        EXPECT_NE(target.At(static_cast<int>(219 * zoom), static_cast<int>(175 * zoom)), Untouched) << zoom;
-        DrawScaledPart(target, 0, 0, zoom, false, {10, 10, 10, 20});  // an empty part draws nothing
-        EXPECT_EQ(target.At(static_cast<int>(10 * zoom), static_cast<int>(12 * zoom)), Untouched) << zoom;
-    }
-}
