@@ -13,7 +13,7 @@
 #include "orvel/orvel.h"
 #include "orvel/orvelhooks.h"
 #include "support/golden.h"
-#include "uicore/meter_fixture.h"
+#include "orvel/meter_fixture.h"
 #include "uicore/uimeter.h"
 
 namespace {

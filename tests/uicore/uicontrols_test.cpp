@@ -4,8 +4,9 @@
 
 #include <cstring>
 
-#include "canvas/images.h"
+#include "samplepages.h"
 #include "support/assert_capture.h"
+#include "support/golden.h"
 #include "ui_fixture.h"
 #include "uicore/uieditors.h"
 #include "uicore/uikeys.h"
@@ -88,7 +89,7 @@ UIField Field(const char* label, void* setting)
 
 }  // namespace
 
-TEST_F(Controls, LabelAndValueAreSeparatedByOneBlankUnlessTheLabelEndsInAColon)
+TEST_F(Controls, LabelAndValueAreSeparatedByOneBlankUnlessTheLabelEndsInAColonAndAnOwnersAttributeComesFirst)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"SOURCE", "SOURCE MIC"}, {"S:", "S:MIC"}, {nullptr, "MIC"}, {"", " MIC"}};
@@ -98,54 +99,15 @@ TEST_F(Controls, LabelAndValueAreSeparatedByOneBlankUnlessTheLabelEndsInAColon)
         EXPECT_TRUE(buffer == Expected([&](Canvas* c) { DrawText(c, 10, 40, 0, 0, COLOUR_BLACK, shown); }))
             << (label ? label : "(null)");
     }
-}
-
-TEST_F(Controls, TitleBandShowsItsTextAndAnOwnerAnsweringTheAttributeIsNeverAskedForText)
-{
-    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MAIN MENU"};
     UIText text = Labelled("IGNORED", &source);
     text.Control.Handler = OwnerAnswersAttr;
-    text.Text = nullptr;
-    Show({&title.Control, &text.Control});
+    source.Asked.clear();
+    Show({&text.Control});
     EXPECT_TRUE(source.Asked.empty());
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        c->DrawImage(c, 0, 0, &TitleBarImage, 0);
-        DrawText(c, 1, 2, 0, 1, COLOUR_BLACK, "MAIN MENU");
-        DrawText(c, 10, 40, UI_ALIGN_RIGHT, 1, 0xB800, "OWNER");
-    }));
+    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 10, 40, UI_ALIGN_RIGHT, 1, 0xB800, "OWNER"); }));
 }
 
-TEST_F(Controls, FocusedFieldGetsABarAsWideAsTheSettingsFieldAndWithoutSettingOnlyItsLabel)
-{
-    source.FieldWidth = 8;
-    UIField field = Field("N:", &source);
-    Show({&field.Control}, 0);
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "N:");
-        const std::int32_t x = 4 + TextWidth(c, 0, "N:");
-        c->FillRect(c, x, 60, x + 8 * TextWidth(c, 0, " "), 60 + FontHeight(c, 0) - 1, COLOUR_FOCUS);
-        DrawText(c, x, 60, 0, 0, COLOUR_WHITE, "MIC");
-    }));
-    field.Setting = nullptr;
-    Show({&field.Control}, 0);
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "N:"); }));
-}
-
-TEST_F(Controls, UnfocusedFieldDrawsTheValueInItsOwnColourAfterABlank)
-{
-    UIField field = Field("TRACK", &source);
-    UIButton other = {.Control = {.Handler = UIButtonHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 0, .Y = 100},
-                      .Text = "OK", .Font = 0, .Align = UI_ALIGN_LEFT, .Width = 64, .Setting = nullptr};
-    Show({&field.Control, &other.Control}, 1);
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        DrawText(c, 4, 60, 0, 0, COLOUR_BLACK, "TRACK");
-        DrawText(c, 4 + TextWidth(c, 0, "TRACK "), 60, 0, 0, 0xB800, "MIC");
-        c->FillRect(c, 0, 100, 64, 100 + FontHeight(c, 0) - 1, COLOUR_FOCUS);
-        DrawText(c, 0, 100, 0, 0, COLOUR_WHITE, "OK");
-    }));
-}
-
-TEST_F(Controls, FieldEditsOnMenuReleaseButtonActivatesOnMenuPress)
+TEST_F(Controls, FieldEditsOnMenuReleaseButtonActivatesOnMenuPressAndTimecodeFieldOpensItsEditor)
 {
     UIField field = Field("N:", &source);
     Show({&field.Control}, 0);
@@ -164,19 +126,10 @@ TEST_F(Controls, FieldEditsOnMenuReleaseButtonActivatesOnMenuPress)
     UIButtonHandler(&button, &down);
     UIButtonHandler(&button, &up);
     EXPECT_EQ(Log(), (std::vector<Received>{{"button", MSG_ACTIVATE}}));
-}
 
-TEST_F(Controls, TimecodeFieldShowsValueThenLabelAndOpensItsEditor)
-{
-    source.Value = static_cast<std::int32_t>(UITimecodeFromHMSF(1, 2, 3, 4));
-    UITimecodeField field = {.Control = {.Handler = UITimecodeFieldHandler, .Flags = 0, .X = 20, .Y = 44},
-                             .Text = "TC", .Font = 1, .Color = 0x05C0, .Setting = &source};
-    Show({&field.Control});
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        DrawText(c, 20, 44, 0, 1, 0x05C0, "01:02:03:04");
-        DrawText(c, 20 + TextWidth(c, 1, "01:02:03:04") + 4, 44, 0, 0, COLOUR_BLACK, "TC");
-    }));
-    EXPECT_EQ(MsgSend(&field, MSG_EDIT), 0U);
+    UITimecodeField tc = {.Control = {.Handler = UITimecodeFieldHandler, .Flags = 0, .X = 20, .Y = 44},
+                          .Text = "TC", .Font = 1, .Color = 0x05C0, .Setting = &source};
+    EXPECT_EQ(MsgSend(&tc, MSG_EDIT), 0U);
     ASSERT_EQ(UIActiveEditor, &UITimecodeEditor.Editor);
     EXPECT_EQ(UIActiveEditor->Setting, &source);
     EXPECT_EQ(UIActiveEditor->X, 20);
@@ -201,5 +154,15 @@ TEST_F(Controls, BrokenRecordsAreReported)
     Show({&orphan.Control, &overflowing.Control});
     EXPECT_EQ(capture.Expressions(),
               (std::vector<std::string>{"p->Setting", "strlen(textattr.Text) < sizeof(buf)"}));
-    EXPECT_EQ(capture.Reports()[0].Module, "uicore/uicontrols");
+}
+
+// A settings page of every control kind, with the focus on its first field and then on its last button.
+TEST_F(UITest, SettingsPageSampleWithTheFocusOnAFieldThenOnAButton)
+{
+    MsgRegister(UIMainHandler, 0);
+    ShowSettingsSample();
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/settings_page_field_focused"));
+    while (UIFocusNext(UICurrentPage, true)) {
+    }
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/settings_page_button_focused"));
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-class KeyTest : public testing::Test {
+class Keys : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -30,55 +30,34 @@ protected:
 
 }  // namespace
 
-TEST_F(KeyTest, PressAndReleasePassAndTrackTheKeyWithoutItsModifiers)
+TEST_F(Keys, KeysAreTrackedWithoutModifiersAndAPageSwitchSwallowsTheReleasesOfKeysPressedBeforeIt)
 {
-    EXPECT_EQ(Down(KEY_MENU), 0U);
-    EXPECT_TRUE(KeyIsDown(KEY_MENU));
-    EXPECT_TRUE(KeyIsHeld(KEY_MENU));
-    EXPECT_EQ(Up(KEY_MENU), 0U);
-    EXPECT_FALSE(KeyIsDown(KEY_MENU));
-
-    Down(KEY_MOD_CTRL | KEY_MOD_SHIFT | 'a');
-    EXPECT_TRUE(KeyIsDown('a'));
-    Up(KEY_MOD_CTRL | 'a');
-    EXPECT_FALSE(KeyIsDown('a'));
-}
-
-TEST_F(KeyTest, PageSwitchSwallowsTheReleasesOfKeysPressedBeforeIt)
-{
-    Down(KEY_HP);
+    EXPECT_EQ(Down(KEY_MOD_CTRL | KEY_MOD_SHIFT | +KEY_HP), 0U);
+    EXPECT_TRUE(KeyIsHeld(KEY_HP));
     KeyIgnoreAllReleases();  // what every page switch does
     EXPECT_TRUE(KeyIsDown(KEY_HP));
     EXPECT_FALSE(KeyIsHeld(KEY_HP));
-    EXPECT_EQ(Up(KEY_HP), 1U);
+    EXPECT_EQ(Up(KEY_MOD_CTRL | +KEY_HP), 1U);
     EXPECT_FALSE(KeyIsDown(KEY_HP));
-    EXPECT_EQ(KeyReleaseIgnoreTbl[KEY_HP], 0);
     // a fresh press passes both ways; other keys keep their mark
-    EXPECT_EQ(Down(KEY_COM), 0U);
-    EXPECT_TRUE(KeyIsHeld(KEY_COM));
-    EXPECT_EQ(Up(KEY_COM), 0U);
+    EXPECT_EQ(Down(KEY_HP), 0U);
+    EXPECT_EQ(Up(KEY_HP), 0U);
     EXPECT_EQ(Up(KEY_SLT), 1U);
-}
 
-TEST_F(KeyTest, CodesBeyondTheTablePassUnrecorded)
-{
     EXPECT_EQ(Down(154), 0U);
-    EXPECT_EQ(Up(200), 0U);
     AssertCapture capture;
     EXPECT_FALSE(KeyIsDown(154));
     EXPECT_FALSE(KeyIsHeld(154));
     EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"key < numberof(KeyPressTbl)",
                                                                "key < numberof(KeyReleaseIgnoreTbl)"}));
-    EXPECT_EQ(capture.Reports()[0].Module, "uicore/uikeys");
 }
 
-TEST_F(KeyTest, HoldExpiresOnceForTheLastKeyStartedUnlessStoppedOrCancelled)
+TEST_F(Keys, HoldExpiresOnceForTheLastKeyStartedUnlessStoppedOrCancelled)
 {
     KeyHoldStart(KEY_BUS, 1000);
     KeyHoldStart(KEY_TC, 1000);
     EXPECT_FALSE(KeyHoldRunning(KEY_BUS));
     KeyHoldStop(KEY_BUS);  // not the remembered key: no effect
-    EXPECT_TRUE(KeyHoldRunning(KEY_TC));
     VirtualClockAdvance(1000);
     EXPECT_FALSE(KeyHoldExpired(KEY_TC));
     VirtualClockAdvance(10);
@@ -89,29 +68,16 @@ TEST_F(KeyTest, HoldExpiresOnceForTheLastKeyStartedUnlessStoppedOrCancelled)
 
     KeyHoldStart(KEY_BUS, 1000);
     KeyHoldStop(KEY_BUS);
-    VirtualClockAdvance(2000);
-    EXPECT_FALSE(KeyHoldExpired(KEY_BUS));
     KeyHoldStart(KEY_MENU, 500);
     KeyHoldCancel();
-    VirtualClockAdvance(600);
-    EXPECT_FALSE(KeyHoldRunning(KEY_MENU));
-    EXPECT_FALSE(KeyHoldExpired(KEY_MENU));
-}
+    VirtualClockAdvance(2000);
+    EXPECT_FALSE(KeyHoldExpired(KEY_BUS) || KeyHoldExpired(KEY_MENU));
 
-TEST_F(KeyTest, LongPressSwallowsItsOwnReleaseOnlyAndShortPressPasses)
-{
+    // a long press swallows its own release
     Down(KEY_SETUP);
-    KeyHoldStart(KEY_SETUP, 1000);
-    VirtualClockAdvance(1001);
-    EXPECT_TRUE(KeyHoldExpired(KEY_SETUP) && KeyIsDown(KEY_SETUP));
     KeyIgnoreRelease(KEY_SETUP);
     EXPECT_EQ(Up(KEY_SETUP), 1U);
-    // released while the hold still runs
-    Down(KEY_SETUP);
-    KeyHoldStart(KEY_SETUP, 1000);
-    VirtualClockAdvance(300);
-    EXPECT_EQ(Up(KEY_SETUP), 0U);
-    EXPECT_TRUE(KeyHoldRunning(KEY_SETUP));
+    EXPECT_EQ(Down(KEY_SETUP) + Up(KEY_SETUP), 0U);
 }
 
 TEST(KeyDigits, PanelKeysCharactersAndKeypadLayouts)

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <string>
 
 #include "common/format.h"
 #include "uicore/uicontrols.h"
 
-TEST(TextOps, IncrementCountsTheLastLetterOrNumberUp)
+TEST(TextOps, IncrementCountsTheLastLetterOrNumberUpAndTrimKeepsTheFirstCharacter)
 {
     const struct {
         const char* Text;
@@ -30,26 +29,18 @@ TEST(TextOps, IncrementCountsTheLastLetterOrNumberUp)
         UITextIncrement(text, c.Max);
         EXPECT_STREQ(text, c.Expected) << c.Text << " with max " << c.Max;
     }
-}
-
-TEST(TextOps, TrimKeepsTheFirstCharacterAndDropFirstMovesAtMost200)
-{
     char blanks[] = "   ";
     UITextTrimRight(blanks);
     EXPECT_STREQ(blanks, " ");
-    char name[] = "AB  ";
-    UITextTrimRight(name);
-    EXPECT_STREQ(name, "AB");
+}
 
-    char shortText[] = "ABC";
-    UITextDropFirst(shortText);
-    EXPECT_STREQ(shortText, "BC");
-    char longText[260];
-    for (std::size_t i = 0; i < 250; ++i)
-        longText[i] = static_cast<char>('a' + i % 26);
-    longText[250] = 0;
-    const std::string before = longText;
-    UITextDropFirst(longText);
-    EXPECT_EQ(std::string(longText, 200), before.substr(1, 200));
-    EXPECT_EQ(longText[200], before[200]);  // beyond the 200 moved the text is left as it was
+TEST(TextOps, DropFirstMovesAtMost200Characters)
+{
+    std::string before(250, ' ');
+    for (std::size_t i = 0; i < before.size(); ++i)
+        before[i] = static_cast<char>('a' + i % 26);
+    std::string text = before;
+    UITextDropFirst(text.data());
+    EXPECT_EQ(text.substr(0, 200), before.substr(1, 200));
+    EXPECT_EQ(text[200], before[200]);  // beyond the 200 moved the text is left as it was
 }

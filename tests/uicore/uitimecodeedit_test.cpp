@@ -48,37 +48,25 @@ protected:
 
 }  // namespace
 
-TEST_F(TimecodeEdit, EditingASettingOpensTheSubPageWithItsEditorThatASecondEditLeavesAlone)
+TEST_F(TimecodeEdit, EditingOpensTheSubPageWithItsEditorThatASecondEditLeavesAloneAndReturnsThreeTicksAfterIt)
 {
     EXPECT_EQ(MsgSend(&setting, MSG_EDIT), 1U);
     EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
     EXPECT_EQ(UITimecodeEdit.Parent, &caller);
-    EXPECT_EQ(UITimecodeEditControl.Setting, &setting);
     ASSERT_EQ(UIActiveEditor, &UITimecodeEditor.Editor);
     EXPECT_EQ(UIActiveEditor->X, 20);
     EXPECT_EQ(UIActiveEditor->Y, 44);
-
     StoredSetting other = StoredTimecode(0);
     MsgSend(&other, MSG_EDIT);
-    EXPECT_EQ(UITimecodeEditControl.Setting, &setting);
     EXPECT_EQ(UIActiveEditor->Setting, &setting);
-}
-
-TEST_F(TimecodeEdit, ReturnsOnTheThirdTickAfterTheEditorCloses)
-{
-    MsgSend(&setting, MSG_EDIT);
     for (int tick = 0; tick < 5; ++tick)
         MsgBroadcast(MSG_TIMER_100MS_2);
     EXPECT_EQ(UICurrentPage, &UITimecodeEdit);  // the countdown stands still while editing
     UIEditorClose();
-    MsgBroadcast(MSG_TIMER_100MS_2);
-    MsgBroadcast(MSG_TIMER_100MS_2);
-    EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
-    MsgBroadcast(MSG_TIMER_100MS_2);
-    EXPECT_EQ(UICurrentPage, &caller);
+    EXPECT_EQ(TicksUntilBack(), 3);
 }
 
-TEST_F(TimecodeEdit, TypedDigitsCommitAtTheEighthAndThePageReturnsThreeTicksLater)
+TEST_F(TimecodeEdit, TypedDigitsCommitAtTheEighthAndTheFieldThenShowsTheCommittedValue)
 {
     setting.Value = 0x01020304;
     MsgSend(&setting, MSG_EDIT);
@@ -88,54 +76,37 @@ TEST_F(TimecodeEdit, TypedDigitsCommitAtTheEighthAndThePageReturnsThreeTicksLate
     Advance(PAST_THE_WINDOW);
     Type("56");
     EXPECT_TRUE(setting.Sets.empty());
-    EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
     Type("7");
     EXPECT_EQ(setting.Sets, Values{0x12349567});
-    EXPECT_FALSE(UIEditorIsOpen());
+    EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
+    const Picture field = Expected([](Canvas* c) { DrawText(c, 20, 44, 0, 1, COLOUR_BLACK, "12:34:95:67"); });
+    for (int y = 44; y < 44 + FontHeight(&LcdCanvas, 1); ++y)
+        for (int x = 0; x < LCD_WIDTH; ++x)
+            ASSERT_EQ(At(x, y), field[x + (LCD_HEIGHT - 1 - y) * LCD_WIDTH]) << x << ", " << y;
     EXPECT_EQ(TicksUntilBack(), 3);
 }
 
-TEST_F(TimecodeEdit, HpAndMenuCommitTheDigitsShownAndTheCallerGetsNoKey)
+TEST_F(TimecodeEdit, HpAndMenuCommitTheDigitsShownUserBitsAreHexAndTheCallerGetsNoKey)
 {
     setting.Value = 0x01020304;
     MsgSend(&setting, MSG_EDIT);
     Type("2");
     Tap(KEY_HP);
-    EXPECT_EQ(setting.Sets, Values{0x21020304});
     EXPECT_EQ(TicksUntilBack(), 3);
-
     MsgSend(&setting, MSG_EDIT);
     Turn(-1);
     Type("9");
     Press(KEY_MENU);
-    EXPECT_EQ(setting.Sets, (Values{0x21020304, 0x21020309}));
     Release(KEY_MENU);
+    EXPECT_EQ(setting.Sets, (Values{0x21020304, 0x21020309}));
     EXPECT_EQ(TicksUntilBack(), 3);
-    EXPECT_TRUE(Log(MSG_KEY_DOWN).empty());
-}
-
-TEST_F(TimecodeEdit, UserBitsAreEditedInHexOnTheSamePage)
-{
     StoredSetting userBits = StoredTimecode(0, UIUserBitsSettingHandler);
     MsgSend(&userBits, MSG_EDIT);
     ASSERT_EQ(UIActiveEditor, &UIUserBitsEditor.Editor);
-    EXPECT_EQ(UIActiveEditor->X, 20);
-    EXPECT_EQ(UIActiveEditor->Y, 44);
     Type("5eB");
     Tap(KEY_HP);
     EXPECT_EQ(userBits.Sets, Values{0x5EB00000});
-}
-
-TEST_F(TimecodeEdit, TheFieldShowsTheCommittedValueOnceTheEditorHasClosed)
-{
-    MsgSend(&setting, MSG_EDIT);
-    Type("12345678");
-    EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
-    const Picture field = Expected([](Canvas* c) { DrawText(c, 20, 44, 0, 1, COLOUR_BLACK, "12:34:56:78"); });
-    const int height = FontHeight(&LcdCanvas, 1);
-    for (int y = 44; y < 44 + height; ++y)
-        for (int x = 0; x < LCD_WIDTH; ++x)
-            ASSERT_EQ(At(x, y), field[x + (LCD_HEIGHT - 1 - y) * LCD_WIDTH]) << x << ", " << y;
+    EXPECT_TRUE(Log(MSG_KEY_DOWN).empty());
 }
 
 TEST_F(TimecodeEdit, PageWithTheEditorOpenMidEntry)

@@ -6,12 +6,6 @@
 
 namespace {
 
-class UITimerTest : public testing::Test {
-protected:
-    void SetUp() override { VirtualClockSet(1000); }
-    UITimer timer{};
-};
-
 std::uint32_t FixedClock()
 {
     return 0xCAFE;
@@ -19,84 +13,50 @@ std::uint32_t FixedClock()
 
 }  // namespace
 
-TEST_F(UITimerTest, ExpiresStrictlyAfterTheDeadlineAndReportsOnce)
+TEST(UITimer, ExpiresOnceStrictlyAfterTheDeadlineAcrossTheClockWrapUnlessStoppedOrRestarted)
 {
-    UITimerStart(&timer, 500);
-    VirtualClockAdvance(500);
-    EXPECT_FALSE(UITimerExpired(&timer));
-    EXPECT_TRUE(UITimerIsRunning(&timer));
-    VirtualClockAdvance(1);
-    EXPECT_TRUE(UITimerExpired(&timer));
-    EXPECT_FALSE(UITimerExpired(&timer));
-    EXPECT_FALSE(UITimerIsRunning(&timer));
+    struct Case {
+        std::uint32_t Start;
+        std::uint32_t Period;
+        std::uint32_t Restart;  // ms after the start, 0: none
+        bool Stop;
+    };
+    const Case cases[] = {{1000, 500, 0, false}, {0xFFFFFFFFU - 9, 500, 0, false}, {0xFFFF0000U, 65535, 0, false},
+                          {1000, 100, 90, false}, {1000, 100, 0, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Start << " + " << c.Period);
+        UITimer timer{};
+        VirtualClockSet(c.Start);
+        UITimerStart(&timer, c.Period);
+        VirtualClockAdvance(c.Restart);
+        if (c.Restart)
+            UITimerStart(&timer, c.Period);
+        if (c.Stop)
+            UITimerStop(&timer);
+        VirtualClockAdvance(c.Period);
+        EXPECT_FALSE(UITimerExpired(&timer));
+        EXPECT_EQ(UITimerIsRunning(&timer), !c.Stop);
+        VirtualClockAdvance(1);
+        EXPECT_EQ(UITimerExpired(&timer), !c.Stop);
+        EXPECT_FALSE(UITimerExpired(&timer));
+        EXPECT_FALSE(UITimerIsRunning(&timer));
+    }
 }
 
-TEST_F(UITimerTest, StoppedTimerNeverExpires)
-{
-    UITimerStart(&timer, 100);
-    UITimerStop(&timer);
-    VirtualClockAdvance(5000);
-    EXPECT_FALSE(UITimerExpired(&timer));
-}
-
-TEST_F(UITimerTest, RestartMovesTheDeadline)
-{
-    UITimerStart(&timer, 100);
-    VirtualClockAdvance(90);
-    UITimerStart(&timer, 100);
-    VirtualClockAdvance(20);
-    EXPECT_FALSE(UITimerExpired(&timer));
-    VirtualClockAdvance(81);
-    EXPECT_TRUE(UITimerExpired(&timer));
-}
-
-TEST_F(UITimerTest, DeadlineAcrossTheClockWrap)
-{
-    VirtualClockSet(0xFFFFFFFFU - 9);  // 10 ms before the wrap to 0
-    UITimerStart(&timer, 500);
-    EXPECT_EQ(timer.Deadline, 490U);  // 490 ms after the wrap
-    VirtualClockSet(0xFFFFFFFFU);
-    EXPECT_FALSE(UITimerExpired(&timer));
-    VirtualClockSet(490);
-    EXPECT_FALSE(UITimerExpired(&timer));
-    VirtualClockSet(491);
-    EXPECT_TRUE(UITimerExpired(&timer));
-}
-
-TEST_F(UITimerTest, LongestPeriodStaysInTheFuture)
-{
-    VirtualClockSet(0xFFFF0000U);
-    UITimerStart(&timer, 65535);
-    VirtualClockAdvance(65535);
-    EXPECT_FALSE(UITimerExpired(&timer));
-    VirtualClockAdvance(1);
-    EXPECT_TRUE(UITimerExpired(&timer));
-}
-
-TEST(TimeTest, ReachedAndElapsedAcrossTheWrap)
+TEST(UITimer, ClockReachedElapsedSourceAndNullTimer)
 {
     VirtualClockSet(5);
     EXPECT_TRUE(TimeReached(0xFFFFFFF0U));
     EXPECT_FALSE(TimeReached(5));
     EXPECT_FALSE(TimeReached(6));
     EXPECT_EQ(TimeElapsed(0xFFFFFFF0U, 5), 21U);
-}
-
-TEST(TimeTest, InstalledSourceReplacesTheVirtualClock)
-{
-    VirtualClockSet(7);
     const TimeSource previous = TimeSetSource(FixedClock);
     EXPECT_EQ(TimeNow(), 0xCAFEU);
     TimeSetSource(nullptr);
-    EXPECT_EQ(TimeNow(), 7U);
+    EXPECT_EQ(TimeNow(), 5U);
     TimeSetSource(previous);
-}
-
-TEST(TimeTest, NullTimerIsReported)
-{
     AssertCapture capture;
     UITimerStart(nullptr, 10);
     EXPECT_FALSE(UITimerExpired(nullptr));
     EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"timer", "timer"}));
-    EXPECT_EQ(capture.Reports()[0].Module, "uicore/uitimer");
 }

@@ -1,18 +1,16 @@
 #pragma once
-// The meter tests' device (names, trims, isolation and auto-mix as each test sets them), meter records
-// of their own drawn on a white LCD, and probes of the drawn picture.
+// The powered-on recorder of the device meter tests with an empty auto-mix table, meter records of their
+// own drawn on a white LCD, and probes of the drawn picture.
 #include <algorithm>
 #include <functional>
 #include <iterator>
-#include <map>
-#include <set>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "canvas/images.h"
 #include "common/format.h"
-#include "ui_fixture.h"
+#include "orvel/orvel.h"
+#include "orvel/orvelhooks.h"
+#include "uicore/ui_fixture.h"
 #include "uicore/uimeter.h"
 
 inline constexpr Colour Black = COLOUR_BLACK;
@@ -22,45 +20,22 @@ inline constexpr Colour Upper = 0x1FDF;  // from -20 to -10
 inline constexpr Colour Top = 0x39DF;    // from -10 to 0
 inline constexpr std::int32_t X = 10;  // where the meters stand on the home screen
 
-// What the device behind the meters answers.
-struct FakeMeterDevice {
-    std::map<std::pair<std::uint32_t, std::uint8_t>, std::string> Names;  // by source and channel
-    std::map<std::uint8_t, std::int32_t> Trims;
-    std::set<std::uint8_t> Isolated;
-    std::set<std::pair<std::uint32_t, std::uint8_t>> InAutoMix;  // by group and input
-    std::vector<std::int32_t> LevelSteps;
-
-    static inline FakeMeterDevice* Current;
-    static constexpr UIMeterDevice Answers = {
-        .Name = [](std::uint32_t srce, std::uint8_t chan, char* name, std::size_t size) {
-            const auto found = Current->Names.find({srce, chan});
-            if (found != Current->Names.end())
-                FormatText(name, size, "%s", found->second.c_str());
-            return found != Current->Names.end();
-        },
-        .Trim = [](std::uint8_t chan, std::int32_t* db) {
-            const auto found = Current->Trims.find(chan);
-            if (found != Current->Trims.end())
-                *db = found->second;
-            return found != Current->Trims.end();
-        },
-        .Isolated = [](std::uint8_t chan) { return Current->Isolated.contains(chan); },
-        .InAutoMix = [](std::uint32_t group, std::uint8_t chan) { return Current->InAutoMix.contains({group, chan}); },
-        .LevelStep = [](std::int32_t step) { Current->LevelSteps.push_back(step); },
-    };
-};
-
 class MeterTest : public UITest {
 protected:
     void SetUp() override
     {
         UITest::SetUp();
-        FakeMeterDevice::Current = &device;
-        MeterSetDevice(&FakeMeterDevice::Answers);
+        const char* argv[] = {"orvel-sim"};
+        OrvelPowerOn(1, argv, "orvel-sim");
+        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
         LcdCanvas.Clear(&LcdCanvas);
     }
 
-    FakeMeterDevice device;
+    void TearDown() override
+    {
+        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
+        UITest::TearDown();
+    }
 
     // n meters at level 0 without names, drawn on a white LCD.
     static UIMeters Meters(std::uint8_t n)
