@@ -1,5 +1,5 @@
 // The global keys: page-key holds and their short presses, back, arrows and focus steps, the transport
-// keys under both key modes, and the PC shortcuts with every page and action they reach.
+// keys under both key modes, and the PC shortcuts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,9 +9,11 @@
 
 #include "orvel/orvelplay.h"
 #include "support/assert_capture.h"
+#include "support/golden.h"
 #include "ui/keys_fixture.h"
 #include "ui/uihome.h"
 #include "ui/uipages.h"
+#include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitextedit.h"
 
@@ -86,7 +88,7 @@ TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
     EXPECT_EQ(UICurrentPage, &SlatePage);
 }
 
-TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecond)
+TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondAndNotWhenReleasedEarly)
 {
     Use(1);
     Press(KEY_TC);
@@ -107,22 +109,18 @@ TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecond)
         Release(key);
     }
     EXPECT_EQ(Requests(), (RequestList{2, 0, 5})) << "BUS held gives nothing";
-    EXPECT_EQ(UICurrentPage, TransportPage());
-    Press(KEY_AMIX);
-    Advance(1010);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 1}));
-    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
-}
-
-TEST_F(TransportKeys, ShiftedKeyReleasedEarlyGivesNothingWhenItsHoldRunsOut)
-{
-    Use(1);
     Press(KEY_TC);
     Advance(500);
     Release(KEY_TC);
     Advance(1000);
-    EXPECT_TRUE(Requests().empty());
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5})) << "released early";
     EXPECT_EQ(UICurrentPage, &SlatePage);
+
+    ShowTransportPage();
+    Press(KEY_AMIX);
+    Advance(1010);
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 1}));
+    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
 }
 
 TEST_F(TransportKeys, ShiftedKeysActAtOnceWithMenuHeldAndMenuReleaseIsIgnored)
@@ -229,6 +227,19 @@ TEST_F(GlobalKeys, BackClimbsToTheParentAndEndsAtHome)
     EXPECT_EQ(UICurrentPage, &UIHomePage);
 }
 
+TEST_F(GlobalKeys, ChannelPagesAreTitledWithTheChannelTheDigitKeysChoose)
+{
+    UIGotoPage(&ChKavlinPage);
+    Tap('2');
+    char text[MAX_UI_TEXT] = "";
+    MsgSendParam(ChKavlinPage.Controls[0], MSG_TEXT_GET, MsgParamOf(text));
+    EXPECT_STREQ(text, "CH2 KAVLIN");
+    UIGotoPage(&ChSetupPage);
+    Tap('7');
+    EXPECT_EQ(Orvel.Setup.Chan, 6);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/channel_setup_title"));
+}
+
 TEST_F(GlobalKeys, ArrowsStepUpwardOnTheHomePagesAndDownwardElsewhere)
 {
     MsgUnregisterAll();
@@ -259,31 +270,29 @@ TEST_F(GlobalKeys, EncoderMovesTheFocusAndReportsWhetherItMoved)
     EXPECT_EQ(Route(&page, MSG_ENCODER, 0), 0U) << "0 steps backwards";
 }
 
-TEST_F(GlobalKeys, ShortcutsOpenTheirPages)
+TEST_F(GlobalKeys, ShortcutsOpenTheirPagesAndOtherKeysAreSwallowed)
 {
-    struct Case {
-        std::uint32_t Key;
-        UIPage* Page;
-    };
-    const Case cases[] = {
-        {KEY_F1, &SlatePage},           {'T', &SlatePage},
-        {KEY_F2, &MetaDataPage},        {'A', &MetaDataPage},
-        {KEY_F3, &ChKavlinPage},        {'Z', &ChKavlinPage},
-        {KEY_F6, &ChSetupPage},         {'S', &ChSetupPage},
-        {'M', &MainMenuPage},           {Alt('M'), &MainMenuPage},
-        {'H', &HphRoutingPage},         {Alt('H'), &HphRoutingPage},
-        {Alt('E'), &RecordEnablesPage}, {Alt('K'), &EditTrackNamesPage},
-        {KEY_F10, &EditTrackNamesPage}, {KEY_F4, &BusRoutingPage},
-        {'B', &BusRoutingPage},         {Ctrl('P'), &PlaybackControlPage},
-    };
-    for (const Case& c : cases) {
+    const std::pair<std::uint32_t, UIPage*> cases[] = {
+        {'T', &SlatePage}, {KEY_F6, &ChSetupPage}, {'M', &MainMenuPage}, {Alt('M'), &MainMenuPage},
+        {Alt('K'), &EditTrackNamesPage}, {KEY_HOME, &UIHomePage}, {Ctrl('P'), &PlaybackControlPage}};
+    for (const auto& [key, page] : cases) {
         UIGotoPage(&EngSetupPage);
-        Tap(c.Key);
-        EXPECT_EQ(UICurrentPage, c.Page) << "key " << c.Key;
+        Tap(key);
+        EXPECT_EQ(UICurrentPage, page) << "key " << key;
     }
-    Tap(KEY_HOME);
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
     EXPECT_EQ(Requests(), RequestList{1}) << "Ctrl+P also requests play";
+
+    UIGotoPage(&MainMenuPage);
+    const int flushes = Flushes();
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{'Q', Alt('Q'), Ctrl('M'), KEY_F11, KEY_STAR}) {
+        Message down{.Id = MSG_KEY_DOWN, .Param = static_cast<MsgParam>(key)};
+        EXPECT_EQ(UIMainHandler(0, &down), 1U) << "key " << key;
+    }
+    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+    EXPECT_EQ(Flushes(), flushes);
+    EXPECT_EQ(Requests(), RequestList{1});
+    Message up{.Id = MSG_KEY_UP, .Param = 'Q'};
+    EXPECT_EQ(ShortcutKeysHandler(&MainMenuPage, &up), 0U);
 }
 
 TEST_F(GlobalKeys, ShortcutsMakeTransportRequestsAndToggleTheMp3Marker)
@@ -311,29 +320,29 @@ TEST_F(GlobalKeys, ShortcutsMakeTransportRequestsAndToggleTheMp3Marker)
     EXPECT_EQ(Requests(), (RequestList{4, 3})) << "the PFL shortcuts reach the transport keys";
 }
 
-TEST_F(GlobalKeys, MetaDataShortcutsOpenTheTextEditorOnSceneTakeAndNote)
+// The texts are kept in the device state, cut to the width the editor offers.
+TEST_F(GlobalKeys, MetaDataShortcutsEditSceneTakeAndNoteWithinTheirWidths)
 {
-    std::snprintf(Orvel.Scene, sizeof(Orvel.Scene), "%s", "BEACH");
-    std::snprintf(Orvel.Take, sizeof(Orvel.Take), "%s", "T12");
     struct Case {
         std::uint32_t Key;
         MsgTarget* Setting;
+        char* Store;
         std::uint32_t Width;
     };
-    const Case cases[] = {
-        {KEY_F7, &SceneSetting, 15}, {Alt('S'), &SceneSetting, 15}, {KEY_F8, &TakeSetting, 7},
-        {Alt('T'), &TakeSetting, 7}, {KEY_F9, &NoteSetting, 31},    {Alt('N'), &NoteSetting, 31},
-    };
+    const Case cases[] = {{KEY_F7, &SceneSetting, Orvel.Scene, 15},
+                          {Alt('T'), &TakeSetting, Orvel.Take, 7},
+                          {KEY_F9, &NoteSetting, Orvel.Note, 31}};
+    const std::string longest(40, 'W');
     for (const Case& c : cases) {
+        MsgSendParam(c.Setting, MSG_TEXT_SET, MsgParamOf(longest.c_str()));
+        EXPECT_EQ(std::string(c.Store), longest.substr(0, c.Width));
+        std::snprintf(c.Store, 8, "%s", "BEACH");
         UIGotoPage(&MainMenuPage);
         Tap(c.Key);
         EXPECT_EQ(UICurrentPage, &UITextEdit) << "key " << c.Key;
         EXPECT_EQ(UITextEditState.Setting, c.Setting) << "key " << c.Key;
-        EXPECT_EQ(UITextEditState.NChars, c.Width) << "key " << c.Key;
+        EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH" + std::string(c.Width - 5, ' ')) << "key " << c.Key;
     }
-    UIGotoPage(&MainMenuPage);
-    Tap(KEY_F7);
-    EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH          ");
 }
 
 TEST_F(GlobalKeys, MemoryShortcutsSkipEmptyHeadphoneMemories)
@@ -349,24 +358,6 @@ TEST_F(GlobalKeys, MemoryShortcutsSkipEmptyHeadphoneMemories)
         shown.push_back(Orvel.HphMon.Index);
     }
     EXPECT_EQ(shown, (std::vector<std::int32_t>{9, 3, 9, 3}));
-}
-
-TEST_F(GlobalKeys, KeysWithoutAShortcutAreSwallowed)
-{
-    UIGotoPage(&MainMenuPage);
-    const int flushes = Flushes();
-    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{'Q', Alt('Q'), Ctrl('M'), KEY_F11, KEY_STAR}) {
-        Message down{.Id = MSG_KEY_DOWN, .Param = static_cast<MsgParam>(key)};
-        EXPECT_EQ(UIMainHandler(0, &down), 1U) << "key " << key;
-        EXPECT_EQ(ShortcutKeysHandler(&MainMenuPage, &down), 1U);
-    }
-    EXPECT_EQ(UICurrentPage, &MainMenuPage);
-    EXPECT_EQ(Flushes(), flushes);
-    EXPECT_TRUE(Requests().empty());
-    Message up{.Id = MSG_KEY_UP, .Param = 'Q'};
-    EXPECT_EQ(ShortcutKeysHandler(&MainMenuPage, &up), 0U);
-    Message query{.Id = MSG_VALUE_GET, .Param = 0};
-    EXPECT_EQ(UIMainHandler(0, &query), 0U);
 }
 
 TEST_F(GlobalKeys, NullPageIsReported)
