@@ -36,13 +36,6 @@ std::uint32_t SetText(MsgHandler hook, const char* text, void* self = nullptr)
     return SendHook(hook, MSG_TEXT_SET, MsgParamOf(text), self).Result;
 }
 
-MsgParam FieldWidth(MsgHandler hook, void* self = nullptr)
-{
-    const HookAnswer answer = SendHook(hook, MSG_FIELD_WIDTH, 0, self);
-    EXPECT_EQ(answer.Result, 1U);
-    return answer.Param;
-}
-
 // A folder's name, size and segment count.
 std::string Folder(std::uint32_t drive, std::int32_t folder)
 {
@@ -57,14 +50,6 @@ protected:
         UITest::SetUp();
         Start();
         MsgRegister(UIMainHandler, 0);
-    }
-
-    std::string Row(std::uint32_t index)
-    {
-        char text[MAX_UI_TEXT] = "";
-        UIListRowText row = {.Index = index, .Text = text, .Mark = UI_LIST_ROW_PLAIN};
-        EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_ROW_TEXT, MsgParamOf(&row), &list).Result, 1U);
-        return text;
     }
 
     static void Type(const char* keys)
@@ -97,26 +82,7 @@ protected:
 
 }  // namespace
 
-// The rows number the first twelve memories; the name field is the cursor row's name.
-TEST_F(HphNames, RowsAndNameFieldOfTheFirstTwelveMemories)
-{
-    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_COUNT, 0, &list), (HookAnswer{1, 12}));
-    EXPECT_EQ(Row(11), "12: HP 12");
-
-    list.Index = 7;
-    EXPECT_EQ(FieldWidth(HphNameListHook, &list), 6);
-    EXPECT_EQ(Text(HphNameListHook, &list), "HP 8");
-    EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
-    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
-
-    AssertCapture capture;
-    EXPECT_EQ(Row(12), "");
-    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"item->Index < HPcount", "index < HPcount"}));
-    EXPECT_EQ(list.Index, 7U);
-    EXPECT_NE(UICurrentPage, &UITextEdit);
-}
-
+// The rows are the first twelve memories; a name holds six characters at most.
 TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
 {
     UIGotoPage(&page);
@@ -125,7 +91,7 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     Tap(KEY_MENU);
     ASSERT_EQ(UICurrentPage, &UITextEdit);
     EXPECT_EQ(list.Index, 3U);
-    EXPECT_STREQ(UITextEditState.Buffer, "HP 4  ");  // six characters at most
+    EXPECT_STREQ(UITextEditState.Buffer, "HP 4  ");
 
     Type("LAV 2");
     Save();
@@ -133,6 +99,15 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "LAV 2");
     EXPECT_STREQ(Orvel.HphMon.Mem[2].Name, "HP 3");
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/hph_memory_names_renamed"));
+
+    list.Index = 7;
+    EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
+    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
+    AssertCapture capture;
+    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < HPcount"});
+    EXPECT_EQ(list.Index, 7U);
+    EXPECT_EQ(UICurrentPage, &page);
 }
 
 TEST_F(ListHooks, CurrentMemoryNameComesThroughItsOwnNumber)
@@ -174,7 +149,7 @@ TEST_F(ListHooks, AddAddressEditsTheEntryChosenOnEntering)
     Orvel.Skypost.Index = 6;
     EXPECT_EQ(SendHook(AddAddressPageHook, MSG_PAGE_ENTER).Result, 0U);  // the page goes on with it
     Orvel.Skypost.Index = 1;  // moving the list afterwards does not change the entry edited
-    EXPECT_EQ(FieldWidth(AddressAuxDataHook), 16);
+    EXPECT_EQ(SendHook(AddressAuxDataHook, MSG_FIELD_WIDTH), (HookAnswer{1, 16}));
     EXPECT_EQ(SetText(AddressNameHook, "SOUND DEPARTMENT 2"), 1U);
     EXPECT_EQ(SetText(AddressAddressHook, "mix@example.org"), 1U);
     EXPECT_EQ(SetText(AddressAuxDataHook, "REEL 4"), 1U);
@@ -203,7 +178,8 @@ TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
                                                                "(fnum>=1) && (fnum < numberof(Orvel.Folder))"}));
 }
 
-TEST_F(ListHooks, PrimaryCardFoldersComeFromTheFolderTable)
+// The primary card's folders come from the folder table; the other drives make theirs up.
+TEST_F(ListHooks, DriveFoldersAndTheFolderChosenOnEach)
 {
     EXPECT_EQ(Folder(DRIVE_PRIMARY, 1), "Z001 221353 5");  // 432332 sectors of 512 bytes, in kilobytes
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
@@ -212,13 +188,10 @@ TEST_F(ListHooks, PrimaryCardFoldersComeFromTheFolderTable)
     EXPECT_STREQ(DriveFolderInfo(DRIVE_PRIMARY, 31).Name, "Z031");
     EXPECT_EQ(Folder(DRIVE_PRIMARY, 32), " 0 0");
     EXPECT_EQ(Folder(DRIVE_PRIMARY, DRIVE_FOLDER_ROWS), " 0 0");
-}
 
-TEST_F(ListHooks, OtherDrivesMakeUpTheirFolders)
-{
     DriveFolderSet(DRIVE_MIRROR, 40);
     EXPECT_EQ(DriveFolderGet(DRIVE_MIRROR), 40U);
-    EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
+    EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 2U);
     EXPECT_EQ(Folder(DRIVE_MIRROR, -3), "Z040 240 60");
 
     AssertCapture capture;
