@@ -24,15 +24,6 @@ std::uint32_t LoggedPage(void* self, Message* msg)
     return Hook(self, msg);
 }
 
-// The keys a hook leaves end at the page, so that the recorder's global keys stay out of these tests.
-template <MsgHandler Hook>
-std::uint32_t KeysEndHere(void* self, Message* msg)
-{
-    if (const std::uint32_t result = Hook(self, msg))
-        return result;
-    return msg->Id == MSG_KEY_DOWN || msg->Id == MSG_KEY_UP ? 1 : 0;
-}
-
 class ChannelPage : public UITest {
 protected:
     void SetUp() override
@@ -49,10 +40,9 @@ protected:
     {
         page.Handler = handler;
         UIGotoPage(&page);
+        UIEditorOpen(&editor, &setting, 95, 40);
         Log().clear();
     }
-
-    void OpenEditor() { UIEditorOpen(&editor, &setting, 95, 40); }
 
     // The editor's openings and closings, in order.
     static std::vector<std::uint32_t> EditorMessages()
@@ -84,64 +74,35 @@ const std::vector<std::uint32_t> CloseThenOpen = {MSG_EDITOR_CLOSE, MSG_EDITOR_O
 
 }  // namespace
 
-TEST_F(ChannelPage, SetupDigitSevenTwiceChoosesChannelSevenThenNine)
+// A second press of the key of channel 7 or 8 moves on to 9 or 10.
+TEST_F(ChannelPage, SetupDigitsChooseTheChannelAndItsMeterAndReopenTheEditor)
 {
     Show(LoggedPage<ChSetupPageHook>);
-    OpenEditor();
-    Log().clear();
-    Tap(KEY_COM);
-    EXPECT_EQ(Orvel.Setup.Chan, 6);
-    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 7");
-    EXPECT_EQ(EditorMessages(), CloseThenOpen);
-    EXPECT_EQ(Log(MSG_PAGE_REDIRECT).size(), 1U);  // the page was shown again
-    Log().clear();
-    Tap(KEY_COM);
-    EXPECT_EQ(Orvel.Setup.Chan, 8);
-    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 9");
+    const std::uint8_t& chan = Orvel.Setup.Chan;
+    EXPECT_EQ(Channels({KEY_COM, KEY_COM}, chan), (std::vector<int>{7, 9}));
+    EXPECT_EQ(EditorMessages(), (std::vector<std::uint32_t>{MSG_EDITOR_CLOSE, MSG_EDITOR_OPEN, MSG_EDITOR_CLOSE,
+                                                            MSG_EDITOR_OPEN}));
+    EXPECT_EQ(Log(MSG_PAGE_REDIRECT).size(), 2U) << "the page is shown again";
     EXPECT_EQ(OrvelMeters.NMeters, 1);
-    EXPECT_EQ(OrvelMeters.Srce[0], METER_SRCE_INPUT);
-    EXPECT_EQ(EditorMessages(), CloseThenOpen);
+    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 9");
     ASSERT_EQ(UIActiveEditor, &editor);
     EXPECT_EQ(editor.Setting, &setting);
     EXPECT_EQ(editor.X, 95);
     EXPECT_EQ(editor.Y, 40);
-}
 
-TEST_F(ChannelPage, SetupSecondChannelsOfTheUpperKeys)
-{
-    Show(ChSetupPageHook);
-    const std::uint8_t& chan = Orvel.Setup.Chan;
-    EXPECT_EQ(Channels({KEY_SLT, KEY_SLT, KEY_SLT}, chan), (std::vector<int>{8, 10, 8}));
-    EXPECT_EQ(Channels({'0', '0', '0'}, chan), (std::vector<int>{10, 9, 10}));
+    EXPECT_EQ(Channels({KEY_SLT, KEY_SLT, KEY_SLT, '0', '0'}, chan), (std::vector<int>{8, 10, 8, 10, 9}));
     EXPECT_EQ(Channels({'9', '9', '7', '7', '8', '8'}, chan), (std::vector<int>{9, 9, 7, 9, 8, 10}));
-    // channels 1 to 6 have one key each
-    EXPECT_EQ(Channels({KEY_TC, KEY_TC, '6', '6', KEY_SETUP}, chan), (std::vector<int>{1, 1, 6, 6, 6}));
-}
+    EXPECT_EQ(Channels({KEY_TC, KEY_TC, '6', '6'}, chan), (std::vector<int>{1, 1, 6, 6}));
 
-TEST_F(ChannelPage, SetupIgnoresKeysWithoutADigit)
-{
-    Show(KeysEndHere<ChSetupPageHook>);
-    Orvel.Setup.Chan = 3;
-    OpenEditor();
     Log().clear();
     const int flushes = Flushes();
-    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{KEY_MENU, KEY_UP, KEY_HP, 'A'})
-        Tap(key);
-    EXPECT_EQ(Orvel.Setup.Chan, 3);
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{KEY_MENU, KEY_UP, KEY_HP, 'A'}) {
+        Message down{.Id = MSG_KEY_DOWN, .Param = key};
+        EXPECT_EQ(ChSetupPageHook(&page, &down), 0U) << key;
+    }
+    EXPECT_EQ(chan, 5);
     EXPECT_TRUE(EditorMessages().empty());
-    EXPECT_EQ(UIActiveEditor, &editor);
     EXPECT_EQ(Flushes(), flushes);
-}
-
-TEST_F(ChannelPage, SetupWithoutAnEditorChangesChannelAndRedraws)
-{
-    Show(ChSetupPageHook);
-    const int flushes = Flushes();
-    Message key{.Id = MSG_KEY_DOWN, .Param = '4'};
-    EXPECT_EQ(ChSetupPageHook(&page, &key), 1U);
-    EXPECT_EQ(Orvel.Setup.Chan, 3);
-    EXPECT_EQ(UIActiveEditor, nullptr);
-    EXPECT_GT(Flushes(), flushes);
 }
 
 TEST_F(ChannelPage, SetupEnteringLoadsTheChannelsMeter)
@@ -149,12 +110,11 @@ TEST_F(ChannelPage, SetupEnteringLoadsTheChannelsMeter)
     OrvelSetNTracks(12);
     OrvelMeters.NMeters = 12;
     Orvel.Setup.Chan = 4;
-    Show(LoggedPage<ChSetupPageHook>);
+    Show(ChSetupPageHook);
     EXPECT_EQ(OrvelMeters.NMeters, 1);
     EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 5");
     EXPECT_EQ(OrvelMeters.Chan[0], 4);
-    Message enter{.Id = MSG_PAGE_ENTER, .Param = 0};
-    EXPECT_EQ(ChSetupPageHook(&page, &enter), 0U);
+    EXPECT_EQ(OrvelMeters.Srce[0], METER_SRCE_INPUT);
 }
 
 namespace {
@@ -167,7 +127,7 @@ UISetting ChannelType = {.Handler = HookFirst<ChannelTypeHook, UIEnumSettingHand
 
 }  // namespace
 
-TEST_F(ChannelPage, SetupReopenedEditorShowsTheNewChannelsValue)
+TEST_F(ChannelPage, SetupReopenedEditorShowsAndStepsTheNewChannelsValue)
 {
     Orvel.Setup.Channel[6].Type = 1;
     Show(ChSetupPageHook);
@@ -175,45 +135,30 @@ TEST_F(ChannelPage, SetupReopenedEditorShowsTheNewChannelsValue)
     UIRedraw();
     const Picture mic = buffer;
     Tap(KEY_COM);
-    ASSERT_EQ(UIActiveEditor, &UIEnumEditor);
-    EXPECT_EQ(UIEnumEditor.Setting, &ChannelType);
     EXPECT_TRUE(buffer == Expected([](Canvas* c) {
         CanvasDrawEditBar(c, 95, 40, TextWidth(c, 0, "LINE"));
         DrawText(c, 95, 40, 0, 0, COLOUR_BLACK, "LINE");
     }));
-    // a step now changes channel 7
     Tap(KEY_DOWN);
     EXPECT_EQ(Orvel.Setup.Channel[6].Type, 0);
     Tap(KEY_TC);
     EXPECT_TRUE(buffer == mic);
 }
 
-TEST_F(ChannelPage, KavlinDigitsChooseTheLinkChannel)
+TEST_F(ChannelPage, KavlinDigitsChooseTheLinkChannelWithoutAMeter)
 {
     Show(LoggedPage<ChKavlinPageHook>);
     const std::uint8_t& chan = Orvel.KLin.Chan;
-    EXPECT_EQ(Channels({KEY_COM, KEY_COM, '0', '0', KEY_TC, '9'}, chan), (std::vector<int>{7, 7, 10, 10, 1, 9}));
-    OpenEditor();
-    Log().clear();
-    const int flushes = Flushes();
-    Tap(KEY_PFL);
-    EXPECT_EQ(chan, 4);
-    EXPECT_EQ(EditorMessages(), CloseThenOpen);
+    EXPECT_EQ(Channels({KEY_COM, KEY_COM, '0', KEY_TC, KEY_PFL}, chan), (std::vector<int>{7, 7, 10, 1, 5}));
+    EXPECT_EQ(EditorMessages().size(), 10U);
     EXPECT_EQ(UIActiveEditor, &editor);
-    EXPECT_EQ(editor.X, 95);
-    EXPECT_GT(Flushes(), flushes);
-    EXPECT_EQ(OrvelMeters.NMeters, 0);  // the link page has no meter
-}
+    EXPECT_EQ(OrvelMeters.NMeters, 0);
 
-TEST_F(ChannelPage, KavlinIgnoresOtherKeys)
-{
-    Show(ChKavlinPageHook);
-    Orvel.KLin.Chan = 12;
     for (const std::uint32_t key : std::initializer_list<std::uint32_t>{KEY_MENU, KEY_RIGHT, 'x'}) {
         Message down{.Id = MSG_KEY_DOWN, .Param = key};
         EXPECT_EQ(ChKavlinPageHook(&page, &down), 0U) << key;
     }
     Message up{.Id = MSG_KEY_UP, .Param = '3'};
     EXPECT_EQ(ChKavlinPageHook(&page, &up), 0U);
-    EXPECT_EQ(Orvel.KLin.Chan, 12);
+    EXPECT_EQ(chan, 4);
 }

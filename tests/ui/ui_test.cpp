@@ -1,17 +1,18 @@
 // The global keys: page-key holds and their short presses, back, arrows and focus steps, the transport
-// keys under both key modes, and the PC shortcuts with every page and action they reach.
+// keys under both key modes, and the PC shortcuts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
-
 #include <string>
 #include <vector>
 
 #include "orvel/orvelplay.h"
 #include "support/assert_capture.h"
+#include "support/golden.h"
 #include "ui/keys_fixture.h"
 #include "ui/uihome.h"
 #include "ui/uipages.h"
+#include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitextedit.h"
 
@@ -20,13 +21,14 @@ namespace {
 using RequestList = std::vector<std::uint32_t>;
 
 constexpr std::uint32_t KEY_HOME = 145;
+using Keys = std::initializer_list<std::uint32_t>;
 
-std::uint32_t Ctrl(std::uint32_t key)
+constexpr std::uint32_t Ctrl(std::uint32_t key)
 {
     return KEY_MOD_CTRL | key;
 }
 
-std::uint32_t Alt(std::uint32_t key)
+constexpr std::uint32_t Alt(std::uint32_t key)
 {
     return KEY_MOD_ALT | key;
 }
@@ -66,32 +68,24 @@ TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
     Use(0);
     Press(KEY_TC);
     EXPECT_EQ(Requests(), RequestList{2}) << "record at once";
-    EXPECT_FALSE(KeyHoldRunning(KEY_TC));
     Release(KEY_TC);
     EXPECT_EQ(UICurrentPage, TransportPage()) << "no short press follows";
-    for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_PFL})
+    for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_PFL, KEY_AMIX})
         Tap(key);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 3, 4}));
-    Press(KEY_AMIX);
     EXPECT_EQ(Requests(), (RequestList{2, 0, 3, 4, 1}));
     EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
-    Release(KEY_AMIX);
 
     Use(0);
     Press(KEY_MENU);
-    Press(KEY_TC);
+    Tap(KEY_TC);
     EXPECT_TRUE(Requests().empty());
-    EXPECT_TRUE(KeyHoldRunning(KEY_TC));
-    Release(KEY_TC);
     EXPECT_EQ(UICurrentPage, &SlatePage);
 }
 
-TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecond)
+TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondAndNotWhenReleasedEarly)
 {
     Use(1);
     Press(KEY_TC);
-    EXPECT_TRUE(Requests().empty());
-    EXPECT_TRUE(KeyHoldRunning(KEY_TC));
     Advance(1000);
     EXPECT_TRUE(Requests().empty()) << "the hold runs a full second";
     Advance(10);
@@ -107,22 +101,17 @@ TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecond)
         Release(key);
     }
     EXPECT_EQ(Requests(), (RequestList{2, 0, 5})) << "BUS held gives nothing";
-    EXPECT_EQ(UICurrentPage, TransportPage());
-    Press(KEY_AMIX);
-    Advance(1010);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 1}));
-    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
-}
-
-TEST_F(TransportKeys, ShiftedKeyReleasedEarlyGivesNothingWhenItsHoldRunsOut)
-{
-    Use(1);
     Press(KEY_TC);
     Advance(500);
     Release(KEY_TC);
     Advance(1000);
-    EXPECT_TRUE(Requests().empty());
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5})) << "released early";
     EXPECT_EQ(UICurrentPage, &SlatePage);
+    ShowTransportPage();
+    Press(KEY_AMIX);
+    Advance(1010);
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 1}));
+    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
 }
 
 TEST_F(TransportKeys, ShiftedKeysActAtOnceWithMenuHeldAndMenuReleaseIsIgnored)
@@ -137,18 +126,6 @@ TEST_F(TransportKeys, ShiftedKeysActAtOnceWithMenuHeldAndMenuReleaseIsIgnored)
     EXPECT_EQ(Requests(), RequestList{3}) << "SETUP is no shifted transport key";
 }
 
-TEST_F(TransportKeys, StopWhileStoppedShowsFalseStart)
-{
-    TransportSetSink(nullptr);
-    UIGotoPage(&MainMenuPage);
-    Orvel.Transport = 1;
-    Tap(Ctrl('S'));
-    EXPECT_EQ(Orvel.Transport, 0);
-    EXPECT_EQ(UICurrentPage, &MainMenuPage);
-    Tap(Ctrl('S'));
-    EXPECT_EQ(UICurrentPage, &FalseStartPage);
-}
-
 TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndOnlySetupHeldRequests)
 {
     UIGotoPage(&MainMenuPage);
@@ -156,63 +133,40 @@ TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndOnlySetupHeldRequests)
     Advance(990);
     Release(KEY_BUS);
     EXPECT_EQ(UICurrentPage, &BusRoutingPage);
-
     UIGotoPage(&MainMenuPage);
     Press(KEY_BUS);
     Advance(1010);
     Release(KEY_BUS);
     EXPECT_EQ(UICurrentPage, &MainMenuPage);
-
-    Tap(KEY_TC);
-    EXPECT_EQ(UICurrentPage, &SlatePage);
-    UIGotoPage(&MainMenuPage);
     Tap(KEY_SETUP);
     EXPECT_EQ(UICurrentPage, &ChSetupPage);
     EXPECT_TRUE(Requests().empty());
 
     UIGotoPage(&MainMenuPage);
     Press(KEY_SETUP);
-    Advance(1000);
-    EXPECT_TRUE(Requests().empty());
-    Advance(500);
+    Advance(1010);
     Release(KEY_SETUP);
     EXPECT_EQ(Requests(), RequestList{5});
     EXPECT_EQ(UICurrentPage, &MainMenuPage);
-    Press(KEY_SETUP);
-    Advance(500);
-    Release(KEY_SETUP);
-    Advance(1000);
-    EXPECT_EQ(Requests(), RequestList{5}) << "a released SETUP requests nothing";
 }
 
 TEST_F(GlobalKeys, KlinAndAMixOpenPagesByTheFeaturesAndModes)
 {
-    UIGotoPage(&MainMenuPage);
-    Orvel.FeatKavlin = 1;
-    Tap(KEY_KLIN);
-    EXPECT_EQ(UICurrentPage, &ChKavlinPage);
-    UIGotoPage(&MainMenuPage);
-    Orvel.FeatKavlin = 0;
-    Tap(KEY_KLIN);
-    EXPECT_EQ(UICurrentPage, &MetaDataPage);
-
-    // With MP3 support AMIX toggles the marker instead.
-    UIGotoPage(&MainMenuPage);
-    Orvel.Mp3Support = 2;
-    const std::uint32_t mute = Orvel.Mp3Mute;
-    Tap(KEY_AMIX);
-    EXPECT_NE(Orvel.Mp3Mute, mute);
-    EXPECT_EQ(UICurrentPage, &MainMenuPage);
-    Tap(KEY_AMIX);
-    EXPECT_EQ(Orvel.Mp3Mute, mute);
-    Orvel.Mp3Support = 0;
-    Orvel.AMixMode = 0;
-    Tap(KEY_AMIX);
-    EXPECT_EQ(UICurrentPage, &MetaDataPage);
-    Orvel.AMixMode = 2;
-    Tap(KEY_AMIX);
-    EXPECT_EQ(UICurrentPage, &AutoMixerSetupPage);
-    EXPECT_EQ(Orvel.Mp3Mute, mute);
+    const struct {
+        std::uint32_t Key, Kavlin, Mp3, AMixMode;
+        UIPage* Page;
+    } cases[] = {{KEY_KLIN, 1, 0, 0, &ChKavlinPage}, {KEY_KLIN, 0, 0, 0, &MetaDataPage},
+                 {KEY_AMIX, 1, 0, 0, &MetaDataPage}, {KEY_AMIX, 1, 0, 2, &AutoMixerSetupPage},
+                 {KEY_AMIX, 1, 2, 2, &MainMenuPage}};
+    for (const auto& c : cases) {
+        UIGotoPage(&MainMenuPage);
+        Orvel.FeatKavlin = c.Kavlin;
+        Orvel.Mp3Support = c.Mp3;
+        Orvel.AMixMode = c.AMixMode;
+        Tap(c.Key);
+        EXPECT_EQ(UICurrentPage, c.Page);
+    }
+    EXPECT_EQ(Orvel.Mp3Mute, 1U) << "with MP3 support AMIX toggles the marker instead";
 }
 
 TEST_F(GlobalKeys, BackClimbsToTheParentAndEndsAtHome)
@@ -227,6 +181,18 @@ TEST_F(GlobalKeys, BackClimbsToTheParentAndEndsAtHome)
     UIGotoPage(&ChSetupPage);
     Tap(KEY_HP);
     EXPECT_EQ(UICurrentPage, &UIHomePage);
+}
+
+TEST_F(GlobalKeys, ChannelPagesAreTitledWithTheChannelTheDigitKeysChoose)
+{
+    UIGotoPage(&ChKavlinPage);
+    Tap('2');
+    char text[MAX_UI_TEXT] = "";
+    MsgSendParam(ChKavlinPage.Controls[0], MSG_TEXT_GET, MsgParamOf(text));
+    EXPECT_STREQ(text, "CH2 KAVLIN");
+    UIGotoPage(&ChSetupPage);
+    Tap('7');
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/channel_setup_title"));
 }
 
 TEST_F(GlobalKeys, ArrowsStepUpwardOnTheHomePagesAndDownwardElsewhere)
@@ -250,130 +216,93 @@ TEST_F(GlobalKeys, EncoderMovesTheFocusAndReportsWhetherItMoved)
     UIControl* const controls[] = {&first, &skipped, &last};
     UIPage page = ProbePage(0, controls, 3);
     UIGotoPage(&page);
-    ASSERT_EQ(page.ControlIndex, 0);
     EXPECT_EQ(Route(&page, MSG_ENCODER, 1), 1U);
     EXPECT_EQ(page.ControlIndex, 2);
     EXPECT_EQ(Route(&page, MSG_ENCODER, 1), 0U) << "no control after the last";
-    EXPECT_EQ(Route(&page, MSG_ENCODER, static_cast<std::uint32_t>(-1)), 1U);
+    EXPECT_EQ(Route(&page, MSG_ENCODER, 0), 1U) << "0 steps backwards";
     EXPECT_EQ(page.ControlIndex, 0);
-    EXPECT_EQ(Route(&page, MSG_ENCODER, 0), 0U) << "0 steps backwards";
+
+    AssertCapture capture;
+    EXPECT_EQ(PageDefaultHandler(nullptr, nullptr), 0U);
+    EXPECT_EQ(TransportKeysHandler(nullptr, nullptr), 0U);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"page", "page"}));
 }
 
-TEST_F(GlobalKeys, ShortcutsOpenTheirPages)
+// Ctrl and Alt make keys of their own: Ctrl+M is no shortcut, Alt+M is "M" again.
+TEST_F(GlobalKeys, ShortcutsOpenTheirPagesAndOtherKeysAreSwallowed)
 {
-    struct Case {
-        std::uint32_t Key;
-        UIPage* Page;
-    };
-    const Case cases[] = {
-        {KEY_F1, &SlatePage},           {'T', &SlatePage},
-        {KEY_F2, &MetaDataPage},        {'A', &MetaDataPage},
-        {KEY_F3, &ChKavlinPage},        {'Z', &ChKavlinPage},
-        {KEY_F6, &ChSetupPage},         {'S', &ChSetupPage},
-        {'M', &MainMenuPage},           {Alt('M'), &MainMenuPage},
-        {'H', &HphRoutingPage},         {Alt('H'), &HphRoutingPage},
-        {Alt('E'), &RecordEnablesPage}, {Alt('K'), &EditTrackNamesPage},
-        {KEY_F10, &EditTrackNamesPage}, {KEY_F4, &BusRoutingPage},
-        {'B', &BusRoutingPage},         {Ctrl('P'), &PlaybackControlPage},
-    };
-    for (const Case& c : cases) {
+    const std::pair<std::uint32_t, UIPage*> cases[] = {
+        {'T', &SlatePage}, {KEY_F6, &ChSetupPage}, {'M', &MainMenuPage}, {Alt('M'), &MainMenuPage},
+        {Alt('K'), &EditTrackNamesPage}, {KEY_HOME, &UIHomePage}, {Ctrl('P'), &PlaybackControlPage}};
+    for (const auto& [key, page] : cases) {
         UIGotoPage(&EngSetupPage);
-        Tap(c.Key);
-        EXPECT_EQ(UICurrentPage, c.Page) << "key " << c.Key;
+        Tap(key);
+        EXPECT_EQ(UICurrentPage, page) << "key " << key;
     }
-    Tap(KEY_HOME);
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
     EXPECT_EQ(Requests(), RequestList{1}) << "Ctrl+P also requests play";
+
+    UIGotoPage(&MainMenuPage);
+    const int flushes = Flushes();
+    for (const std::uint32_t key : Keys{'Q', Alt('Q'), Ctrl('M'), Ctrl(KEY_F1), KEY_F11, KEY_STAR}) {
+        Message down{.Id = MSG_KEY_DOWN, .Param = static_cast<MsgParam>(key)};
+        EXPECT_EQ(UIMainHandler(0, &down), 1U) << "key " << key;
+    }
+    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+    EXPECT_EQ(Flushes(), flushes);
+    EXPECT_EQ(Orvel.Mp3Mute, 0U) << "Ctrl+F1 toggles the marker only with MP3 support";
+    EXPECT_EQ(Requests(), RequestList{1});
 }
 
-TEST_F(GlobalKeys, ShortcutsMakeTransportRequestsAndToggleTheMp3Marker)
+TEST_F(GlobalKeys, ShortcutsMakeRequestsAndStepTheHeadphoneMemories)
 {
     UIGotoPage(&MainMenuPage);
-    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{Ctrl('R'), Ctrl('S'), Ctrl('T'), KEY_F5, 'P'})
+    for (const std::uint32_t key : Keys{Ctrl('R'), Ctrl('S'), Ctrl('T'), KEY_F5, 'P'})
         Tap(key);
     EXPECT_EQ(Requests(), (RequestList{2, 0, 5}));
-    EXPECT_EQ(UICurrentPage, &MainMenuPage) << "PFL has no page of its own";
-
-    Orvel.Mp3Support = 0;
-    const std::uint32_t mute = Orvel.Mp3Mute;
-    Tap(Ctrl(KEY_F1));
-    EXPECT_EQ(Orvel.Mp3Mute, mute);
-    EXPECT_EQ(UICurrentPage, &MainMenuPage) << "Ctrl+F1 is not F1";
-    Orvel.Mp3Support = 1;
-    Tap(Ctrl(KEY_F1));
-    EXPECT_NE(Orvel.Mp3Mute, mute);
-
-    Requests().clear();
     Orvel.TransportKeys = 0;
     ShowTransportPage();
     Tap('P');
     Tap(KEY_F4);
-    EXPECT_EQ(Requests(), (RequestList{4, 3})) << "the PFL shortcuts reach the transport keys";
-}
+    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 4, 3})) << "the PFL and BUS shortcuts reach the transport keys";
 
-TEST_F(GlobalKeys, MetaDataShortcutsOpenTheTextEditorOnSceneTakeAndNote)
-{
-    std::snprintf(Orvel.Scene, sizeof(Orvel.Scene), "%s", "BEACH");
-    std::snprintf(Orvel.Take, sizeof(Orvel.Take), "%s", "T12");
-    struct Case {
-        std::uint32_t Key;
-        MsgTarget* Setting;
-        std::uint32_t Width;
-    };
-    const Case cases[] = {
-        {KEY_F7, &SceneSetting, 15}, {Alt('S'), &SceneSetting, 15}, {KEY_F8, &TakeSetting, 7},
-        {Alt('T'), &TakeSetting, 7}, {KEY_F9, &NoteSetting, 31},    {Alt('N'), &NoteSetting, 31},
-    };
-    for (const Case& c : cases) {
-        UIGotoPage(&MainMenuPage);
-        Tap(c.Key);
-        EXPECT_EQ(UICurrentPage, &UITextEdit) << "key " << c.Key;
-        EXPECT_EQ(UITextEditState.Setting, c.Setting) << "key " << c.Key;
-        EXPECT_EQ(UITextEditState.NChars, c.Width) << "key " << c.Key;
-    }
-    UIGotoPage(&MainMenuPage);
-    Tap(KEY_F7);
-    EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH          ");
-}
-
-TEST_F(GlobalKeys, MemoryShortcutsSkipEmptyHeadphoneMemories)
-{
     for (HphMonMem& memory : Orvel.HphMon.Mem)
         memory = {};
     Orvel.HphMon.Mem[3].Index = 1;
     Orvel.HphMon.Mem[9].Index = 1;
     Orvel.HphMon.Index = 3;
     std::vector<std::int32_t> shown;
-    for (const std::uint32_t key : {'>', '>', '<', '<'}) {
+    for (const std::uint32_t key : {'>', '>', '<'}) {
         Tap(key);
         shown.push_back(Orvel.HphMon.Index);
     }
-    EXPECT_EQ(shown, (std::vector<std::int32_t>{9, 3, 9, 3}));
-}
+    EXPECT_EQ(shown, (std::vector<std::int32_t>{9, 3, 9})) << "empty memories are skipped";
 
-TEST_F(GlobalKeys, KeysWithoutAShortcutAreSwallowed)
-{
+    TransportSetSink(nullptr);
     UIGotoPage(&MainMenuPage);
-    const int flushes = Flushes();
-    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{'Q', Alt('Q'), Ctrl('M'), KEY_F11, KEY_STAR}) {
-        Message down{.Id = MSG_KEY_DOWN, .Param = static_cast<MsgParam>(key)};
-        EXPECT_EQ(UIMainHandler(0, &down), 1U) << "key " << key;
-        EXPECT_EQ(ShortcutKeysHandler(&MainMenuPage, &down), 1U);
-    }
-    EXPECT_EQ(UICurrentPage, &MainMenuPage);
-    EXPECT_EQ(Flushes(), flushes);
-    EXPECT_TRUE(Requests().empty());
-    Message up{.Id = MSG_KEY_UP, .Param = 'Q'};
-    EXPECT_EQ(ShortcutKeysHandler(&MainMenuPage, &up), 0U);
-    Message query{.Id = MSG_VALUE_GET, .Param = 0};
-    EXPECT_EQ(UIMainHandler(0, &query), 0U);
+    Tap(Ctrl('S'));
+    EXPECT_EQ(UICurrentPage, &FalseStartPage) << "stop while stopped";
 }
 
-TEST_F(GlobalKeys, NullPageIsReported)
+// The texts are kept in the device state, cut to the width the editor offers.
+TEST_F(GlobalKeys, MetaDataShortcutsEditSceneTakeAndNoteWithinTheirWidths)
 {
-    AssertCapture capture;
-    Message msg{.Id = MSG_KEY_DOWN, .Param = KEY_HP};
-    EXPECT_EQ(PageDefaultHandler(nullptr, &msg), 0U);
-    EXPECT_EQ(TransportKeysHandler(nullptr, &msg), 0U);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"page", "page"}));
+    const struct {
+        std::uint32_t Key;
+        MsgTarget* Setting;
+        char* Store;
+        std::uint32_t Width;
+    } cases[] = {{KEY_F7, &SceneSetting, Orvel.Scene, 15},
+                 {Alt('T'), &TakeSetting, Orvel.Take, 7},
+                 {KEY_F9, &NoteSetting, Orvel.Note, 31}};
+    const std::string longest(40, 'W');
+    for (const auto& c : cases) {
+        MsgSendParam(c.Setting, MSG_TEXT_SET, MsgParamOf(longest.c_str()));
+        EXPECT_EQ(std::string(c.Store), longest.substr(0, c.Width));
+        std::snprintf(c.Store, 8, "%s", "BEACH");
+        UIGotoPage(&MainMenuPage);
+        Tap(c.Key);
+        EXPECT_EQ(UICurrentPage, &UITextEdit) << "key " << c.Key;
+        EXPECT_EQ(UITextEditState.Setting, c.Setting) << "key " << c.Key;
+        EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH" + std::string(c.Width - 5, ' ')) << "key " << c.Key;
+    }
 }

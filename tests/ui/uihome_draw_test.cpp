@@ -1,3 +1,4 @@
+// The home screens and the transport displays as drawn, and the keys of the transport displays.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,16 +24,14 @@ TEST_P(HomeScreen, TwelveTracks)
 
 INSTANTIATE_TEST_SUITE_P(Variants, HomeScreen, testing::Range(1, 9));
 
-using HomeScreens = HomeTest;
-
-TEST_F(HomeScreens, FourTracksOnTheTrackMeters)
+TEST_F(HomeTest, FourTracksOnTheTrackMeters)
 {
     ShowVariant(4, 3);
     Frames(FRAMES);
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_4_tracks_variant_3"));
 }
 
-TEST_F(HomeScreens, RecordingWithTheMp3TagOnTwelveTracks)
+TEST_F(HomeTest, RecordingWithTheMp3TagOnTwelveTracks)
 {
     Orvel.Mp3Support = 1;
     Orvel.Transport = 2;
@@ -41,7 +40,7 @@ TEST_F(HomeScreens, RecordingWithTheMp3TagOnTwelveTracks)
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_recording_mp3"));
 }
 
-TEST_F(HomeScreens, PanPageInPanEdit)
+TEST_F(HomeTest, PanPageInPanEdit)
 {
     ShowVariant(12, 0);
     PanPos[0] = 1;
@@ -52,7 +51,7 @@ TEST_F(HomeScreens, PanPageInPanEdit)
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_pan_edit"));
 }
 
-TEST_F(HomeScreens, ArmModeShowsTheArmedTracksAndBlinks)
+TEST_F(HomeTest, ArmModeShowsTheArmedTracksAndBlinks)
 {
     ShowVariant(6, 1);
     Tap(KEY_PFL);
@@ -64,12 +63,18 @@ TEST_F(HomeScreens, ArmModeShowsTheArmedTracksAndBlinks)
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_arm_mode_blink"));
 }
 
+std::uint32_t Send(MsgHandler handler, std::uint32_t id, MsgParam param)
+{
+    Message msg{.Id = id, .Param = param};
+    return handler(nullptr, &msg);
+}
+
 std::uint32_t PlaybackPageHandler(void* self, Message* msg)
 {
     return PlaybackDisplayHandler(self, msg);
 }
 
-TEST_F(HomeScreens, PlaybackDisplay)
+TEST_F(HomeTest, PlaybackDisplayShowsTheSegmentsTracksOnOneMeter)
 {
     UIPage playback = {.Handler = PlaybackPageHandler, .Flags = UI_PAGE_FLAG_BACKGROUND, .Parent = nullptr,
                        .ControlIndex = -1, .NControls = 0, .Controls = nullptr};
@@ -79,6 +84,28 @@ TEST_F(HomeScreens, PlaybackDisplay)
         MeterSimulate(&OrvelMeters);
     UIRedraw();
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/playback_display"));
+
+    Orvel.Play.NTracks = 7;
+    Send(AuditionDisplayHandler, MSG_REFRESH, 0);
+    EXPECT_EQ(OrvelMeters.NMeters, 1);
+    EXPECT_EQ(std::string(OrvelMeters.Name[0]), "(7 TRACKS)");
+}
+
+// Every release is taken; KLIN requests stop on the playback display only.
+TEST_F(HomeTest, PlaybackKeysStopAndScrubAndAuditionIgnoresThem)
+{
+    Orvel.Transport = 1;
+    EXPECT_EQ(Send(AuditionDisplayHandler, MSG_KEY_UP, KEY_KLIN), 1U);
+    EXPECT_EQ(Orvel.Transport, 1);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, ']'), 1U);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, ']'), 1U);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, '['), 1U);
+    EXPECT_EQ(Orvel.Play.Scrub, 1);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, KEY_SETUP), 1U);
+    EXPECT_EQ(Orvel.Transport, 1);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, KEY_KLIN), 1U);
+    EXPECT_EQ(Orvel.Transport, 0);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_DOWN, KEY_KLIN), 0U);
 }
 
 }  // namespace
