@@ -101,24 +101,6 @@ TEST_F(Meters, RecordsDrawnFromTheirRow)
     }
 }
 
-TEST_F(Meters, SetupNamesAndColoursTheMeterKeepsItsLevelsAndReportsBadIndices)
-{
-    UIMeters m = Record(2, {{0, 0, 77, 90, 0, 0, 12, 0, 0, ""}});
-    MeterSetup(&m, 0, METER_SRCE_INPUT, 2, METER_FLAG_SELECTABLE, METER_KNOB_CHANNEL);
-    EXPECT_STREQ(m.Name[0], "INPUT 3");
-    EXPECT_EQ(m.Colour[0], 0xFFC0);
-    EXPECT_EQ(m.MeterLevel[0] + m.Peak[0] + m.Fader[0], 77 + 90 + 12);
-    MeterSetup(&m, 1, CH, 12, 0, 0);  // beyond the track names
-    EXPECT_STREQ(m.Name[1], "Ch 13");
-    AssertCapture capture;
-    MeterSetup(nullptr, 0, METER_SRCE_OUT, 0, 0, 0);
-    MeterSetup(&m, 12, METER_SRCE_OUT, 0, 0, 0);
-    MeterSetup(&m, 0, 6, 0, 0, 0);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"p", "index < numberof(p->MeterLevel)",
-                                                               "srce < numberof(MeterSrceTbl)"}));
-    EXPECT_STREQ(m.Name[0], "INPUT 3");
-}
-
 TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWraps)
 {
     OrvelMeters.NMeters = 6;
@@ -161,17 +143,6 @@ TEST_F(Meters, FaderStepMovesTheSelectedKnobByFourWithinTheScale)
         EXPECT_EQ(DbToFader(db), fader) << db << " dB";
 }
 
-// Seed 2 draws 45, 29216 and 24198: steps of +19.9, -15.7 and -9.5.
-TEST_F(Meters, SimulatedLevelsMoveByTheGeneratorsStepWithinTheScale)
-{
-    UIMeters m = Record(3, {{0, 0, 255}, {0, 0, 0}, {0, 0, 100}});
-    m.MeterLevel[3] = 90;  // beyond those in use
-    Rand15Seed(2);
-    MeterSimulate(&m);
-    EXPECT_EQ(std::vector<int>(m.MeterLevel, m.MeterLevel + 4), (std::vector<int>{255, 0, 90, 90}));
-    EXPECT_EQ(m.Peak[3], 0);
-}
-
 TEST_F(Meters, PeakHoldsForFortyStepsThenFallsByFifteenButNotBelowTheLevel)
 {
     UIMeters m = Record(2, {{0, 0, 120}, {0, 0, 60, 200}});
@@ -204,30 +175,7 @@ protected:
                    .Controls = controls};
 };
 
-UIMeters OwnRecord = Record(3, {{0, 0, 255}});
-
-// A meter control that answers the query itself.
-std::uint32_t AnswersItself(void* self, Message* msg)
-{
-    if (msg->Id != MSG_METER_DATA)
-        return UIMeterHandler(self, msg);
-    msg->Param = MsgParamOf(&OwnRecord);
-    return 1;
-}
-
 }  // namespace
-
-TEST_F(MeterPage, UnansweredQueryDrawsNothingAndTheControlsOwnAnswerComesBeforeThePages)
-{
-    Name(&page, "page");
-    UIGotoPage(&page);
-    EXPECT_TRUE(buffer == Expected([](Canvas*) {}));
-    EXPECT_EQ(Log(MSG_METER_DATA).size(), 1U);
-    meter.Control.Handler = AnswersItself;
-    page.Handler = MeterPageHandler;
-    UIRedraw();
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { MeterDraw(c, &OwnRecord, 10, 151); }));
-}
 
 TEST_F(MeterPage, ChannelPageLevelsMoveAndRedrawOnEveryThirdTick)
 {
