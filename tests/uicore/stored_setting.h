@@ -39,6 +39,16 @@ inline StoredSetting StoredNumber(const char* entryTemplate, std::int32_t value,
             .Sets = {}};
 }
 
+// A number shown scaled through its own format.
+inline StoredSetting StoredScaled(const char* entryTemplate, std::int32_t value, std::int32_t min, std::int32_t max,
+                                  std::int32_t scaling, const char* format, const char* zeroText = nullptr)
+{
+    StoredSetting s = StoredNumber(entryTemplate, value, min, max, zeroText);
+    s.Setting.Scaling = scaling;
+    s.Setting.Format = format;
+    return s;
+}
+
 inline StoredSetting StoredEnum(const UIMenu* menu, std::int32_t value)
 {
     return {.Setting = {.Handler = StoredSettingHandler, .Menu = menu},

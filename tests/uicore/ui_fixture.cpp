@@ -6,16 +6,7 @@
 
 namespace {
 
-std::map<const void*, std::string> Names;
-std::map<std::pair<const void*, std::uint32_t>, ProbeAnswer> Answers;
-std::vector<Received> Messages;
-int FlushCount;
 std::uint32_t TicksSince100ms;
-
-void CountFlush(Canvas*)
-{
-    ++FlushCount;
-}
 
 }  // namespace
 
@@ -29,7 +20,7 @@ void UITest::SetUp()
     UIReset();
     VirtualClockSet(100000);
     LcdCanvasInit(&LcdCanvas, buffer.data(), LCD_WIDTH, LCD_HEIGHT);
-    LcdSetDisplay(CountFlush);
+    LcdSetDisplay([](Canvas*) { ++FlushCount; });
 }
 
 void UITest::TearDown()
@@ -50,16 +41,6 @@ std::uint32_t UITest::ProbeHandler(void* self, Message* msg)
     return answer->second.Result;
 }
 
-void UITest::Name(const void* target, const std::string& name)
-{
-    Names[target] = name;
-}
-
-void UITest::Answer(const void* target, std::uint32_t id, ProbeAnswer answer)
-{
-    Answers[{target, id}] = answer;
-}
-
 std::vector<Received> UITest::Log(std::uint32_t id)
 {
     std::vector<Received> selected;
@@ -67,16 +48,6 @@ std::vector<Received> UITest::Log(std::uint32_t id)
         if (received.Id == id)
             selected.push_back(received);
     return selected;
-}
-
-std::vector<Received>& UITest::Log()
-{
-    return Messages;
-}
-
-int UITest::Flushes()
-{
-    return FlushCount;
 }
 
 UIControl ProbeControl(std::uint32_t flags)
@@ -98,27 +69,6 @@ UITest::Picture UITest::Expected(const std::function<void(Canvas*)>& draw)
     reference.Clear(&reference);
     draw(&reference);
     return picture;
-}
-
-void UITest::Press(std::uint32_t key)
-{
-    MsgBroadcastQuery(MSG_KEY_DOWN, key);
-}
-
-void UITest::Release(std::uint32_t key)
-{
-    MsgBroadcastQuery(MSG_KEY_UP, key);
-}
-
-void UITest::Tap(std::uint32_t key)
-{
-    Press(key);
-    Release(key);
-}
-
-void UITest::Turn(std::int32_t step)
-{
-    MsgBroadcastQuery(MSG_ENCODER, step);
 }
 
 void UITest::Advance(std::uint32_t ms)

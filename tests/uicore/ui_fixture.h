@@ -35,20 +35,25 @@ protected:
 public:
     // A message target that records what it receives under a name and answers as configured.
     static std::uint32_t ProbeHandler(void* self, Message* msg);
-    static void Name(const void* target, const std::string& name);
-    static void Answer(const void* target, std::uint32_t id, ProbeAnswer answer);
+    static void Name(const void* target, const std::string& name) { Names[target] = name; }
+    static void Answer(const void* target, std::uint32_t id, ProbeAnswer answer) { Answers[{target, id}] = answer; }
     static std::vector<Received> Log(std::uint32_t id);  // only messages of this id
-    static std::vector<Received>& Log();
-    static int Flushes();
+    static std::vector<Received>& Log() { return Messages; }
+    static int Flushes() { return FlushCount; }
 
     // Input as the host delivers it: broadcasts through the UI main handler (which must be registered).
-    static void Press(std::uint32_t key);
-    static void Release(std::uint32_t key);
-    static void Tap(std::uint32_t key);  // press and release with no time between
-    static void Turn(std::int32_t step);  // the encoder: below 1 one step down, else one step up
+    static void Press(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_DOWN, key); }
+    static void Release(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_UP, key); }
+    static void Tap(std::uint32_t key) { Press(key); Release(key); }  // no time between
+    static void Turn(std::int32_t step) { MsgBroadcastQuery(MSG_ENCODER, step); }  // below 1: one step down
     // Moves the virtual clock on in 10 ms ticks, broadcasting MSG_TIMER_10MS on each and MSG_TIMER_100MS and
     // MSG_TIMER_100MS_2 on every tenth, as the host's timer does with a steady 10 ms tick.
     static void Advance(std::uint32_t ms);
+
+    static inline std::map<const void*, std::string> Names;
+    static inline std::map<std::pair<const void*, std::uint32_t>, ProbeAnswer> Answers;
+    static inline std::vector<Received> Messages;
+    static inline int FlushCount;
 
 protected:
     Colour At(int x, int y) { return LcdCanvas.PixelGet(&LcdCanvas, x, y); }

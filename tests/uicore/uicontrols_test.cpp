@@ -45,18 +45,6 @@ std::uint32_t SourceHandler(void* self, Message* msg)
     }
 }
 
-// An owner that answers the text attribute itself.
-std::uint32_t OwnerAnswersAttr(void* self, Message* msg)
-{
-    if (msg->Id == MSG_TEXT_ATTR_GET) {
-        static char owned[] = "OWNER";
-        auto* attr = MsgParamPtr<UITextAttr>(msg);
-        *attr = {.Text = owned, .Align = UI_ALIGN_RIGHT, .Font = 1, .Color = 0xB800};
-        return 1;
-    }
-    return UITextHandler(self, msg);
-}
-
 class Controls : public UITest {
 protected:
     // Shows the controls on a page of their own; the page's redraw draws them.
@@ -88,24 +76,6 @@ UIField Field(const char* label, void* setting)
 }
 
 }  // namespace
-
-TEST_F(Controls, LabelAndValueAreSeparatedByOneBlankUnlessTheLabelEndsInAColonAndAnOwnersAttributeComesFirst)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"SOURCE", "SOURCE MIC"}, {"S:", "S:MIC"}, {nullptr, "MIC"}, {"", " MIC"}};
-    for (const auto& [label, shown] : cases) {
-        UIText text = Labelled(label, &source);
-        Show({&text.Control});
-        EXPECT_TRUE(buffer == Expected([&](Canvas* c) { DrawText(c, 10, 40, 0, 0, COLOUR_BLACK, shown); }))
-            << (label ? label : "(null)");
-    }
-    UIText text = Labelled("IGNORED", &source);
-    text.Control.Handler = OwnerAnswersAttr;
-    source.Asked.clear();
-    Show({&text.Control});
-    EXPECT_TRUE(source.Asked.empty());
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { DrawText(c, 10, 40, UI_ALIGN_RIGHT, 1, 0xB800, "OWNER"); }));
-}
 
 TEST_F(Controls, FieldEditsOnMenuReleaseButtonActivatesOnMenuPressAndTimecodeFieldOpensItsEditor)
 {

@@ -111,35 +111,6 @@ TEST_F(Editors, PanelDigitsEnterAtTheRightGiveTheirOtherDigitWithinHalfASecondAn
     EXPECT_EQ(KeysAtPage(), 0U);
 }
 
-TEST_F(Editors, TurningAfterADigitSwitchesToOverwritingThatCommitsPastTheLastPosition)
-{
-    StoredSetting s = StoredNumber("___", 42, 0, 999);
-    Open(s);
-    Type("7");
-    Turn(-1);
-    Tap(KEY_TC);
-    Turn(1);  // ends the window: no move on, and no commit from the last position
-    Advance(1000);
-    EXPECT_EQ(UINumberEditor.Cursor, 2);
-    Turn(-1);
-    Tap(KEY_COM);
-    Advance(HALF_A_SECOND);
-    EXPECT_EQ(UINumberEditor.Cursor, 1);
-    Advance(10);
-    EXPECT_EQ(Tapped(KEY_COM), " 77");  // the first press at the new position, although the same digit stands there
-    EXPECT_TRUE(s.Sets.empty());
-    Advance(PAST_THE_WINDOW);
-    EXPECT_EQ(s.Sets, Values{77});
-    EXPECT_FALSE(UIEditorIsOpen());
-
-    Open(s);
-    Type("1");
-    Turn(-1);
-    EXPECT_EQ(Typed("2"), " 21");  // a PC key moves on at once
-    Type("3");
-    EXPECT_EQ(s.Sets, (Values{77, 23}));
-}
-
 TEST_F(Editors, TheCursorRestsOnTheSignWhichMenuTogglesAndAnotherEditorReplacesOneWithoutACommit)
 {
     StoredSetting s = StoredNumber("+__dBu", 0, -20, 30);
@@ -213,28 +184,6 @@ TEST_F(Editors, UnusableTemplatesAreReportedAndLeaveTheDigitsToThePage)
         EXPECT_EQ(KeysAtPage(), before + 1) << report;
         EXPECT_EQ(s.Sets, Values{43}) << report;
     }
-}
-
-TEST_F(Editors, EnumEditorChangesTheValueWithEachStepAndClosesOnMenuReleaseOrHp)
-{
-    StoredSetting s = StoredEnum(&ModeMenu, 0);
-    Press(KEY_MENU);
-    Open(s);
-    Release(KEY_MENU);  // the release of the press that opened it
-    EXPECT_TRUE(UIEditorIsOpen());
-    Turn(1);
-    for (const std::uint32_t key : {+KEY_UP, +KEY_RIGHT, +KEY_LEFT, +KEY_DOWN, +KEY_DOWN, KEY_STEP_UP_10})
-        Tap(key);
-    Turn(1);  // at the end: nothing changes
-    Tap(KEY_MENU);
-    EXPECT_FALSE(UIEditorIsOpen());
-    EXPECT_EQ(s.Sets, (Values{1, 2, 1, 0, 2}));
-    EXPECT_EQ(KeysAtPage(), 1U);  // only the press before the editor opened
-    Open(s);
-    Tap(KEY_DOWN);
-    Tap(KEY_HP);  // closing keeps what the steps set
-    EXPECT_FALSE(UIEditorIsOpen());
-    EXPECT_EQ(s.Value, 1);
 }
 
 TEST_F(Editors, DigitEditorStepsTheValueButCommitsTheShownDigitsAtTheLastOnHpOrOnMenu)
@@ -323,18 +272,9 @@ protected:
                 .Text = label, .Font = 0, .Align = UI_ALIGN_LEFT, .Color = COLOUR_BLACK, .Setting = setting};
     }
 
-    static StoredSetting Number(const char* entryTemplate, std::int32_t value, std::int32_t min, std::int32_t max,
-                                std::int32_t scaling, const char* format)
-    {
-        StoredSetting s = StoredNumber(entryTemplate, value, min, max);
-        s.Setting.Scaling = scaling;
-        s.Setting.Format = format;
-        return s;
-    }
-
-    StoredSetting gain = Number("+__dB", -12, -20, 30, 1, "%ddB");
+    StoredSetting gain = StoredScaled("+__dB", -12, -20, 30, 1, "%ddB");
     StoredSetting mode = StoredEnum(&ModeMenu, 1);
-    StoredSetting ratio = Number("__._:1", 125, 10, 200, 10, "%d.%01d:1");
+    StoredSetting ratio = StoredScaled("__._:1", 125, 10, 200, 10, "%d.%01d:1");
     UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "INPUT 1"};
     UIText labels[3] = {Text(4, 32, "GAIN", nullptr), Text(4, 58, "TC MODE", nullptr), Text(4, 84, "RATIO", nullptr)};
     UIText gainValue = Text(104, 32, nullptr, &gain);

@@ -19,20 +19,21 @@ constexpr std::uint32_t KEY_LIST_PAGE_UP = 147;
 constexpr std::uint32_t KEY_LIST_PAGE_DOWN = 148;
 constexpr std::int32_t ROW = 16;  // font 0 is 15 pixels high, and a pixel between rows
 
-// A list whose own handler answers the rows as a data-driven page does: "ROW n" texts, an optional
-// title, one marked row (the others get OtherMark) and the chosen rows.
-struct RowsList {
+// The folders of a card as their list shows them, the current folder marked; past the eleventh the names repeat.
+constexpr const char* FolderNames[] = {"FOLDER01", "FOLDER02", "INTERVIEW", "FOLDER04", "SCENE12",
+                                       "SCENE13", "FOLDER07", "B-ROLL", "FOLDER09", "FOLDER10", "FOLDER11"};
+constexpr std::uint32_t CURRENT_FOLDER = 2;
+
+struct FolderList {
     UIList List;
     std::uint32_t Count;
     const char* Title;
-    std::int32_t Marked;  // -1: no row carries a mark
-    UIListMark OtherMark;
     std::int32_t Chosen;  // last MSG_LIST_SELECT, -1 none
 };
 
-std::uint32_t RowsHandler(void* self, Message* msg)
+std::uint32_t FolderListHandler(void* self, Message* msg)
 {
-    auto* p = static_cast<RowsList*>(self);
+    auto* p = static_cast<FolderList*>(self);
     switch (msg->Id) {
     case MSG_LIST_COUNT:
         msg->Param = p->Count;
@@ -41,9 +42,8 @@ std::uint32_t RowsHandler(void* self, Message* msg)
         return p->Title ? FormatText(MsgParamPtr<char>(msg), MAX_UI_TEXT, "%s", p->Title) > 0 : 0;
     case MSG_LIST_ROW_TEXT: {
         auto* row = MsgParamPtr<UIListRowText>(msg);
-        FormatText(row->Text, MAX_UI_TEXT, "ROW %u", row->Index);
-        if (p->Marked >= 0)
-            row->Mark = row->Index == static_cast<std::uint32_t>(p->Marked) ? UI_LIST_ROW_MARKED : p->OtherMark;
+        FormatText(row->Text, MAX_UI_TEXT, "%2u  %s", row->Index + 1, FolderNames[row->Index % std::size(FolderNames)]);
+        row->Mark = row->Index == CURRENT_FOLDER ? UI_LIST_ROW_MARKED : UI_LIST_ROW_UNMARKED;
         return 1;
     }
     case MSG_LIST_SELECT:
@@ -54,11 +54,11 @@ std::uint32_t RowsHandler(void* self, Message* msg)
     }
 }
 
-RowsList Rows(std::uint32_t count, std::uint32_t nrows, std::int32_t x = 2, std::int32_t y = 0)
+FolderList Folders(std::uint32_t count, std::uint32_t nrows, const char* title = nullptr)
 {
-    return {.List = {.Control = {.Handler = RowsHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = x, .Y = y},
+    return {.List = {.Control = {.Handler = FolderListHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 2, .Y = 0},
                      .NRows = nrows, .Index = 0, .Top = 0},
-            .Count = count, .Title = nullptr, .Marked = -1, .OtherMark = UI_LIST_ROW_PLAIN, .Chosen = -1};
+            .Count = count, .Title = title, .Chosen = -1};
 }
 
 // A setting as a list row shows it: a value text, an editor (or none), editable unless told.
@@ -147,7 +147,7 @@ protected:
 
 TEST_F(Lists, TheCursorScrollsOneRowAtATimeStopsAtEitherEndAndPageKeysMoveSixRowsAndTheEndKeyFortyAtMost)
 {
-    RowsList list = Rows(16, 9);
+    FolderList list = Folders(16, 9);
     list.List.Index = 8;
     Show(&list.List);
     Turn(1);
@@ -223,26 +223,6 @@ TEST_F(Lists, ARowWithAPageOpensItEvenWithASettingAndASettingRowOpensItsEditorOv
     EXPECT_EQ(outputs.Edits, 0);
 }
 
-TEST_F(Lists, ASettingWithoutAnEditorEditsItselfAndARowThatCannotBeEditedActivatesItsItem)
-{
-    RowSetting name = Value("TAKE01");
-    RowSetting locked = Value("48kHz", &editor);
-    locked.Editable = 0;
-    UIStaticListItem items[] = {Item("NAME ", &name), Item("RATE ", &locked), Item("FORMAT CARD")};
-    UIStaticList menu = Menu(items, 3, 9);
-    Name(&items[1], "rate");
-    Name(&items[2], "format");
-    Show(&menu.List);
-    for (int row = 0; row < 3; ++row) {
-        Tap(KEY_MENU);
-        Turn(1);
-    }
-    EXPECT_EQ(name.Edits, 1);
-    EXPECT_EQ(UIActiveEditor, nullptr);
-    EXPECT_EQ(locked.Edits, 0);
-    EXPECT_EQ(Log(MSG_ACTIVATE), (std::vector<Received>{{"rate", MSG_ACTIVATE}, {"format", MSG_ACTIVATE}}));
-}
-
 TEST_F(Lists, HiddenItemsAreSkippedAndWhenRowsDisappearTheNextDrawPutsTheCursorOnTheLastRow)
 {
     UIStaticListItem items[] = {Item("A"), Item("HIDDEN"), Item("C"), Item("D"), Item("E")};
@@ -273,31 +253,6 @@ TEST_F(Lists, HiddenItemsAreSkippedAndWhenRowsDisappearTheNextDrawPutsTheCursorO
 }
 
 namespace {
-
-// The folders of a card as their list shows them: the current folder marked.
-constexpr const char* FolderNames[] = {"FOLDER01", "FOLDER02", "INTERVIEW", "FOLDER04", "SCENE12",
-                                       "SCENE13", "FOLDER07", "B-ROLL", "FOLDER09", "FOLDER10", "FOLDER11"};
-constexpr std::uint32_t CURRENT_FOLDER = 2;
-
-std::uint32_t FolderListHandler(void* self, Message* msg)
-{
-    switch (msg->Id) {
-    case MSG_LIST_COUNT:
-        msg->Param = std::size(FolderNames);
-        return 1;
-    case MSG_LIST_TITLE:
-        FormatText(MsgParamPtr<char>(msg), MAX_UI_TEXT, "PRIMARY FOLDER");
-        return 1;
-    case MSG_LIST_ROW_TEXT: {
-        auto* row = MsgParamPtr<UIListRowText>(msg);
-        FormatText(row->Text, MAX_UI_TEXT, "%2u  %s", row->Index + 1, FolderNames[row->Index]);
-        row->Mark = row->Index == CURRENT_FOLDER ? UI_LIST_ROW_MARKED : UI_LIST_ROW_UNMARKED;
-        return 1;
-    }
-    default:
-        return UIListHandler(self, msg);
-    }
-}
 
 class ListLook : public Lists {
 protected:
@@ -331,9 +286,9 @@ protected:
 
 TEST_F(ListLook, FolderListWithTitleCursorAndMarkedRow)
 {
-    UIList folders = {.Control = {.Handler = FolderListHandler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 2, .Y = 0},
-                      .NRows = 10, .Index = 5, .Top = 0};
-    Show(&folders);
+    FolderList folders = Folders(std::size(FolderNames), 10, "PRIMARY FOLDER");
+    folders.List.Index = 5;
+    Show(&folders.List);
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/list_title_cursor_marked"));
 }
 

@@ -169,22 +169,6 @@ TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrderAndTimersGoToThePageAlon
     EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_TIMER_10MS}}));
 }
 
-TEST_F(PageSwitch, RedrawSkipsHiddenControlsDrawsTheEditorLastAndLeavesASelfDrawnPageAlone)
-{
-    a0.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
-    Answer(&a0, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
-    OpenEditor();
-    UIRedraw();
-    EXPECT_EQ(Log(MSG_DRAW), (std::vector<Received>{{"editor", MSG_DRAW}}));
-    UIEditorClose();
-    Answer(&pageA, MSG_REDRAW, {.Result = 1});
-    const int flushes = Flushes();
-    Log().clear();
-    UIRedraw();
-    EXPECT_TRUE(Log(MSG_DRAW).empty());
-    EXPECT_EQ(Flushes(), flushes + 1) << "a page that draws itself is still flushed";
-}
-
 TEST_F(PageSwitch, RedrawAndClearAreaPaintWhiteUnlessRepaintingInPlaceOrOverTheBackground)
 {
     LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);

@@ -35,12 +35,6 @@ std::uint32_t TwoValuesInColumn0(void* self, Message* msg)
     return 1;
 }
 
-// Matrices side by side: each message goes to the spatial navigation first.
-std::uint32_t SpatialMatrixHandler(void* self, Message* msg)
-{
-    return UIMatrixNavigateHandler(self, msg) ? 1 : UIMatrixHandler(self, msg);
-}
-
 void Place(UIMatrix& m, std::uint8_t row, std::uint8_t col)
 {
     m.RowIndex = row;
@@ -97,37 +91,6 @@ TEST_F(MatrixRing, MovesPastEitherEndGoRoundTheRingToTheMatricesThatTakeTheFocus
     Place(c, 1, 0);
     Place(a, 0, 7);
     Go(KEY_UP, c, {1, 1});
-}
-
-TEST_F(MatrixRing, NextAndPrevSkipMatricesThatCannotTakeTheFocusAndEndWhereTheLinksDo)
-{
-    EXPECT_EQ(UIMatrixNext(&a), &c);
-    EXPECT_EQ(UIMatrixPrev(&c), &a);
-    EXPECT_EQ(UIMatrixNext(&b), &c);
-    c.Control.Flags = 0;
-    EXPECT_EQ(UIMatrixNext(&a), &a) << "round the ring back to itself";
-    a.Control.Flags = 0;
-    EXPECT_EQ(UIMatrixNext(&a), nullptr) << "none can take the focus";
-    a.Control.Flags = UI_CTRL_FLAG_FOCUS;
-    // a leads into a loop of b and c that never returns to a
-    c.Next = &b;
-    EXPECT_EQ(UIMatrixNext(&a), nullptr);
-    b.Next = nullptr;
-    EXPECT_EQ(UIMatrixNext(&a), nullptr);
-}
-
-TEST_F(MatrixTest, AtTheEndOfAnUnlinkedMatrixColumnMovesPassOnAndRowMovesStay)
-{
-    UIMatrix m = MakeMatrix(0, 0, {4, 4}, &store);
-    Show({Ctl(m)});
-    Place(m, 1, 3);
-    Tap(KEY_RIGHT);
-    Turn(1);
-    Tap(KEY_DOWN);
-    EXPECT_EQ(CursorOf(m), (Cursor{1, 3}));
-    EXPECT_EQ(Log(MSG_KEY_DOWN), (std::vector<Received>{{"page", MSG_KEY_DOWN}}));
-    EXPECT_EQ(Log(MSG_ENCODER), (std::vector<Received>{{"page", MSG_ENCODER}}));
-    EXPECT_EQ(Log(MSG_REDRAW).size(), 1U) << "a row move counts as a move";
 }
 
 TEST_F(MatrixMoves, ShorterRowsLimitTheColumnAndColumnMovesFollowReadingOrder)
@@ -216,29 +179,6 @@ TEST_F(MatrixTest, SetCellsDealsRowsOfNColsUpToTenRowsKeepingTheCursorOnACellTha
     EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"ncells > 0"}));
 }
 
-TEST_F(MatrixTest, SetCursorFocusesTheMatrixAndRefusesCellsThatDoNotExist)
-{
-    UIMatrix first = MakeMatrix(0, 0, {4}, &store);
-    UIMatrix m = MakeMatrix(0, 50, {8, 4, 2}, &store);
-    Show({Ctl(first), Ctl(m)}, 0);
-    EXPECT_FALSE(UIMatrixSetCursor(&m, 3, 0));
-    EXPECT_FALSE(UIMatrixSetCursor(&m, 1, 4));
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(first));
-    EXPECT_TRUE(UIMatrixSetCursor(&m, 1, 3));
-    EXPECT_EQ(CursorOf(m), (Cursor{1, 3}));
-    EXPECT_EQ(UIFocusedControl(&page), Ctl(m));
-    EXPECT_EQ(Log(MSG_REDRAW).size(), 1U);
-    // -1 stands for the last; other negatives are reported
-    EXPECT_TRUE(UIMatrixSetCursor(&m, -1, -1));
-    EXPECT_EQ(CursorOf(m), (Cursor{2, 1}));
-    EXPECT_TRUE(UIMatrixSetCursor(&m, 0, -1));
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 7}));
-    AssertCapture capture;
-    UIMatrixSetCursor(&m, -2, 0);
-    UIMatrixSetCursor(&m, 0, -3);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"row == -1", "col == -1"}));
-}
-
 TEST_F(MatrixTest, BrokenCursorsLayoutsMenusAndTargetsAreReported)
 {
     static const UIMenuItem items[] = {{nullptr, 0, 0}};
@@ -271,62 +211,6 @@ TEST_F(MatrixTest, BrokenCursorsLayoutsMenusAndTargetsAreReported)
               (std::vector<std::string>{"p->ColIndex < p->ColsPerRow[p->RowIndex]", "p->NRows <= MAX_MATRIX_ROWS",
                                         "p->NCols", "direction <= UI_NAV_DOWN", "&p->Control == m->Target.Ctrl",
                                         "menu", "text"}));
-}
-
-namespace {
-
-// Two matrices of 4 x 2 large cells side by side, and a third under the left one, shifted right by
-// half a cell so that none of its cells shares a pixel column with the others.
-class SpatialNavigation : public MatrixMoves {
-protected:
-    void SetUp() override
-    {
-        MatrixMoves::SetUp();
-        for (UIMatrix* m : {&left, &right, &shifted})
-            m->Control.Handler = SpatialMatrixHandler;
-        Ring({&left, &right, &shifted});
-        Show({Ctl(left), Ctl(right), Ctl(shifted)}, 0);
-    }
-
-    void Put(UIMatrix& m, std::uint8_t row, std::uint8_t col)
-    {
-        UIFocusControl(&page, &m);
-        Place(m, row, col);
-        Log().clear();
-    }
-
-    UIMatrix left = MakeMatrix(5, 30, {4, 4}, &store);
-    UIMatrix right = MakeMatrix(5 + 4 * 24, 30, {4, 4}, &store);
-    UIMatrix shifted = MakeMatrix(5 + 12, 100, {4}, &store);
-};
-
-}  // namespace
-
-TEST_F(SpatialNavigation, RightAndLeftFollowReadingOrderOverFocusableMatricesAndUpAndDownStayInThePixelColumn)
-{
-    Put(left, 0, 3);
-    Go(KEY_RIGHT, right, {0, 0});
-    Put(right, 0, 3);
-    Go(KEY_RIGHT, left, {1, 0});
-    Go(KEY_LEFT, right, {0, 3});
-    Put(right, 1, 3);
-    Go(KEY_RIGHT, shifted, {0, 0});
-    // past the last cell the search starts again from the far edge
-    Put(shifted, 0, 3);
-    Go(KEY_RIGHT, left, {0, 0});
-    Go(KEY_LEFT, shifted, {0, 3});
-    // the shifted matrix lies below but not in this column: the search wraps to the top
-    Put(left, 0, 1);
-    Go(KEY_DOWN, left, {1, 1});
-    Go(KEY_DOWN, left, {0, 1});
-    Go(KEY_UP, left, {1, 1});
-    shifted.Control.X = 5 + 24;
-    Go(KEY_DOWN, shifted, {0, 0});
-    Go(KEY_UP, left, {1, 1});
-    // matrices that cannot take the focus are not searched
-    right.Control.Flags = 0;
-    Put(left, 0, 3);
-    Go(KEY_RIGHT, left, {1, 0});
 }
 
 namespace {

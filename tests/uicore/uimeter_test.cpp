@@ -101,25 +101,7 @@ TEST_F(Meters, RecordsDrawnFromTheirRow)
     }
 }
 
-TEST_F(Meters, SetupNamesAndColoursTheMeterKeepsItsLevelsAndReportsBadIndices)
-{
-    UIMeters m = Record(2, {{0, 0, 77, 90, 0, 0, 12, 0, 0, ""}});
-    MeterSetup(&m, 0, METER_SRCE_INPUT, 2, METER_FLAG_SELECTABLE, METER_KNOB_CHANNEL);
-    EXPECT_STREQ(m.Name[0], "INPUT 3");
-    EXPECT_EQ(m.Colour[0], 0xFFC0);
-    EXPECT_EQ(m.MeterLevel[0] + m.Peak[0] + m.Fader[0], 77 + 90 + 12);
-    MeterSetup(&m, 1, CH, 12, 0, 0);  // beyond the track names
-    EXPECT_STREQ(m.Name[1], "Ch 13");
-    AssertCapture capture;
-    MeterSetup(nullptr, 0, METER_SRCE_OUT, 0, 0, 0);
-    MeterSetup(&m, 12, METER_SRCE_OUT, 0, 0, 0);
-    MeterSetup(&m, 0, 6, 0, 0, 0);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"p", "index < numberof(p->MeterLevel)",
-                                                               "srce < numberof(MeterSrceTbl)"}));
-    EXPECT_STREQ(m.Name[0], "INPUT 3");
-}
-
-TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWraps)
+TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWrapsAndTheFaderStepMovesTheSelectedKnobByFour)
 {
     OrvelMeters.NMeters = 6;
     for (const int i : {1, 3, 4, 7})
@@ -134,42 +116,30 @@ TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWraps)
     EXPECT_EQ(MeterSelectNext(4), 4);
     EXPECT_EQ(MeterSelectNext(5), 1);
     EXPECT_EQ(OrvelMeters.MFlags[4], METER_FLAG_SELECTABLE);
-    MeterDeselectAll();
-    EXPECT_FALSE(MeterAnySelected());
-    OrvelMeters.NMeters = 0;
-    EXPECT_EQ(MeterSelectNext(0), -1);
-    AssertCapture capture;
-    MeterSelectNext(-2);
-    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index >= -1"});
-}
 
-TEST_F(Meters, FaderStepMovesTheSelectedKnobByFourWithinTheScale)
-{
-    OrvelMeters.NMeters = 4;
-    OrvelMeters.MFlags[2] = METER_FLAG_SELECTABLE;
-    OrvelMeters.Fader[2] = 250;
-    MeterSelectNext(-1);
+    OrvelMeters.Fader[1] = 250;
     std::vector<int> faders;
     for (const std::int32_t d : {1, 1, -1, -70, -1}) {
         MeterFaderStep(d);
-        faders.push_back(OrvelMeters.Fader[2]);
+        faders.push_back(OrvelMeters.Fader[1]);
     }
     EXPECT_EQ(faders, (std::vector<int>{254, 255, 251, 0, 0}));
     const std::pair<std::int32_t, std::int32_t> dbAndFader[] = {{-30, 0}, {-20, 0}, {-10, 51}, {0, 102},
                                                                 {29, 250}, {30, 255}, {127, 255}};
     for (const auto& [db, fader] : dbAndFader)
         EXPECT_EQ(DbToFader(db), fader) << db << " dB";
-}
 
-// Seed 2 draws 45, 29216 and 24198: steps of +19.9, -15.7 and -9.5.
-TEST_F(Meters, SimulatedLevelsMoveByTheGeneratorsStepWithinTheScale)
-{
-    UIMeters m = Record(3, {{0, 0, 255}, {0, 0, 0}, {0, 0, 100}});
-    m.MeterLevel[3] = 90;  // beyond those in use
-    Rand15Seed(2);
-    MeterSimulate(&m);
-    EXPECT_EQ(std::vector<int>(m.MeterLevel, m.MeterLevel + 4), (std::vector<int>{255, 0, 90, 90}));
-    EXPECT_EQ(m.Peak[3], 0);
+    MeterDeselectAll();
+    EXPECT_FALSE(MeterAnySelected());
+    OrvelMeters.NMeters = 0;
+    EXPECT_EQ(MeterSelectNext(0), -1);
+    AssertCapture capture;
+    MeterSelectNext(-2);
+    MeterSetup(nullptr, 0, METER_SRCE_OUT, 0, 0, 0);
+    MeterSetup(&OrvelMeters, 12, METER_SRCE_OUT, 0, 0, 0);
+    MeterSetup(&OrvelMeters, 0, 6, 0, 0, 0);
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"index >= -1", "p", "index < numberof(p->MeterLevel)",
+                                                               "srce < numberof(MeterSrceTbl)"}));
 }
 
 TEST_F(Meters, PeakHoldsForFortyStepsThenFallsByFifteenButNotBelowTheLevel)
@@ -187,51 +157,14 @@ TEST_F(Meters, PeakHoldsForFortyStepsThenFallsByFifteenButNotBelowTheLevel)
     EXPECT_EQ(step(), (std::vector<int>{177, 40, 40, 172, 0, 0}));
 }
 
-namespace {
-
 // A page holding one meter control; MeterPageHandler answers the shared record.
-class MeterPage : public Meters {
-protected:
-    void SetUp() override
-    {
-        Meters::SetUp();
-        MsgRegister(UIMainHandler, 0);
-    }
-
+TEST_F(Meters, ChannelPageLevelsMoveAndRedrawOnEveryThirdTick)
+{
+    MsgRegister(UIMainHandler, 0);
     UIMeter meter = {.Control = {.Handler = UIMeterHandler, .Flags = 0, .X = 10, .Y = 151}};
     UIControl* const controls[1] = {&meter.Control};
-    UIPage page = {.Handler = ProbeHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 1,
+    UIPage page = {.Handler = MeterPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 1,
                    .Controls = controls};
-};
-
-UIMeters OwnRecord = Record(3, {{0, 0, 255}});
-
-// A meter control that answers the query itself.
-std::uint32_t AnswersItself(void* self, Message* msg)
-{
-    if (msg->Id != MSG_METER_DATA)
-        return UIMeterHandler(self, msg);
-    msg->Param = MsgParamOf(&OwnRecord);
-    return 1;
-}
-
-}  // namespace
-
-TEST_F(MeterPage, UnansweredQueryDrawsNothingAndTheControlsOwnAnswerComesBeforeThePages)
-{
-    Name(&page, "page");
-    UIGotoPage(&page);
-    EXPECT_TRUE(buffer == Expected([](Canvas*) {}));
-    EXPECT_EQ(Log(MSG_METER_DATA).size(), 1U);
-    meter.Control.Handler = AnswersItself;
-    page.Handler = MeterPageHandler;
-    UIRedraw();
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { MeterDraw(c, &OwnRecord, 10, 151); }));
-}
-
-TEST_F(MeterPage, ChannelPageLevelsMoveAndRedrawOnEveryThirdTick)
-{
-    page.Handler = MeterPageHandler;
     MeterSetupChannel(3);
     UIGotoPage(&page);
     EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 4");

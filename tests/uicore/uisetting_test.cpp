@@ -21,10 +21,7 @@ const UIMenu ModeMenu = {.NItems = 3, .Items = ModeItems};
 StoredSetting Number(std::int32_t value, std::int32_t min, std::int32_t max, std::int32_t scaling, const char* format,
                      const char* zeroText = nullptr)
 {
-    StoredSetting s = StoredNumber("___", value, min, max, zeroText);
-    s.Setting.Scaling = scaling;
-    s.Setting.Format = format;
-    return s;
+    return StoredScaled("___", value, min, max, scaling, format, zeroText);
 }
 
 std::string Text(StoredSetting& s)
@@ -101,6 +98,7 @@ TEST(NumberSetting, StepsStayWithinTheLimitsOrRunFreelyAndTheOffValueSitsBelowTh
 
     const UISetting s = {.Handler = nullptr, .Menu = nullptr, .Min = 10, .Max = 20, .Scaling = 1, .ZeroText = "OFF"};
     EXPECT_EQ(UISettingClamp(&s, 5), 0);
+    EXPECT_EQ(UISettingClamp(&s, 10), 10) << "the lowest real value is not the off value";
     EXPECT_EQ(UISettingClamp(&s, 25), 20);
     const UISetting noOff = {.Handler = nullptr, .Menu = nullptr, .Min = 10, .Max = 20, .Scaling = 1};
     EXPECT_EQ(UISettingClamp(&noOff, 5), 10);

@@ -155,27 +155,6 @@ TEST_F(TextEdit, HeldMenuSwitchesTheSetAloneOrMovesVerticallyWithATurnAndItsRele
     EXPECT_EQ(Text(), "aAKE    ");
 }
 
-TEST_F(TextEdit, TheGridCursorWalksInReadingOrderWrapsAndIsKeptForTheNextUse)
-{
-    NameSetting take = Field("", 8);
-    Open(&take);
-    Turn(-1);
-    EXPECT_EQ(Grid(), Cell(4, 8));
-    Turn(1);
-    GridTo(0, 8);
-    Turn(1);
-    EXPECT_EQ(Grid(), Cell(1, 0));
-    Turn(0);  // a step below 1 goes back
-    EXPECT_EQ(Grid(), Cell(0, 8));
-    for (int i = 0; i < 3; ++i)
-        Turn(1);
-    Tap(KEY_MENU);
-    EXPECT_EQ(Text(), "L       ");
-    Tap(KEY_HP);
-    Open(&take);
-    EXPECT_EQ(Grid(), Cell(1, 2));
-}
-
 TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldAndBackspaceClosesUpBeforeIt)
 {
     NameSetting take = Field("ABCDE", 5);
@@ -198,18 +177,6 @@ TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldAndBackspaceClosesUpBeforeIt)
     Tap(KEY_BACKSPACE);
     EXPECT_EQ(Text(), "ABDE ");
     EXPECT_EQ(UITextEditState.Cursor, 2);
-}
-
-TEST_F(TextEdit, OnlyCharactersOfThePcSetAreTakenAndTypingStopsBeforeTheLastPosition)
-{
-    NameSetting take = Field("ABCDEFGH", 8);
-    Open(&take);
-    for (const std::uint32_t key : {std::uint32_t{'!'}, std::uint32_t{0x8041}, +KEY_UP, +KEY_TC, 0U})
-        EXPECT_EQ(MsgSendParam(&UITextEdit, MSG_KEY_DOWN, key), 0U) << key;
-    for (const char key : std::string("aZ9(+#.@_ "))
-        EXPECT_EQ(MsgSendParam(&UITextEdit, MSG_KEY_DOWN, static_cast<unsigned char>(key)), 1U) << key;
-    EXPECT_EQ(Text(), "aZ9(+#.H");
-    EXPECT_EQ(UITextEditState.Cursor, 7);
 }
 
 TEST_F(TextEdit, PlusOneCountsTheNameUpAndTheOkKeyAndTheSaveKeySave)

