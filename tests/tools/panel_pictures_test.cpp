@@ -38,6 +38,18 @@ std::vector<PanelRect> LightAreas()
     return areas;
 }
 
+// The committed picture: 8-bit RGB without alpha (the front ends load 24-bit pictures), of the panel's size.
+RgbPicture Panel(const char* name)
+{
+    unsigned char head[26] = {};
+    std::ifstream(PicturePath(name), std::ios::binary).read(reinterpret_cast<char*>(head), sizeof(head));
+    EXPECT_TRUE(head[24] == 8 && head[25] == 2) << name << ": bit depth " << +head[24] << ", colour type " << +head[25];
+    RgbPicture picture;
+    EXPECT_TRUE(PngRead(PicturePath(name).string(), picture)) << name;
+    EXPECT_TRUE(picture.Width == PANEL_WIDTH && picture.Height == PANEL_HEIGHT) << name;
+    return picture;
+}
+
 long Brightness(const RgbPicture& picture, const PanelRect& r)
 {
     long sum = 0;
@@ -49,32 +61,13 @@ long Brightness(const RgbPicture& picture, const PanelRect& r)
     return sum / ((r.Right - r.Left) * (r.Bottom - r.Top));
 }
 
-// Both pictures: 8-bit RGB without alpha (the front ends load 24-bit pictures), of the panel's size.
-TEST(PanelPicturesTest, FilesAreRgbOfThePanelSize)
-{
-    for (const char* name : {"panel_rest.png", "panel_lit.png"}) {
-        std::ifstream file(PicturePath(name), std::ios::binary);
-        unsigned char head[26] = {};
-        ASSERT_TRUE(file.read(reinterpret_cast<char*>(head), sizeof(head))) << name;
-        EXPECT_EQ(head[24], 8) << name << ": bits per component";
-        EXPECT_EQ(head[25], 2) << name << ": colour type";
-        RgbPicture picture;
-        ASSERT_TRUE(PngRead(PicturePath(name).string(), picture)) << name;
-        EXPECT_EQ(picture.Width, PANEL_WIDTH) << name;
-        EXPECT_EQ(picture.Height, PANEL_HEIGHT) << name;
-    }
-}
-
 // Keys and LEDs light up, and nothing else changes: a difference elsewhere would show as a seam
 // around a held key. The LCD opening is one dark colour, up to its edge and no further.
 TEST(PanelPicturesTest, LitOnlyInsideKeysAndLedsAroundADarkLcdOpening)
 {
-    RgbPicture rest;
-    RgbPicture lit;
-    ASSERT_TRUE(PngRead(PicturePath("panel_rest.png").string(), rest));
-    ASSERT_TRUE(PngRead(PicturePath("panel_lit.png").string(), lit));
-    ASSERT_TRUE(rest.Width == PANEL_WIDTH && rest.Height == PANEL_HEIGHT && lit.Width == PANEL_WIDTH
-                && lit.Height == PANEL_HEIGHT);
+    const RgbPicture rest = Panel("panel_rest.png");
+    const RgbPicture lit = Panel("panel_lit.png");
+    ASSERT_FALSE(HasFailure());
     const std::vector<PanelRect> areas = LightAreas();
     for (const PanelRect& area : areas)
         EXPECT_GT(Brightness(lit, area), Brightness(rest, area) + 30) << area.Left << ", " << area.Top;
