@@ -1,4 +1,4 @@
-// Canvas primitives on the LCD canvas: each goes through one indirect PixelSet per pixel.
+// Canvas primitives on the LCD canvas, which writes whole spans and image rows straight into its store.
 #include <benchmark/benchmark.h>
 
 #include <array>

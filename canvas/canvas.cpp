@@ -6,6 +6,7 @@
 
 #include "canvas/font.h"
 #include "canvas/images.h"
+#include "canvas/lcdcanvas.h"
 #include "common/debug.h"
 
 namespace {
@@ -17,8 +18,55 @@ std::int32_t Clamp(std::int32_t value, std::int32_t limit)
     return value > limit ? limit : value;
 }
 
+// Where one row's pixels go. Through the canvas's slots, which clip:
+struct SlotRow {
+    Canvas* C;
+    std::int32_t Y;
+
+    Colour Get(std::int32_t x) const { return C->PixelGet(C, x, Y); }
+    void Set(std::int32_t x, Colour colour) const { C->PixelSet(C, x, Y, colour); }
+};
+
+// Or, for a canvas that LcdIsDirect, straight into a row of its store; the caller keeps x inside.
+struct StoreRow {
+    Colour* Pixels;
+
+    Colour Get(std::int32_t x) const { return Pixels[x]; }
+    void Set(std::int32_t x, Colour colour) const { Pixels[x] = colour; }
+};
+
+// Calls draw(row, r, first, end) for the rows r of a width x height block at (x, y), with the columns
+// first to end - 1 of the block to draw. A canvas that LcdIsDirect gets its store's rows and only the
+// part inside it (its slots would drop the rest); any other canvas its slots and every column.
+template <typename DrawRow>
+void ForEachRow(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, DrawRow draw)
+{
+    if (!LcdIsDirect(c)) {
+        for (std::int32_t r = 0; r < height; ++r)
+            draw(SlotRow{c, y + r}, r, 0, width);
+        return;
+    }
+    const std::int32_t first = std::max(0, -x);
+    const std::int32_t end = std::min(width, LCD_WIDTH - x);
+    for (std::int32_t r = std::max(0, -y); r < std::min(height, LCD_HEIGHT - y); ++r)
+        draw(StoreRow{LcdRow(c, y + r)}, r, first, end);
+}
+
+// Fills columns x1..x2 of rows y1..y2, all inside a canvas that LcdIsDirect.
+void FillStore(Canvas* c, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Colour colour)
+{
+    for (std::int32_t y = y1; y <= y2; ++y) {
+        Colour* row = LcdRow(c, y);
+        std::fill(row + x1, row + x2 + 1, colour);
+    }
+}
+
 void GenericClear(Canvas* c)
 {
+    if (LcdIsDirect(c)) {
+        FillStore(c, 0, 0, c->Width - 1, c->Height - 1, COLOUR_WHITE);
+        return;
+    }
     for (std::int32_t x = 0; x < c->Width; ++x)
         for (std::int32_t y = 0; y < c->Height; ++y)
             c->PixelSet(c, x, y, COLOUR_WHITE);
@@ -34,29 +82,34 @@ void GenericFillRect(Canvas* c, std::int32_t x1, std::int32_t y1, std::int32_t x
         std::swap(x1, x2);
     if (y1 > y2)
         std::swap(y1, y2);
+    if (LcdIsDirect(c)) {
+        FillStore(c, x1, y1, x2, y2, colour);
+        return;
+    }
     for (std::int32_t y = y1; y <= y2; ++y)
         for (std::int32_t x = x1; x <= x2; ++x)
             c->PixelSet(c, x, y, colour);
 }
 
+template <typename Row>
+void DrawBitmapRow(const Row& row, std::int32_t x, const std::uint8_t* bits, std::int32_t first, std::int32_t end,
+                   Colour colour)
+{
+    for (std::int32_t col = first; col < end; ++col) {
+        if (bits[col / 8] == 0)
+            col |= 7;  // glyph rows are mostly empty bytes, which set nothing: skip to the next byte
+        else if (bits[col / 8] & (0x80 >> (col % 8)))
+            row.Set(x + col, colour);
+    }
+}
+
 void GenericDrawBitmap(Canvas* c, std::int32_t x, std::int32_t y, const std::uint8_t* bitmap, Colour colour)
 {
     const std::int32_t width = bitmap[0];
-    const std::int32_t height = bitmap[1];
     const std::int32_t bytesPerRow = (width + 7) / 8;
-    const std::uint8_t* row = bitmap + 2;
-    for (std::int32_t r = 0; r < height; ++r, row += bytesPerRow) {
-        // Glyph rows are mostly empty bytes; an empty byte sets nothing, so skip it whole.
-        for (std::int32_t b = 0; b < bytesPerRow; ++b) {
-            const std::uint8_t bits = row[b];
-            if (bits == 0)
-                continue;
-            const std::int32_t end = std::min(width, 8 * b + 8);
-            for (std::int32_t col = 8 * b; col < end; ++col)
-                if (bits & (0x80 >> (col % 8)))
-                    c->PixelSet(c, x + col, y + r, colour);
-        }
-    }
+    ForEachRow(c, x, y, width, bitmap[1], [&](const auto& row, std::int32_t r, std::int32_t first, std::int32_t end) {
+        DrawBitmapRow(row, x, bitmap + 2 + r * bytesPerRow, first, end, colour);
+    });
 }
 
 // weight 0..255 of the new colour over the old; signed arithmetic, truncation toward zero
@@ -65,37 +118,37 @@ std::int32_t BlendComponent(std::int32_t oldValue, std::int32_t newValue, std::i
     return oldValue + ((newValue - oldValue) * weight) / 255;
 }
 
-void BlendPixel(Canvas* c, std::int32_t x, std::int32_t y, std::int32_t blue, std::int32_t green, std::int32_t red,
-                std::int32_t t)
+template <typename Row>
+void BlendPixel(const Row& row, std::int32_t x, std::int32_t blue, std::int32_t green, std::int32_t red, std::int32_t t)
 {
     if (t == 255)
         return;
     if (t == 0) {
-        c->PixelSet(c, x, y, ColourFromComponents(blue, green, red));
+        row.Set(x, ColourFromComponents(blue, green, red));
         return;
     }
-    const Colour old = c->PixelGet(c, x, y);
+    const Colour old = row.Get(x);
     const std::int32_t weight = 255 - t;
-    c->PixelSet(c, x, y,
-                ColourFromComponents(BlendComponent(ColourBlue(old), blue, weight),
-                                     BlendComponent(ColourGreen(old), green, weight),
-                                     BlendComponent(ColourRed(old), red, weight)));
+    row.Set(x,
+            ColourFromComponents(BlendComponent(ColourBlue(old), blue, weight),
+                                 BlendComponent(ColourGreen(old), green, weight),
+                                 BlendComponent(ColourRed(old), red, weight)));
 }
 
-template <ImageFormat Format>
-void DrawImagePixel(Canvas* c, std::int32_t x, std::int32_t y, const std::uint8_t* p, Colour colour)
+template <ImageFormat Format, typename Row>
+void DrawImagePixel(const Row& row, std::int32_t x, const std::uint8_t* p, Colour colour)
 {
     if constexpr (Format == IMAGE_COVERAGE) {
         if (p[0] == 0)
-            c->PixelSet(c, x, y, colour);  // exactly the colour argument, not its round trip
+            row.Set(x, colour);  // exactly the colour argument, not its round trip
         else
-            BlendPixel(c, x, y, ColourBlue(colour), ColourGreen(colour), ColourRed(colour), p[0]);
+            BlendPixel(row, x, ColourBlue(colour), ColourGreen(colour), ColourRed(colour), p[0]);
     } else if constexpr (Format == IMAGE_RGB565) {
-        c->PixelSet(c, x, y, static_cast<Colour>((p[0] << 8) | p[1]));
+        row.Set(x, static_cast<Colour>((p[0] << 8) | p[1]));
     } else if constexpr (Format == IMAGE_BGR) {
-        c->PixelSet(c, x, y, ColourFromComponents(p[0], p[1], p[2]));
+        row.Set(x, ColourFromComponents(p[0], p[1], p[2]));
     } else {
-        BlendPixel(c, x, y, p[0], p[1], p[2], p[3]);
+        BlendPixel(row, x, p[0], p[1], p[2], p[3]);
     }
 }
 
@@ -103,10 +156,13 @@ void DrawImagePixel(Canvas* c, std::int32_t x, std::int32_t y, const std::uint8_
 template <ImageFormat Format, std::int32_t Step>
 void DrawImageRows(Canvas* c, std::int32_t x, std::int32_t y, const Image* image, Colour colour)
 {
-    const std::uint8_t* p = image->Data;
-    for (std::int32_t row = y; row < y + image->Height; ++row)
-        for (std::int32_t col = x; col < x + image->Width; ++col, p += Step)
-            DrawImagePixel<Format>(c, col, row, p, colour);
+    const std::int32_t width = image->Width;
+    ForEachRow(c, x, y, width, image->Height,
+               [&](const auto& row, std::int32_t r, std::int32_t first, std::int32_t end) {
+                   const std::uint8_t* p = image->Data + (r * width + first) * Step;
+                   for (std::int32_t col = first; col < end; ++col, p += Step)
+                       DrawImagePixel<Format>(row, x + col, p, colour);
+               });
 }
 
 void GenericDrawImage(Canvas* c, std::int32_t x, std::int32_t y, const Image* image, Colour colour)

@@ -55,6 +55,16 @@ void LcdCanvasInit(Canvas* c, Colour* buf, int width, int height)
     CanvasInit(c);
 }
 
+bool LcdIsDirect(const Canvas* c)
+{
+    return c->PixelSet == LcdPixelSet && c->PixelGet == LcdPixelGet;
+}
+
+Colour* LcdRow(Canvas* c, std::int32_t y)
+{
+    return c->Buffer + Element(0, y);
+}
+
 LcdDisplayFn LcdSetDisplay(LcdDisplayFn display)
 {
     const LcdDisplayFn previous = Display;

@@ -43,10 +43,9 @@ AssertSink AssertSetSink(AssertSink sink)
     return previous;
 }
 
-bool AssertFailed(const char* expression, std::source_location where)
+void AssertFailed(const char* expression, std::source_location where)
 {
     char module[64];
     ModuleFromPath(where.file_name(), module, sizeof module);
     CurrentSink({.Expression = expression, .Module = module, .Line = where.line()});
-    return false;
 }

@@ -15,8 +15,11 @@ using AssertSink = void (*)(const AssertReport& report);
 // Installs a sink (null restores the default) and returns the previous one.
 AssertSink AssertSetSink(AssertSink sink);
 
-// Reports a failed check; always returns false so that callers can branch on ASSERT's value.
-bool AssertFailed(const char* expression, std::source_location where);
+// Reports a failed check.
+void AssertFailed(const char* expression, std::source_location where);
 
-// A macro only because the expression text and the call site cannot be captured otherwise.
-#define ASSERT(expr) (static_cast<bool>(expr) ? true : AssertFailed(#expr, std::source_location::current()))
+// A macro only because the expression text and the call site cannot be captured otherwise. Its value
+// is the check's, so that callers can branch on it; the false is spelled here, where the optimiser sees
+// it, so that it knows a failed check's guard is taken and does not warn about the path it prevents.
+#define ASSERT(expr) \
+    (static_cast<bool>(expr) ? true : (AssertFailed(#expr, std::source_location::current()), false))

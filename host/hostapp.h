@@ -4,10 +4,9 @@
 #include <string>
 
 #include "host/hostui.h"
+#include "host/panelgeometry.h"
 #include "host/pngfile.h"
 
-constexpr int PANEL_WIDTH = 932;
-constexpr int PANEL_HEIGHT = 198;
 constexpr int CLIENT_WIDTH = PANEL_WIDTH;
 constexpr int CLIENT_HEIGHT = 572;          // the panel and the LCD twice as large below it
 constexpr int PANEL_ONLY_HEIGHT = 197;      // the client height that hides the enlarged LCD

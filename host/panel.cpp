@@ -13,20 +13,21 @@
 #include "uicore/uimain.h"
 #include "uicore/uimeter.h"
 
-PanelRegion PanelRegions[12] = {
-    {.Key = KEY_TC, .Rect = {131, 52, 177, 81}, .Label = "TC"},
-    {.Key = KEY_AMIX, .Rect = {222, 50, 266, 80}, .Label = "A-MIX"},
-    {.Key = KEY_KLIN, .Rect = {312, 54, 354, 80}, .Label = "KLIN"},
-    {.Key = KEY_BUS, .Rect = {402, 52, 444, 80}, .Label = "BUS"},
-    {.Key = KEY_PFL, .Rect = {489, 53, 533, 79}, .Label = "PFL"},
-    {.Key = KEY_SETUP, .Rect = {580, 50, 623, 80}, .Label = "SETUP"},
-    {.Key = KEY_COM, .Rect = {608, 88, 639, 114}, .Label = "COM"},
-    {.Key = KEY_SLT, .Rect = {607, 132, 638, 155}, .Label = "SLT"},
-    {.Key = KEY_HP, .Rect = {804, 47, 843, 83}, .Label = "HP"},
-    {.Key = KEY_STAR, .Rect = {818, 89, 851, 116}, .Label = "STAR"},
-    {.Key = KEY_MENU, .Rect = {800, 118, 844, 160}, .Label = "MENU"},
-    {.Key = -1, .Rect = {}, .Label = nullptr},
+namespace {
+
+constexpr PanelRegion RegionAt(std::size_t n)
+{
+    const PanelKeyPlace& place = PanelKeyTbl[n];
+    return {.Key = place.Key, .Rect = place.Rect, .Pressed = 0, .Shown = 0, .Label = place.Label};
+}
+
+}  // namespace
+
+PanelRegion PanelRegions[] = {
+    RegionAt(0), RegionAt(1), RegionAt(2), RegionAt(3), RegionAt(4),  RegionAt(5),
+    RegionAt(6), RegionAt(7), RegionAt(8), RegionAt(9), RegionAt(10), {.Key = -1, .Rect = {}, .Label = nullptr},
 };
+static_assert(std::size(PanelRegions) == std::size(PanelKeyTbl) + 1, "one region for every key of the panel");
 
 PanelMouse PanelMouseState = {.A = {}, .B = {}, .Capture = false, .HeldKey = -1};
 

@@ -3,7 +3,9 @@
 // key events, held keys show lit, the panel's LCD area toggles the LCD views, and the region capture
 // appends measured rectangles to "regions.txt".
 #include <cstdint>
+#include <iterator>
 
+#include "host/panelgeometry.h"
 #include "host/pngfile.h"
 
 // Win32 virtual-key codes, which both front ends map their keys to.
@@ -26,13 +28,6 @@ struct KeyMods {
     bool Alt;
 };
 
-struct PanelRect {
-    std::int32_t Left;
-    std::int32_t Top;
-    std::int32_t Right;   // exclusive
-    std::int32_t Bottom;  // exclusive
-};
-
 struct PanelRegion {
     std::int32_t Key;  // a negative key ends the table
     PanelRect Rect;
@@ -41,8 +36,8 @@ struct PanelRegion {
     const char* Label;
 };
 
-extern PanelRegion PanelRegions[12];
-constexpr PanelRect PANEL_LCD_AREA = {647, 44, 783, 156};
+// The keys of the panel table, and their state.
+extern PanelRegion PanelRegions[std::size(PanelKeyTbl) + 1];
 
 struct PanelPoint {
     std::int32_t X;

@@ -35,7 +35,11 @@ protected:
     {
         std::string names;
         for (std::uint32_t i = 0; i < OrvelMeters.NMeters && i < MAX_METERS; ++i)
-            names += (i ? "," : "") + std::string(OrvelMeters.Name[i]);
+        {
+            if (i)
+                names += ',';
+            names += OrvelMeters.Name[i];
+        }
         return names;
     }
 

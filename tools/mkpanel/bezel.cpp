@@ -5,7 +5,7 @@
 namespace {
 
 // The bezel sits in a cut-out of the metal: its outline, with the margin it keeps around the opening.
-const QRectF BezelRect = BoxRect(LcdOpening).adjusted(-5, -7, 9, 7);
+const QRectF BezelRect = BoxRect(PANEL_LCD_AREA).adjusted(-5, -7, 9, 7);
 constexpr double BezelRadius = 6.0;
 const QColor Glass(6, 8, 10);
 
@@ -33,7 +33,7 @@ void DrawBezelBody(QPainter& p)
 // The opening is a step down from the frame: shadow along its top edge, a lit lip along the bottom.
 void DrawOpeningLip(QPainter& p)
 {
-    const QRectF opening = BoxRect(LcdOpening);
+    const QRectF opening = BoxRect(PANEL_LCD_AREA);
     QLinearGradient lip(0, opening.top() - 2, 0, opening.bottom() + 2);
     lip.setColorAt(0, QColor(4, 4, 5));
     lip.setColorAt(0.7, QColor(22, 23, 26));
@@ -50,5 +50,5 @@ void DrawLcdBezel(QPainter& p)
     DrawBezelBody(p);
     DrawOpeningLip(p);
     // The opening itself stays one flat colour: the LCD is drawn over it.
-    p.fillRect(BoxRect(LcdOpening).toRect(), Glass);
+    p.fillRect(BoxRect(PANEL_LCD_AREA).toRect(), Glass);
 }

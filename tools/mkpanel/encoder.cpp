@@ -8,13 +8,13 @@
 
 namespace {
 
-const QPointF Centre(EncoderX, EncoderY);
+const QPointF Centre(PanelEncoderX, PanelEncoderY);
 constexpr double Knurl = 4.5;  // width of the gripped skirt around the cap
 constexpr int Ridges = 72;
 
 void DrawShadow(QPainter& p)
 {
-    const double reach = EncoderRadius + 8;
+    const double reach = PanelEncoderRadius + 8;
     QRadialGradient shadow(Centre + QPointF(1.5, 4), reach);
     shadow.setColorAt(0.7, QColor(0, 0, 0, 150));
     shadow.setColorAt(1, QColor(0, 0, 0, 0));
@@ -28,21 +28,21 @@ void DrawKnurl(QPainter& p)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 31, 34));
-    p.drawEllipse(Centre, EncoderRadius, EncoderRadius);
+    p.drawEllipse(Centre, PanelEncoderRadius, PanelEncoderRadius);
     for (int i = 0; i < Ridges; ++i) {
         const double angle = 2 * std::numbers::pi * i / Ridges;
         const double light = 0.5 - 0.5 * std::sin(angle);  // 1 at the top, 0 at the bottom
         const QPointF direction(std::cos(angle), std::sin(angle));
         const int grey = 70 + static_cast<int>(110 * light);
         p.setPen(QPen(QColor(grey, grey + 2, grey + 6), 1.1, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(Centre + direction * (EncoderRadius - Knurl + 0.5), Centre + direction * (EncoderRadius - 0.6));
+        p.drawLine(Centre + direction * (PanelEncoderRadius - Knurl + 0.5), Centre + direction * (PanelEncoderRadius - 0.6));
     }
 }
 
 // A spun-aluminium cap: the turning marks catch the light in two opposite wedges.
 void DrawCap(QPainter& p)
 {
-    const double radius = EncoderRadius - Knurl;
+    const double radius = PanelEncoderRadius - Knurl;
     QConicalGradient spun(Centre, 45);
     const QColor dark(96, 99, 105);
     const QColor light(206, 209, 214);
@@ -70,7 +70,7 @@ void DrawCap(QPainter& p)
 void DrawPointer(QPainter& p)
 {
     const double angle = -std::numbers::pi / 2 - 0.5;
-    const QPointF spot = Centre + QPointF(std::cos(angle), std::sin(angle)) * (EncoderRadius - Knurl - 5.5);
+    const QPointF spot = Centre + QPointF(std::cos(angle), std::sin(angle)) * (PanelEncoderRadius - Knurl - 5.5);
     p.setBrush(QColor(230, 232, 236, 160));
     p.drawEllipse(spot + QPointF(0.3, 0.6), 2.0, 2.0);
     p.setBrush(QColor(28, 29, 32));

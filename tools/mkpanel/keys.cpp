@@ -22,9 +22,9 @@ const QColor Backlight(255, 176, 64);
 constexpr double CapInset = 2.0;
 constexpr double CapRadius = 4.0;
 
-QRectF CapRect(const PanelKey& key)
+QRectF CapRect(const PanelKeyPlace& key)
 {
-    return BoxRect(key.Box).adjusted(CapInset, CapInset, -CapInset, -CapInset);
+    return BoxRect(key.Rect).adjusted(CapInset, CapInset, -CapInset, -CapInset);
 }
 
 // Light from behind the key leaks out through the gap around the cap.
@@ -66,10 +66,10 @@ void DrawCap(QPainter& p, const QRectF& cap, const KeyLook& look)
     p.drawRoundedRect(cap.adjusted(1, 1, -1, -1), CapRadius - 1, CapRadius - 1);
 }
 
-QPainterPath LabelPath(const PanelKey& key, const QRectF& cap)
+QPainterPath LabelPath(const PanelKeyPlace& key, const QRectF& cap)
 {
     QPainterPath label;
-    if (QString(key.Label) == "*") {
+    if (key.Key == KEY_STAR) {
         // The star key's asterisk is drawn, not set: the font's glyph is too small to read.
         for (int spoke = 0; spoke < 3; ++spoke) {
             const double angle = std::numbers::pi / 2 + spoke * std::numbers::pi / 3;
@@ -109,12 +109,12 @@ void DrawLabel(QPainter& p, const QPainterPath& label, const KeyLook& look, Ligh
 
 }  // namespace
 
-void DrawKey(QPainter& p, const PanelKey& key, Lighting lighting)
+void DrawKey(QPainter& p, const PanelKeyPlace& key, Lighting lighting)
 {
     const QRectF cap = CapRect(key);
     const bool lit = lighting == Lighting::Lit;
     if (lit)
-        DrawLeak(p, BoxRect(key.Box));
+        DrawLeak(p, BoxRect(key.Rect));
     DrawCap(p, cap, lit ? LitLook : RestLook);
     if (lit)
         DrawGlow(p, cap);

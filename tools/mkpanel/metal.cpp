@@ -26,7 +26,7 @@ float Streak(int x, int y)
 // Light falls from above: the face darkens downwards, with a broad diagonal sheen left of the middle.
 float Tone(int x, int y)
 {
-    const float fall = 64.0F - 22.0F * static_cast<float>(y) / PanelHeight;
+    const float fall = 64.0F - 22.0F * static_cast<float>(y) / PANEL_HEIGHT;
     const float across = (static_cast<float>(x) - 1.3F * static_cast<float>(y) - 300.0F) / 210.0F;
     const float sheen = 9.0F * std::exp(-across * across);
     const float grain = 7.0F * (Streak(x, y) - 0.5F) + 3.0F * (Noise(0, y, 3) - 0.5F) + 3.0F * (Noise(x, y, 4) - 0.5F);
@@ -35,8 +35,8 @@ float Tone(int x, int y)
 
 bool OutsideCorner(int x, int y)
 {
-    const float cx = std::clamp(static_cast<float>(x) + 0.5F, CornerRadius, PanelWidth - CornerRadius);
-    const float cy = std::clamp(static_cast<float>(y) + 0.5F, CornerRadius, PanelHeight - CornerRadius);
+    const float cx = std::clamp(static_cast<float>(x) + 0.5F, CornerRadius, PANEL_WIDTH - CornerRadius);
+    const float cy = std::clamp(static_cast<float>(y) + 0.5F, CornerRadius, PANEL_HEIGHT - CornerRadius);
     return std::hypot(static_cast<float>(x) + 0.5F - cx, static_cast<float>(y) + 0.5F - cy) > CornerRadius;
 }
 
@@ -50,8 +50,8 @@ void DrawChamfer(QImage& metal)
 {
     QPainter p(&metal);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF outer = QRectF(0, 0, PanelWidth, PanelHeight);
-    QLinearGradient bevel(0, 0, 0, PanelHeight);
+    const QRectF outer = QRectF(0, 0, PANEL_WIDTH, PANEL_HEIGHT);
+    QLinearGradient bevel(0, 0, 0, PANEL_HEIGHT);
     bevel.setColorAt(0, QColor(150, 154, 160));
     bevel.setColorAt(0.08, QColor(96, 100, 106));
     bevel.setColorAt(0.9, QColor(40, 42, 46));
@@ -67,10 +67,10 @@ void DrawChamfer(QImage& metal)
 
 QImage DrawMetal()
 {
-    QImage metal(PanelWidth, PanelHeight, QImage::Format_RGB32);
-    for (int y = 0; y < PanelHeight; ++y) {
+    QImage metal(PANEL_WIDTH, PANEL_HEIGHT, QImage::Format_RGB32);
+    for (int y = 0; y < PANEL_HEIGHT; ++y) {
         auto* row = reinterpret_cast<QRgb*>(metal.scanLine(y));
-        for (int x = 0; x < PanelWidth; ++x) {
+        for (int x = 0; x < PANEL_WIDTH; ++x) {
             const float tone = Tone(x, y);
             // A faint cool cast, as anodised aluminium has.
             row[x] = OutsideCorner(x, y) ? CaseColour.rgb()
@@ -120,7 +120,7 @@ void DrawScrew(QPainter& p, QPointF centre)
 void DrawScrews(QPainter& p)
 {
     constexpr double inset = 12.5;
-    for (const QPointF centre : {QPointF(inset, inset), QPointF(PanelWidth - inset, inset),
-                                 QPointF(inset, PanelHeight - inset), QPointF(PanelWidth - inset, PanelHeight - inset)})
+    for (const QPointF centre : {QPointF(inset, inset), QPointF(PANEL_WIDTH - inset, inset),
+                                 QPointF(inset, PANEL_HEIGHT - inset), QPointF(PANEL_WIDTH - inset, PANEL_HEIGHT - inset)})
         DrawScrew(p, centre);
 }

@@ -1,6 +1,6 @@
 #include "panel.h"
 
-QRectF BoxRect(const PanelBox& box)
+QRectF BoxRect(const PanelRect& box)
 {
     return QRectF(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top);
 }
@@ -41,9 +41,9 @@ QImage DrawPanel(const QImage& face, Lighting lighting)
     QImage panel = face.copy();
     QPainter p(&panel);
     p.setRenderHint(QPainter::Antialiasing);
-    for (const PanelKey& key : PanelKeyTbl) {
+    for (const PanelKeyPlace& key : PanelKeyTbl) {
         p.save();
-        p.setClipRect(BoxRect(key.Box).toRect());
+        p.setClipRect(BoxRect(key.Rect).toRect());
         DrawKey(p, key, lighting);
         p.restore();
     }

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "layout.h"
+#include "host/panelgeometry.h"
 
 enum class Lighting { Rest, Lit };
 
@@ -17,7 +17,7 @@ enum class Face { Bold, CondensedBold, Book };
 bool LoadFaces(const QString& fontDir);
 QFont PanelFont(Face face, int pixelSize, double letterSpacing = 0);
 
-QRectF BoxRect(const PanelBox& box);
+QRectF BoxRect(const PanelRect& box);
 // The colour with another opacity (0 to 255).
 QColor Faded(QColor colour, int alpha);
 // A deterministic value in [0, 1) for a lattice point: the texture of the metal.
@@ -36,7 +36,7 @@ void DrawPrint(QPainter& p);
 void DrawGrille(QPainter& p);
 void DrawEncoder(QPainter& p);
 
-void DrawKey(QPainter& p, const PanelKey& key, Lighting lighting);
+void DrawKey(QPainter& p, const PanelKeyPlace& key, Lighting lighting);
 void DrawLed(QPainter& p, const PanelLed& led, Lighting lighting);
 
 QImage DrawFace();

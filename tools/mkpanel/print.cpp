@@ -40,10 +40,10 @@ void DrawWordmark(QPainter& p)
                 FaintInk);
 }
 
-bool NearAnotherKey(const QRectF& legend, const PanelKey& owner)
+bool NearAnotherKey(const QRectF& legend, const PanelKeyPlace& owner)
 {
-    for (const PanelKey& key : PanelKeyTbl)
-        if (&key != &owner && BoxRect(key.Box).adjusted(-4, -4, 4, 4).intersects(legend))
+    for (const PanelKeyPlace& key : PanelKeyTbl)
+        if (&key != &owner && BoxRect(key.Rect).adjusted(-4, -4, 4, 4).intersects(legend))
             return true;
     return false;
 }
@@ -53,10 +53,10 @@ bool NearAnotherKey(const QRectF& legend, const PanelKey& owner)
 void DrawDigitLegends(QPainter& p)
 {
     const QFont font = PanelFont(Face::Bold, 8);
-    for (const PanelKey& key : PanelKeyTbl) {
+    for (const PanelKeyPlace& key : PanelKeyTbl) {
         if (key.Digit == 0)
             continue;
-        const QRectF box = BoxRect(key.Box);
+        const QRectF box = BoxRect(key.Rect);
         QRectF legend(box.center().x() - 3, box.bottom() + 3, 6, 9);
         while (NearAnotherKey(legend, key) && legend.left() > box.left())
             legend.translate(-1, 0);
@@ -80,6 +80,6 @@ void DrawPrint(QPainter& p)
     DrawWordmark(p);
     DrawDigitLegends(p);
     DrawLedCaptions(p);
-    DrawCaption(p, QPointF(EncoderX, EncoderY + EncoderRadius + 15), "SELECT", PanelFont(Face::CondensedBold, 7, 0.8),
+    DrawCaption(p, QPointF(PanelEncoderX, PanelEncoderY + PanelEncoderRadius + 15), "SELECT", PanelFont(Face::CondensedBold, 7, 0.8),
                 Ink);
 }

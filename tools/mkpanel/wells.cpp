@@ -20,8 +20,8 @@ QLinearGradient CutEdge(const QRectF& hole)
 // A key stands in a hole slightly larger than its rectangle; the cap inside covers most of it.
 void DrawKeyWells(QPainter& p)
 {
-    for (const PanelKey& key : PanelKeyTbl) {
-        const QRectF hole = BoxRect(key.Box).adjusted(-1, -1, 1, 1);
+    for (const PanelKeyPlace& key : PanelKeyTbl) {
+        const QRectF hole = BoxRect(key.Rect).adjusted(-1, -1, 1, 1);
         p.setPen(QPen(QBrush(CutEdge(hole)), 1.0));
         p.setBrush(QColor(9, 10, 12));
         p.drawRoundedRect(hole.adjusted(-0.5, -0.5, 0.5, 0.5), 5.5, 5.5);
