@@ -105,18 +105,6 @@ TEST_F(ChannelPage, SetupDigitsChooseTheChannelAndItsMeterAndReopenTheEditor)
     EXPECT_EQ(Flushes(), flushes);
 }
 
-TEST_F(ChannelPage, SetupEnteringLoadsTheChannelsMeter)
-{
-    OrvelSetNTracks(12);
-    OrvelMeters.NMeters = 12;
-    Orvel.Setup.Chan = 4;
-    Show(ChSetupPageHook);
-    EXPECT_EQ(OrvelMeters.NMeters, 1);
-    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 5");
-    EXPECT_EQ(OrvelMeters.Chan[0], 4);
-    EXPECT_EQ(OrvelMeters.Srce[0], METER_SRCE_INPUT);
-}
-
 namespace {
 
 constexpr UIMenuItem TypeItems[] = {{"MIC", 0, 0}, {"LINE", 1, 0}};

@@ -14,14 +14,8 @@
 
 namespace {
 
-class ValueHooks : public testing::Test {
+class ValueHooks : public PoweredOn {
 protected:
-    void SetUp() override
-    {
-        const char* argv[] = {"orvel-sim"};
-        OrvelPowerOn(1, argv, "orvel-sim");
-    }
-
     static std::string Tag(Colour* colour)
     {
         char text[MAX_UI_TEXT] = "stale";
@@ -115,7 +109,7 @@ TEST_F(ValueHooks, TimecodesRunOneFrameForEachRead)
     Orvel.GenTc = UITimecodeFromHMSF(23, 59, 59, 29);
     HookGet(GenTcHook);
     EXPECT_EQ(HookGet(GenTcHook), 0);
-    EXPECT_EQ(SendHook(CpuUsageHook, MSG_VALUE_SET, 3).Result, 0U) << "read only";
+    EXPECT_EQ(SendHook(CpuUsageHook, MSG_VALUE_SET, 3), 0U) << "read only";
 }
 
 TEST_F(ValueHooks, Mp3TagShowsWithSupportUnlessHidden)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include <string>
 #include <vector>
 
@@ -11,15 +14,30 @@
 #include "common/format.h"
 #include "common/rand.h"
 #include "orvel/orvel.h"
-#include "orvel/meter_fixture.h"
 #include "orvel/orvelhooks.h"
 #include "support/golden.h"
+#include "uicore/ui_fixture.h"
 #include "uicore/uimeter.h"
 
 namespace {
 
-class Layouts : public MeterTest {
+// The powered-on recorder with an empty auto-mix table (a static table the tests change).
+class Layouts : public UITest {
 protected:
+    void SetUp() override
+    {
+        UITest::SetUp();
+        const char* argv[] = {"orvel-sim"};
+        OrvelPowerOn(1, argv, "orvel-sim");
+        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
+    }
+
+    void TearDown() override
+    {
+        std::fill(std::begin(AutoMix[0]), std::end(AutoMix[0]), 0);
+        UITest::TearDown();
+    }
+
     // Draws the shared meters at (10, y) on the home screen's background after some simulation steps.
     void Show(std::int32_t y, int steps)
     {
@@ -27,7 +45,7 @@ protected:
         for (int step = 0; step < steps; ++step)
             MeterSimulate(&OrvelMeters);
         LcdCanvas.DrawImage(&LcdCanvas, 0, 0, &BackgroundImage, 0);
-        MeterDraw(&LcdCanvas, &OrvelMeters, X, y);
+        MeterDraw(&LcdCanvas, &OrvelMeters, 10, y);
     }
 
     // The names of the meters in use, top to bottom, joined by commas.
@@ -167,77 +185,6 @@ TEST_F(Layouts, ThreeMetersWithTheCyclingVirtualFader)
     Show(66, 24);
     EXPECT_EQ(OrvelMeters.NMeters, 3);
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/meters_virtual_fader"));
-}
-
-class VirtualFader : public testing::Test {
-protected:
-    void SetUp() override { OrvelPowerOn(1, argv, "orvel-sim"); }
-
-    // The channels the key shows, one per press, as channel numbers (index + 1).
-    static std::vector<int> Presses(int count)
-    {
-        std::vector<int> shown;
-        for (int i = 0; i < count; ++i) {
-            VFaderKey();
-            shown.push_back(VFaderChannel() + 1);
-        }
-        return shown;
-    }
-
-    const char* argv[1] = {"orvel-sim"};
-};
-
-TEST_F(VirtualFader, AdvanceWrapsAfterTheCycledChannels)
-{
-    VFaderSetMode(VFADER_CYCLING);
-    std::vector<int> shown;
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(VFaderAdvance(), 1U);
-        shown.push_back(VFaderChannel());
-    }
-    EXPECT_EQ(shown, (std::vector<int>{7, 8, 9, 6, 7}));
-    Orvel.VFaderCycle = 1;
-    VFaderAdvance();
-    VFaderAdvance();
-    EXPECT_EQ(VFaderChannel(), 6);
-}
-
-TEST_F(VirtualFader, KeyCyclesInFaderModeAndAlternatesNextAndHoldInFaderAndTrimMode)
-{
-    EXPECT_EQ(Presses(6), (std::vector<int>{7, 8, 9, 10, 7, 8}));
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_CYCLING);
-    VFaderSetMode(VFADER_FIXED);
-    EXPECT_EQ(Presses(1), (std::vector<int>{8})) << "a fixed channel cycles again from where it was";
-
-    OrvelPowerOn(1, argv, "orvel-sim");
-    Orvel.VFaderMode = 1;
-    EXPECT_EQ(Presses(6), (std::vector<int>{8, 8, 9, 9, 10, 10}));
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_FIXED);
-    Orvel.VFaderCycle = 3;
-    EXPECT_EQ(Presses(2), (std::vector<int>{7, 7}));
-
-    Orvel.VFaderCycle = 0;
-    VFaderSetMode(VFADER_NONE);
-    VFaderKey();
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE) << "no cycle: the key does nothing";
-}
-
-TEST_F(VirtualFader, StartsWithoutAFaderAgainAndForgetsTheMeters)
-{
-    VFaderSetMode(VFADER_CYCLING);
-    VFaderAdvance();
-    VFaderSetChan(4);
-    MeterLayout(3);
-    OrvelMeters.MeterLevel[0] = 200;
-    OrvelPowerOn(1, argv, "orvel-sim");
-    EXPECT_EQ(VFaderDisplayMode(), VFADER_NONE);
-    EXPECT_EQ(VFaderChannel(), -1);
-    VFaderSetMode(VFADER_CYCLING);
-    EXPECT_EQ(VFaderChannel(), 6);
-    VFaderSetMode(VFADER_FIXED);
-    EXPECT_EQ(VFaderChannel(), 0);
-    EXPECT_EQ(OrvelMeters.NMeters, 0);
-    EXPECT_EQ(OrvelMeters.MeterLevel[0], 0);
 }
 
 }  // namespace
