@@ -46,20 +46,6 @@ protected:
         MsgRegister(UIMainHandler, 0);
     }
 
-    static void Type(const char* keys)
-    {
-        for (const char* k = keys; *k; ++k)
-            Tap(static_cast<std::uint32_t>(*k));
-    }
-
-    // A long HP press saves the text and leaves the editor.
-    static void Save()
-    {
-        Press(KEY_HP);
-        Advance(510);
-        Release(KEY_HP);
-    }
-
     UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MON MEM NAMES"};
     UIList list = {
         .Control = {.Handler = HookFirst<HphNameListHook, UIListHandler>, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 24},
@@ -84,8 +70,11 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_EQ(list.Index, 3U);
     EXPECT_STREQ(UITextEditState.Buffer, "HP 4  ");
 
-    Type("LAV 2");
-    Save();
+    for (const char key : std::string("LAV 2"))
+        Tap(static_cast<std::uint32_t>(key));
+    Press(KEY_HP);  // a long press saves the text and leaves the editor
+    Advance(510);
+    Release(KEY_HP);
     EXPECT_EQ(UICurrentPage, &page);
     EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "LAV 2");
     EXPECT_STREQ(Orvel.HphMon.Mem[2].Name, "HP 3");
@@ -99,14 +88,6 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < HPcount"});
     EXPECT_EQ(list.Index, 7U);
     EXPECT_EQ(UICurrentPage, &page);
-}
-
-TEST_F(ListHooks, CurrentMemoryNameComesThroughItsOwnNumber)
-{
-    Orvel.HphMon.Index = 2;
-    Orvel.HphMon.Mem[2].Index = 5;
-    EXPECT_EQ(Text(HphMemNameHook), "HP 6");
-    EXPECT_EQ(SendHook(HphMemNameHook, MSG_TEXT_SET, MsgParamOf("X")), 0U);
 }
 
 // The address row steps within ten entries; the add page edits the entry chosen on entering.
@@ -128,7 +109,7 @@ TEST_F(ListHooks, SkypostAddressesStepWithinTheTableAndAreEditedWhereChosen)
     EXPECT_STREQ(Orvel.Skypost.Address[6].Name, "SOUND DEPARTMENT");
 }
 
-TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
+TEST_F(ListHooks, FolderAndMemoryNames)
 {
     Orvel.FolderNum = 2;
     EXPECT_EQ(Text(FolderNameHook), "Z002");
@@ -136,6 +117,10 @@ TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
     EXPECT_EQ(Text(FolderNameHook), "100% %s");
     EXPECT_STREQ(OrvelFolderInfo(2).Name, "100% %s");
     EXPECT_STREQ(OrvelFolderInfo(1).Name, "Z001");
+    Orvel.HphMon.Index = 2;
+    Orvel.HphMon.Mem[2].Index = 5;
+    EXPECT_EQ(Text(HphMemNameHook), "HP 6") << "the current memory's name comes through its own number";
+    EXPECT_EQ(SetText(HphMemNameHook, "X"), 0U);
 
     Orvel.FolderNum = 32;
     AssertCapture capture;

@@ -131,7 +131,6 @@ TEST_F(HomeTest, ShortMenuSelectsAMeterOrOpensTheMainMenuAndHeldOpensItWhereAllo
     EXPECT_EQ(OrvelMeters.Fader[MeterSelected()], fader + 4);
     Tap(KEY_HP);
     EXPECT_FALSE(MeterAnySelected());
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
 
     ShowVariant(12, 8);
     ASSERT_TRUE(HomeMeterFlags() & HOME_FLAG_MENU_HOLD);
@@ -174,6 +173,8 @@ TEST_F(HomeTest, ComAndThePanKeyStepTheFirstPosition)
     Tap(KEY_MOD_CTRL | '-');
     Tap(KEY_MOD_CTRL | '-');
     EXPECT_EQ(PanPos[0], 3U);  // wraps below " "
+    Tap(KEY_MOD_CTRL | '=');
+    EXPECT_EQ(PanPos[0], 0U);  // and above "R"
 }
 
 }  // namespace
