@@ -16,16 +16,7 @@
 
 namespace {
 
-void Start()
-{
-    const char* argv[] = {"orvel-sim"};
-    OrvelPowerOn(1, argv, "orvel-sim");
-}
-
-class Cells : public testing::Test {
-protected:
-    void SetUp() override { Start(); }
-};
+using Cells = PoweredOn;
 
 struct ByteMatrix {
     MsgHandler Hook;
@@ -109,62 +100,17 @@ TEST_F(Cells, ACellOutsideItsTableIsReportedAndNotStored)
 TEST_F(Cells, HeadphoneMatricesBelongToTheCurrentMemory)
 {
     const MsgHandler hooks[] = {HphUpperHook, HphLowerHook, HphKLinRowHook, HphUpper12Hook, HphLower12Hook};
-    std::uint32_t value = 1;
-    for (MsgHandler hook : hooks)
-        CellSet(hook, 0, 3, value++);
+    for (std::uint32_t i = 0; i < std::size(hooks); ++i)
+        CellSet(hooks[i], 0, 3, i + 1);
     CellSet(HphExtHook, 0, 0, 9);
     Orvel.HphMon.Index = 6;
-    for (MsgHandler hook : hooks) {
-        EXPECT_EQ(CellGet(hook, 0, 3), 0U);
-        CellSet(hook, 0, 3, 20);
-    }
-    Orvel.HphMon.Index = 0;
-    value = 1;
     for (MsgHandler hook : hooks)
-        EXPECT_EQ(CellGet(hook, 0, 3), value++) << "a hook shares another's cells";
+        EXPECT_EQ(CellGet(hook, 0, 3), 0U);
+    Orvel.HphMon.Index = 0;
+    for (std::uint32_t i = 0; i < std::size(hooks); ++i)
+        EXPECT_EQ(CellGet(hooks[i], 0, 3), i + 1) << "a hook shares another's cells";
     EXPECT_EQ(Orvel.HphMon.Mem[0].Lower[0][3], 2);
-    EXPECT_EQ(Orvel.HphMon.Mem[6].Lower12[0][3], 20);
     EXPECT_EQ(Orvel.HphMon.Mem[0].Ext, 9);
-}
-
-TEST_F(Cells, EnableTablesCountRowsOfEight)
-{
-    for (MsgHandler hook : {RecEnableHook, CompCardHook, CardToneHook, CardSlateHook, CardComHook}) {
-        CellSet(hook, 1, 2, 1);  // track 11
-        EXPECT_EQ(CellGet(hook, 1, 2), 1U);
-    }
-    EXPECT_EQ(OrvelRecEnable[10] + CompCard[10] + CardTone[10] + CardSlate[10] + CardCom[10], 5U);
-    EXPECT_EQ(CellGet(RecEnableHook, 0, 7), 1U);  // tracks 1..8 start enabled
-    EXPECT_EQ(CellGet(CardComHook, 0, 2), 0U);
-    CellSet(CompOutHook, 0, 7, 1);  // "M"
-    EXPECT_EQ(CompOut[7], 1U);
-    CellSet(CardToneHook, 0, 0, 0x102);  // the tone table holds bytes
-    EXPECT_EQ(CardTone[0], 2);
-}
-
-TEST_F(Cells, IsolationCellsAreBitsOfTheMask)
-{
-    EXPECT_EQ(CellGet(IsoMaskHook, 0, 1), 1U);
-    EXPECT_EQ(CellGet(IsoMaskHook, 0, 2), 0U);
-    CellSet(IsoMaskHook, 1, 3, 5);  // track 12; any nonzero value sets
-    EXPECT_EQ(Orvel.IsoMask, 3U | 1U << 11);
-    CellSet(IsoMaskHook, 0, 0, 0);
-    EXPECT_EQ(Orvel.IsoMask, 2U | 1U << 11);
-}
-
-TEST_F(Cells, PanCycleWrapsTheFirstPosition)
-{
-    PanPos[1] = 2;
-    std::vector<std::uint32_t> seen;
-    for (int i = 0; i < 5; ++i) {
-        PanPosCycle(1);
-        seen.push_back(PanPos[0]);
-    }
-    EXPECT_EQ(seen, (std::vector<std::uint32_t>{1, 2, 3, 0, 1}));
-    PanPosCycle(0);
-    PanPosCycle(-1);
-    EXPECT_EQ(PanPos[0], 3U);
-    EXPECT_EQ(PanPos[1], 2U);
 }
 
 namespace {

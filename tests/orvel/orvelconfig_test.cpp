@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "orvel/orvel.h"
@@ -70,34 +72,22 @@ TEST(IOConfig, ExternalFaderSourcesTheModelLacksAreStoredAsTheNearest)
     EXPECT_EQ(ExtFaderGet(2), 18U);
 }
 
-class InputConfigure : public UITest {
-protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        Start();
-        MsgRegister(UIMainHandler, 0);
-    }
-
-    void Show(std::uint32_t index)
-    {
-        EXPECT_EQ(MsgSendParam(&page, MSG_VALUE_SET, index), 1U);
-        UICurrentPage = nullptr;  // entered anew
-        UIGotoPage(&page);
-    }
-
-    UIPage page = {.Handler = InputConfigPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
-                   .NControls = 0, .Controls = nullptr};
-};
+using InputConfigure = UITest;
 
 // The page's value is the configuration index; the head-saver configurations have fixed lines.
 TEST_F(InputConfigure, SummaryListsEachGroupOrTheHeadSaverLines)
 {
+    Start();
+    MsgRegister(UIMainHandler, 0);
+    UIPage page = {.Handler = InputConfigPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
+                   .NControls = 0, .Controls = nullptr};
     EXPECT_EQ(MsgQuery(&page, MSG_VALUE_GET, 0), 0);
-    Show(7);
-    EXPECT_EQ(Orvel.IOConfig, 7U);
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/input_configure_groups"));
-    Show(13);
+    for (const auto& [index, golden] : {std::pair{7U, "groups"}, std::pair{13U, "headsaver"}}) {
+        EXPECT_EQ(MsgSendParam(&page, MSG_VALUE_SET, index), 1U);
+        UICurrentPage = nullptr;  // entered anew
+        UIGotoPage(&page);
+        EXPECT_EQ(Orvel.IOConfig, index);
+        EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, std::string("orvel/input_configure_") + golden));
+    }
     EXPECT_EQ(MsgQuery(&page, MSG_VALUE_GET, 0), 13);
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/input_configure_headsaver"));
 }

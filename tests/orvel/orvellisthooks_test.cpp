@@ -18,22 +18,16 @@
 
 namespace {
 
-void Start()
-{
-    const char* argv[] = {"orvel-sim"};
-    OrvelPowerOn(1, argv, "orvel-sim");
-}
-
 std::string Text(MsgHandler hook, void* self = nullptr)
 {
     char text[MAX_UI_TEXT] = "";
-    EXPECT_EQ(SendHook(hook, MSG_TEXT_GET, MsgParamOf(text), self).Result, 1U);
+    EXPECT_EQ(SendHook(hook, MSG_TEXT_GET, MsgParamOf(text), self), 1U);
     return text;
 }
 
 std::uint32_t SetText(MsgHandler hook, const char* text, void* self = nullptr)
 {
-    return SendHook(hook, MSG_TEXT_SET, MsgParamOf(text), self).Result;
+    return SendHook(hook, MSG_TEXT_SET, MsgParamOf(text), self);
 }
 
 // A folder's name, size and segment count.
@@ -52,20 +46,6 @@ protected:
         MsgRegister(UIMainHandler, 0);
     }
 
-    static void Type(const char* keys)
-    {
-        for (const char* k = keys; *k; ++k)
-            Tap(static_cast<std::uint32_t>(*k));
-    }
-
-    // A long HP press saves the text and leaves the editor.
-    static void Save()
-    {
-        Press(KEY_HP);
-        Advance(510);
-        Release(KEY_HP);
-    }
-
     UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MON MEM NAMES"};
     UIList list = {
         .Control = {.Handler = HookFirst<HphNameListHook, UIListHandler>, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 24},
@@ -75,10 +55,7 @@ protected:
                    .NControls = 2, .Controls = controls};
 };
 
-class ListHooks : public testing::Test {
-protected:
-    void SetUp() override { Start(); }
-};
+using ListHooks = PoweredOn;
 
 }  // namespace
 
@@ -93,8 +70,11 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_EQ(list.Index, 3U);
     EXPECT_STREQ(UITextEditState.Buffer, "HP 4  ");
 
-    Type("LAV 2");
-    Save();
+    for (const char key : std::string("LAV 2"))
+        Tap(static_cast<std::uint32_t>(key));
+    Press(KEY_HP);  // a long press saves the text and leaves the editor
+    Advance(510);
+    Release(KEY_HP);
     EXPECT_EQ(UICurrentPage, &page);
     EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "LAV 2");
     EXPECT_STREQ(Orvel.HphMon.Mem[2].Name, "HP 3");
@@ -104,64 +84,32 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
     EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
     AssertCapture capture;
-    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list).Result, 1U);
+    EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list), 1U);
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < HPcount"});
     EXPECT_EQ(list.Index, 7U);
     EXPECT_EQ(UICurrentPage, &page);
 }
 
-TEST_F(ListHooks, CurrentMemoryNameComesThroughItsOwnNumber)
+// The address row steps within ten entries; the add page edits the entry chosen on entering.
+TEST_F(ListHooks, SkypostAddressesStepWithinTheTableAndAreEditedWhereChosen)
 {
-    Orvel.HphMon.Index = 2;
-    Orvel.HphMon.Mem[2].Index = 5;
-    EXPECT_EQ(Text(HphMemNameHook), "HP 6");
-    EXPECT_EQ(SendHook(HphMemNameHook, MSG_TEXT_SET, MsgParamOf("X")).Result, 0U);
-}
-
-TEST_F(ListHooks, SkypostRowStepsThroughTenAddresses)
-{
-    EXPECT_EQ(Text(SkypostAddressHook), "1: empty\n");
-    EXPECT_EQ(SendHook(SkypostAddressHook, MSG_VALUE_COUNT), (HookAnswer{1, 10}));
-    std::strcpy(Orvel.Skypost.Address[3].Name, "OFFICE");
-
-    EXPECT_EQ(SendHook(SkypostAddressHook, MSG_VALUE_STEP, 3).Result, 1U);
-    EXPECT_EQ(Text(SkypostAddressHook), "4: OFFICE\n");
+    std::strcpy(Orvel.Skypost.Address[9].Name, "OFFICE");
     SendHook(SkypostAddressHook, MSG_VALUE_STEP, 20);
-    EXPECT_EQ(Text(SkypostAddressHook), "10: empty\n");
+    EXPECT_EQ(Text(SkypostAddressHook), "10: OFFICE\n");
     SendHook(SkypostAddressHook, MSG_VALUE_STEP, -50);
     EXPECT_EQ(HookGet(SkypostAddressHook), 0);
-}
 
-TEST_F(ListHooks, DeleteAddressEmptiesOnlyTheChosenEntry)
-{
-    for (SkypostAddress& entry : Orvel.Skypost.Address)
-        entry = {.Name = "CREW", .Address = "crew@example.org", .AuxData = "7"};
-    Orvel.Skypost.Index = 4;
-    EXPECT_EQ(SendHook(DeleteAddressHook, MSG_ACTIVATE).Result, 1U);
-    const SkypostAddress empty{};
-    EXPECT_EQ(std::memcmp(&Orvel.Skypost.Address[4], &empty, sizeof(empty)), 0);
-    EXPECT_STREQ(Orvel.Skypost.Address[3].Address, "crew@example.org");
-    EXPECT_STREQ(Orvel.Skypost.Address[5].Name, "CREW");
-}
-
-TEST_F(ListHooks, AddAddressEditsTheEntryChosenOnEntering)
-{
     Orvel.Skypost.Index = 6;
-    EXPECT_EQ(SendHook(AddAddressPageHook, MSG_PAGE_ENTER).Result, 0U);  // the page goes on with it
-    Orvel.Skypost.Index = 1;  // moving the list afterwards does not change the entry edited
-    EXPECT_EQ(SendHook(AddressAuxDataHook, MSG_FIELD_WIDTH), (HookAnswer{1, 16}));
+    EXPECT_EQ(SendHook(AddAddressPageHook, MSG_PAGE_ENTER), 0U);  // the page goes on with it
+    Orvel.Skypost.Index = 9;
     EXPECT_EQ(SetText(AddressNameHook, "SOUND DEPARTMENT 2"), 1U);
-    EXPECT_EQ(SetText(AddressAddressHook, "mix@example.org"), 1U);
-    EXPECT_EQ(SetText(AddressAuxDataHook, "REEL 4"), 1U);
-
-    const SkypostAddress& entry = Orvel.Skypost.Address[6];
-    EXPECT_STREQ(entry.Name, "SOUND DEPARTMENT");
-    EXPECT_STREQ(entry.Address, "mix@example.org");
-    EXPECT_STREQ(entry.AuxData, "REEL 4");
-    EXPECT_EQ(Orvel.Skypost.Address[1].Name[0], 0);
+    EXPECT_STREQ(Orvel.Skypost.Address[6].Name, "SOUND DEPARTMENT");
+    EXPECT_EQ(SendHook(DeleteAddressHook, MSG_ACTIVATE), 1U);
+    EXPECT_EQ(Orvel.Skypost.Address[9].Name[0], 0);
+    EXPECT_STREQ(Orvel.Skypost.Address[6].Name, "SOUND DEPARTMENT");
 }
 
-TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
+TEST_F(ListHooks, FolderAndMemoryNames)
 {
     Orvel.FolderNum = 2;
     EXPECT_EQ(Text(FolderNameHook), "Z002");
@@ -169,6 +117,10 @@ TEST_F(ListHooks, FolderNameIsStoredAndTheRowKeepsItsOwnCopyToo)
     EXPECT_EQ(Text(FolderNameHook), "100% %s");
     EXPECT_STREQ(OrvelFolderInfo(2).Name, "100% %s");
     EXPECT_STREQ(OrvelFolderInfo(1).Name, "Z001");
+    Orvel.HphMon.Index = 2;
+    Orvel.HphMon.Mem[2].Index = 5;
+    EXPECT_EQ(Text(HphMemNameHook), "HP 6") << "the current memory's name comes through its own number";
+    EXPECT_EQ(SetText(HphMemNameHook, "X"), 0U);
 
     Orvel.FolderNum = 32;
     AssertCapture capture;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
 #include "support/golden.h"
 #include "ui/ui.h"
@@ -32,11 +33,8 @@ TEST_F(Playback, SegmentChoiceStaysWithinTheFirstFolder)
     EXPECT_EQ(Orvel.Segment, 6);
     EXPECT_STREQ(Orvel.Scene, "S6");
     EXPECT_STREQ(Orvel.Take, "6");
-    Message set{.Id = MSG_VALUE_SET, .Param = 4};
-    EXPECT_EQ(EditSegmentHook(nullptr, &set), 1U);
-    Message get{.Id = MSG_VALUE_GET, .Param = 0};
-    EditSegmentHook(nullptr, &get);
-    EXPECT_EQ(get.Param, 4);
+    HookSet(EditSegmentHook, 4);
+    EXPECT_EQ(HookGet(EditSegmentHook), 4);
     SegmentSetNote("Room Tone");
     EXPECT_STREQ(Orvel.Note, "Room Tone");
 }

