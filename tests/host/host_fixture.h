@@ -50,8 +50,6 @@ protected:
 
     // Shows the probe page, so that every broadcast after this reaches it.
     void ShowProbe();
-    // The ids of the broadcasts the probe page received, in order, leaving out MSG_REDRAW and MSG_DRAW.
-    std::vector<std::uint32_t> Broadcasts();
 
     FakeUi ui;
     UIPage probe = ProbePage(0, nullptr, 0);

@@ -69,17 +69,6 @@ TEST(Dispatch, SendsQueriesAndForwardsButANullTargetOrHandlerHandlesNothing)
     EXPECT_EQ(msg.Param, -42);
 }
 
-TEST(Dispatch, ParamCarriesPointersAndNegativeNumbers)
-{
-    char buffer[8] = "text";
-    const Message pointer{.Id = MSG_TEXT_GET, .Param = MsgParamOf(buffer)};
-    EXPECT_EQ(MsgParamPtr<char>(&pointer), buffer);
-    const Message redraw{.Id = MSG_REDRAW, .Param = -1};
-    EXPECT_EQ(MsgParamInt(&redraw), -1);
-    const Message key{.Id = MSG_KEY_DOWN, .Param = 0x800B};
-    EXPECT_EQ(MsgParamUnsigned(&key), 0x800BU);
-}
-
 TEST(Broadcast, OneReceiverGetsContextMessageAndQueriesASecondIsRefused)
 {
     MsgUnregisterAll();
