@@ -90,9 +90,9 @@ public:
     static KeyLog Received(std::initializer_list<std::uint32_t> ids)
     {
         KeyLog received;
-        for (const auto& m : HomeLog)
-            if (std::find(ids.begin(), ids.end(), m.first) != ids.end())
-                received.push_back(m);
+        std::ranges::copy_if(HomeLog, std::back_inserter(received), [&ids](const auto& m) {
+            return std::ranges::find(ids, m.first) != ids.end();
+        });
         return received;
     }
     static KeyLog Keys() { return Received({Down, Up}); }
@@ -165,33 +165,24 @@ private slots:
     void keysReachTheHomePageAsKeysOrTypedCharacters()
     {
         Fixture f;
-        constexpr auto P = QEvent::KeyPress;
-        constexpr auto R = QEvent::KeyRelease;
-        const Qt::KeyboardModifiers None = Qt::NoModifier;
-        // A key event as Qt delivers it: typed text and auto-repeat come with the key.
-        const struct {
-            QEvent::Type Type;
-            int Key;
-            Qt::KeyboardModifiers Mods;
-            const char* Text;
-            bool Repeat;
-        } events[] = {
-            {P, Qt::Key_Escape, None, "\x1b", false}, {R, Qt::Key_Escape, None, "\x1b", false},
-            {P, Qt::Key_F5, Qt::ShiftModifier, "", false}, {R, Qt::Key_F5, Qt::ShiftModifier, "", false},
-            {P, Qt::Key_Backspace, None, "\b", false}, {R, Qt::Key_Backspace, None, "\b", false},
-            {P, Qt::Key_Left, None, "", false}, {R, Qt::Key_Left, None, "", false},
+        // Qt's key events: press or release, key, modifiers, typed text, auto-repeat.
+        const std::tuple<bool, int, Qt::KeyboardModifiers, const char*, bool> events[] = {
+            {true, Qt::Key_Escape, {}, "\x1b", false}, {false, Qt::Key_Escape, {}, "\x1b", false},
+            {true, Qt::Key_F5, Qt::ShiftModifier, "", false}, {false, Qt::Key_F5, Qt::ShiftModifier, "", false},
+            {true, Qt::Key_Backspace, {}, "\b", false}, {false, Qt::Key_Backspace, {}, "\b", false},
+            {true, Qt::Key_Left, {}, "", false}, {false, Qt::Key_Left, {}, "", false},
             // auto-repeat neither presses nor releases a held key again, but keeps typing
-            {P, Qt::Key_Enter, None, "\r", false}, {R, Qt::Key_Enter, None, "\r", true},
-            {P, Qt::Key_Enter, None, "\r", true}, {R, Qt::Key_Enter, None, "\r", false},
-            {P, Qt::Key_A, None, "a", false}, {P, Qt::Key_A, None, "a", true}, {R, Qt::Key_A, None, "a", false},
-            {P, Qt::Key_A, Qt::ControlModifier, "\x01", false}, {P, Qt::Key_1, Qt::AltModifier, "1", false},
-            {P, Qt::Key_Greater, Qt::ShiftModifier, ">", false}, {P, Qt::Key_E, None, "\xC3\xA9", false},
-            {P, Qt::Key_CapsLock, None, "", false},
+            {true, Qt::Key_Enter, {}, "\r", false}, {false, Qt::Key_Enter, {}, "\r", true},
+            {true, Qt::Key_Enter, {}, "\r", true}, {false, Qt::Key_Enter, {}, "\r", false},
+            {true, Qt::Key_A, {}, "a", false}, {true, Qt::Key_A, {}, "a", true}, {false, Qt::Key_A, {}, "a", false},
+            {true, Qt::Key_A, Qt::ControlModifier, "\x01", false}, {true, Qt::Key_1, Qt::AltModifier, "1", false},
+            {true, Qt::Key_Greater, Qt::ShiftModifier, ">", false}, {true, Qt::Key_E, {}, "\xC3\xA9", false},
+            {true, Qt::Key_CapsLock, {}, "", false},
             // Ctrl with the arrows steps the levels: the releases belong to no press on this page
-            {P, Qt::Key_Up, Qt::ControlModifier, "", false}, {R, Qt::Key_Up, Qt::ControlModifier, "", false},
+            {true, Qt::Key_Up, Qt::ControlModifier, "", false}, {false, Qt::Key_Up, Qt::ControlModifier, "", false},
         };
-        for (const auto& e : events) {
-            QKeyEvent event(e.Type, e.Key, e.Mods, QString::fromUtf8(e.Text), e.Repeat);
+        for (const auto& [press, key, mods, text, repeat] : events) {
+            QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, mods, QString::fromUtf8(text), repeat);
             QApplication::sendEvent(&f.Panel(), &event);
         }
         QCOMPARE(f.Keys(), KeyLog({{Down, KEY_HP}, {Up, KEY_HP}, {Down, 0x1010}, {Up, 0x1010}, {Down, KEY_BACKSPACE},
@@ -281,24 +272,6 @@ private slots:
         QCOMPARE(f.PanelPixel({10, 20}), RestRgb);
         QVERIFY(!QFile::exists(dir.filePath("regions.txt")));
         QVERIFY(f.Keys().empty());
-    }
-
-    void messageBoxesCarryTheHostsTextTitleIconAndButtons()
-    {
-        using enum QMessageBox::Icon;
-        const std::tuple<HostBox, QMessageBox::Icon, QMessageBox::StandardButtons> cases[] = {
-            {HostBox::OkCancel, NoIcon, QMessageBox::Ok | QMessageBox::Cancel},
-            {HostBox::Info, Information, QMessageBox::Ok}, {HostBox::Error, Critical, QMessageBox::Ok},
-            {HostBox::Warning, Warning, QMessageBox::Ok}, {HostBox::Plain, NoIcon, QMessageBox::Ok},
-        };
-        for (const auto& [kind, icon, buttons] : cases) {
-            QMessageBox box;
-            SetUpMessageBox(box, "Region (1,2 -> 3,4)", "Capture region", kind);
-            QCOMPARE(box.text(), QString("Region (1,2 -> 3,4)"));
-            QCOMPARE(box.windowTitle(), QString("Capture region"));
-            QCOMPARE(box.icon(), icon);
-            QCOMPARE(box.standardButtons(), buttons);
-        }
     }
 
     void missingPanelPicturesLeaveTheWindowEmpty()
