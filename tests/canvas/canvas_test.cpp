@@ -3,43 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <set>
 #include <utility>
 #include <vector>
 
 #include "canvas/images.h"
 #include "lcd_fixture.h"
 #include "support/assert_capture.h"
+#include "support/golden.h"
 
 namespace {
 
 constexpr Colour Ink = 0x1234;
-
-using Points = std::set<std::pair<int, int>>;
-
-Points Rect(int x1, int y1, int x2, int y2)
-{
-    Points points;
-    for (int y = y1; y <= y2; ++y)
-        for (int x = x1; x <= x2; ++x)
-            points.insert({x, y});
-    return points;
-}
-
-Points Outline(int x1, int y1, int x2, int y2)
-{
-    Points points = Rect(x1, y1, x2, y2);
-    for (const auto& inner : Rect(x1 + 1, y1 + 1, x2 - 1, y2 - 1))
-        points.erase(inner);
-    return points;
-}
-
-// One drawing in Ink on a white canvas, and the pixels it paints.
-struct Shape {
-    const char* Name;
-    void (*Draw)(Canvas* c);
-    Points Expected;
-};
 
 // 13 x 2: the second byte of each row contributes only its top 5 bits; the low 3 are padding.
 constexpr std::uint8_t Wide[] = {13, 2, 0x80, 0x0F, 0x01, 0xF8};
@@ -47,37 +21,6 @@ constexpr std::uint8_t Narrow[] = {4, 1, 0xA0};
 constexpr std::uint8_t Dot[] = {5, 3, 0x80, 0x00, 0x00};  // only the top-left pixel is set
 constexpr std::uint8_t InkPair[] = {0x12, 0x34, 0x12, 0x34};
 constexpr Image InkImage{.Width = 2, .Height = 1, .Format = IMAGE_RGB565, .Data = InkPair};
-
-const Points Shallow = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 1}, {6, 1}, {7, 2}, {8, 2}, {9, 2}, {10, 3}};
-
-const Shape Shapes[] = {
-    {"fill, corners in any order", [](Canvas* c) { c->FillRect(c, 12, 9, 10, 7, Ink); }, Rect(10, 7, 12, 9)},
-    {"fill, clamped", [](Canvas* c) { c->FillRect(c, -5, 170, 3, 400, Ink); }, Rect(0, 170, 3, 175)},
-    {"fill, wholly left: column zero", [](Canvas* c) { c->FillRect(c, -30, 4, -10, 6, Ink); }, Rect(0, 4, 0, 6)},
-    {"line, truncated toward zero", [](Canvas* c) { CanvasDrawLine(c, 0, 0, 10, 3, Ink); }, Shallow},
-    {"line, reversed", [](Canvas* c) { CanvasDrawLine(c, 10, 3, 0, 0, Ink); }, Shallow},
-    {"line, steep", [](Canvas* c) { CanvasDrawLine(c, 2, 12, 6, 5, Ink); },
-     {{6, 5}, {6, 6}, {5, 7}, {5, 8}, {4, 9}, {4, 10}, {3, 11}, {2, 12}}},
-    {"line, vertical", [](Canvas* c) { CanvasDrawLine(c, 7, 20, 7, 10, Ink); }, Rect(7, 10, 7, 20)},
-    {"line, horizontal clamped", [](Canvas* c) { CanvasDrawLine(c, -10, 3, 300, 3, Ink); }, Rect(0, 3, 219, 3)},
-    {"line, diagonal clipped", [](Canvas* c) { CanvasDrawLine(c, -2, -2, 2, 2, Ink); }, {{0, 0}, {1, 1}, {2, 2}}},
-    {"rect outline", [](Canvas* c) { CanvasDrawRect(c, 4, 4, 8, 7, Ink); }, Outline(4, 4, 8, 7)},
-    {"bitmap, whole bytes per row", [](Canvas* c) { c->DrawBitmap(c, 100, 50, Wide, Ink); },
-     [] {
-         Points p = Rect(107, 51, 112, 51);
-         p.insert({{100, 50}, {112, 50}});
-         return p;
-     }()},
-    {"bitmap, clipped", [](Canvas* c) { c->DrawBitmap(c, 218, 175, Narrow, Ink); }, {{218, 175}}},
-    {"aligned bitmaps",
-     [](Canvas* c) {
-         CanvasDrawAlignedBitmap(c, 50, 50, Dot, Ink, ALIGN_TOP_LEFT);
-         CanvasDrawAlignedBitmap(c, 80, 80, Dot, Ink, ALIGN_CENTRE);
-         CanvasDrawAlignedBitmap(c, 120, 120, Dot, Ink, ALIGN_BOTTOM_RIGHT);
-     },
-     {{50, 50}, {78, 79}, {115, 117}}},
-    {"image partly off the canvas", [](Canvas* c) { c->DrawImage(c, 219, 175, &InkImage, Ink); }, {{219, 175}}},
-};
 
 // One pixel of an image drawn over a pixel of the given colour with the given colour argument.
 struct PixelCase {
@@ -106,28 +49,40 @@ const PixelCase Pixels[] = {
 
 }  // namespace
 
-class CanvasTest : public LcdTest {
-protected:
-    Points Inked()
-    {
-        Points points;
-        for (int y = 0; y < LCD_HEIGHT; ++y)
-            for (int x = 0; x < LCD_WIDTH; ++x)
-                if (At(x, y) == Ink)
-                    points.insert({x, y});
-        return points;
-    }
-};
+using CanvasTest = LcdTest;
 
-TEST_F(CanvasTest, PrimitivesPaintExactlyTheirPixelsAndClipOrClampAtTheEdges)
+// Each primitive in a colour of its own, several of them at or past the edges where they clip or clamp:
+// fills with their corners in any order, clamped, and wholly left of the canvas (column zero); lines
+// shallow and reversed (truncated toward zero), steep, vertical, clamped along row 3 and clipped at the
+// top-left corner; a rectangle's outline; bitmaps with padding bits, clipped and aligned by their
+// corners and centre; an image partly off the canvas.
+TEST_F(CanvasTest, ShapesCard)
 {
-    for (const Shape& shape : Shapes) {
-        SCOPED_TRACE(shape.Name);
-        canvas.Clear(&canvas);
-        shape.Draw(&canvas);
-        EXPECT_EQ(Inked(), shape.Expected);
-        EXPECT_EQ(CountPainted(), static_cast<int>(shape.Expected.size()));
-    }
+    const Colour inks[] = {COLOUR_BLACK, ColourFromComponents(0xF8, 0, 0), ColourFromComponents(0, 0x80, 0),
+                           ColourFromComponents(0, 0, 0xF8)};
+    void (*const shapes[])(Canvas*, Colour) = {
+        [](Canvas* c, Colour ink) { c->FillRect(c, 12, 9, 10, 7, ink); },
+        [](Canvas* c, Colour ink) { c->FillRect(c, -5, 170, 3, 400, ink); },
+        [](Canvas* c, Colour ink) { c->FillRect(c, -30, 5, -10, 7, ink); },
+        [](Canvas* c, Colour ink) { CanvasDrawLine(c, 20, 20, 30, 23, ink); },
+        [](Canvas* c, Colour ink) { CanvasDrawLine(c, 30, 33, 20, 30, ink); },
+        [](Canvas* c, Colour ink) { CanvasDrawLine(c, 2, 12, 6, 5, ink); },
+        [](Canvas* c, Colour ink) { CanvasDrawLine(c, 7, 30, 7, 20, ink); },
+        [](Canvas* c, Colour ink) { CanvasDrawLine(c, -10, 3, 300, 3, ink); },
+        [](Canvas* c, Colour ink) { CanvasDrawLine(c, -2, -2, 2, 2, ink); },
+        [](Canvas* c, Colour ink) { CanvasDrawRect(c, 40, 40, 44, 43, ink); },
+        [](Canvas* c, Colour ink) { c->DrawBitmap(c, 100, 50, Wide, ink); },
+        [](Canvas* c, Colour ink) { c->DrawBitmap(c, 218, 174, Narrow, ink); },
+        [](Canvas* c, Colour ink) {
+            CanvasDrawAlignedBitmap(c, 50, 60, Dot, ink, ALIGN_TOP_LEFT);
+            CanvasDrawAlignedBitmap(c, 80, 80, Dot, ink, ALIGN_CENTRE);
+            CanvasDrawAlignedBitmap(c, 120, 120, Dot, ink, ALIGN_BOTTOM_RIGHT);
+        },
+        [](Canvas* c, Colour ink) { c->DrawImage(c, 219, 175, &InkImage, ink); },
+    };
+    for (std::size_t i = 0; i < std::size(shapes); ++i)
+        shapes[i](&canvas, inks[i % std::size(inks)]);
+    EXPECT_TRUE(LcdMatchesGolden(&canvas, "canvas/shapes"));
 }
 
 TEST_F(CanvasTest, EachImageFormatStoresOrBlendsItsPixel)

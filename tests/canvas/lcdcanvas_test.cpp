@@ -7,8 +7,7 @@
 
 namespace {
 
-int Refreshes;
-Canvas* Refreshed;
+std::vector<Canvas*> Refreshed;
 
 }  // namespace
 
@@ -46,17 +45,11 @@ TEST_F(LcdCanvasTest, UpdateHandsThePictureToTheDisplay)
 {
     const LcdDisplayFn previous = LcdSetDisplay(nullptr);
     canvas.Update(&canvas);  // no display installed: nothing happens
-    Refreshes = 0;
-    LcdSetDisplay([](Canvas* c) {
-        ++Refreshes;
-        Refreshed = c;
-    });
+    Refreshed.clear();
+    LcdSetDisplay([](Canvas* c) { Refreshed.push_back(c); });
     canvas.Update(&canvas);
-    EXPECT_EQ(Refreshes, 1);
-    EXPECT_EQ(Refreshed, &canvas);
     LcdCanvasInit(&LcdCanvas, buffer.data(), LCD_WIDTH, LCD_HEIGHT);
     MsgLcdUpdate();
-    EXPECT_EQ(Refreshes, 2);
-    EXPECT_EQ(Refreshed, &LcdCanvas);
+    EXPECT_EQ(Refreshed, (std::vector<Canvas*>{&canvas, &LcdCanvas}));
     LcdSetDisplay(previous);
 }

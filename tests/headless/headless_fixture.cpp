@@ -36,11 +36,11 @@ void HeadlessTest::Start(UIPage* page)
 {
     runner = std::make_unique<HeadlessRunner>(options, out, err);
     ASSERT_TRUE(runner->Start());
-    if (!page)
-        return;
-    UIGotoPage(page);
-    std::ranges::fill(KeyReleaseIgnoreTbl, 0);
-    Log().clear();
+    if (page) {
+        UIGotoPage(page);
+        std::ranges::fill(KeyReleaseIgnoreTbl, 0);
+        Log().clear();
+    }
 }
 
 int HeadlessTest::Run(const std::string& text)
@@ -52,9 +52,8 @@ int HeadlessTest::Run(const std::string& text)
 
 int HeadlessTest::RunFile(const std::string& text)
 {
-    const std::filesystem::path script = dir / "test.orvel";
-    std::ofstream(script, std::ios::binary) << text;
-    options.ScriptPath = script.string();
+    options.ScriptPath = (dir / "test.orvel").string();
+    std::ofstream(options.ScriptPath, std::ios::binary) << text;
     std::istringstream none;
     return HeadlessRun(options, none, out, err);
 }
@@ -62,7 +61,5 @@ int HeadlessTest::RunFile(const std::string& text)
 std::string HeadlessTest::Read(const std::filesystem::path& file) const
 {
     std::ifstream in(file.is_absolute() ? file : dir / file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }

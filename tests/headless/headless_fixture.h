@@ -21,17 +21,14 @@ protected:
     // The whole front end on a script file written from text: the exit status.
     int RunFile(const std::string& text);
     void Stop() { runner.reset(); }
-
     std::string Read(const std::filesystem::path& file) const;
-    bool Exists(const std::string& name) const { return std::filesystem::exists(dir / name); }
 
     std::filesystem::path dir;
     HeadlessOptions options;
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     std::unique_ptr<HeadlessRunner> runner;
 };
 
-// The page the TC key shows: untitled, no controls, the slate display's own handler. The timecode runs
-// on it, so its pictures change with time, and it turns the display.
+// The page the TC key shows: the slate display's own handler. The timecode runs on it, so its pictures
+// change with time, and it turns the display.
 extern UIPage SlateTestPage;

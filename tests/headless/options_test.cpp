@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 std::string Parse(std::vector<const char*> args, HeadlessOptions& options)
@@ -10,35 +12,27 @@ std::string Parse(std::vector<const char*> args, HeadlessOptions& options)
     return ParseOptions(static_cast<int>(args.size()), args.data(), options);
 }
 
+auto Fields(const HeadlessOptions& o)
+{
+    return std::tuple(o.ScriptPath, o.OutDir, o.TickMs, o.Seed, o.Quiet, o.PanelDir, o.DeviceArgs);
+}
+
 }  // namespace
 
-TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolder)
+TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderAndEveryOptionIsTaken)
 {
     HeadlessOptions options;
     ASSERT_EQ(Parse({}, options), "");
-    EXPECT_EQ(options.ScriptPath, "-");
-    EXPECT_EQ(options.OutDir, "");
-    EXPECT_EQ(options.TickMs, 10U);
-    EXPECT_EQ(options.Seed, DEFAULT_SEED);
-    EXPECT_FALSE(options.Quiet);
     EXPECT_EQ(options.ProgramPath, "/opt/orvel/orvel-headless");
-    EXPECT_TRUE(options.DeviceArgs.empty());
-}
-
-TEST(HeadlessOptions, EveryOptionAndTheDevicesOwnArguments)
-{
-    HeadlessOptions options;
+    EXPECT_EQ(Fields(options), Fields({.ScriptPath = "-", .OutDir = "", .TickMs = 10, .Seed = DEFAULT_SEED,
+                                       .Quiet = false, .PanelDir = "", .DeviceArgs = {}}));
     ASSERT_EQ(Parse({"--script", "demo.orvel", "--out", "shots", "--tick", "16", "--seed", "4242", "--quiet", "--panel",
                      "art", "--", "10", "--quiet"},
                     options),
               "");
-    EXPECT_EQ(options.ScriptPath, "demo.orvel");
-    EXPECT_EQ(options.OutDir, "shots");
-    EXPECT_EQ(options.TickMs, 16U);
-    EXPECT_EQ(options.Seed, 4242U);
-    EXPECT_TRUE(options.Quiet);
-    EXPECT_EQ(options.PanelDir, "art");
-    EXPECT_EQ(options.DeviceArgs, (std::vector<std::string>{"10", "--quiet"}));  // after "--" all belong to the device
+    // after "--" all belong to the device
+    EXPECT_EQ(Fields(options), Fields({.ScriptPath = "demo.orvel", .OutDir = "shots", .TickMs = 16, .Seed = 4242,
+                                       .Quiet = true, .PanelDir = "art", .DeviceArgs = {"10", "--quiet"}}));
 }
 
 TEST(HeadlessOptions, MistakesAreNamed)

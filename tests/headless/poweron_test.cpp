@@ -59,24 +59,18 @@ std::string Bytes(const T& record)
     return {reinterpret_cast<const char*>(&record), sizeof record};
 }
 
-// The state tests can read, and the LCD after each probe step.
-struct Observed {
-    std::string State;
-    std::vector<std::string> Frames;
-};
-
 class PowerOn : public HeadlessTest {
 protected:
-    Observed Observe()
+    // The state tests can read, then the LCD after each probe step.
+    std::vector<std::string> Observe()
     {
-        Observed seen;
-        seen.State = Bytes(Orvel) + Bytes(OrvelMeters) + Bytes(KeyPressTbl) + Bytes(KeyReleaseIgnoreTbl) +
-                     Bytes(UITextEditState) + Bytes(PanPos) + Bytes(CardMix1to4) + Bytes(AutoMix) +
-                     Bytes(UICurrentPage) + Bytes(UIActiveEditor);
+        std::vector<std::string> seen = {Bytes(Orvel) + Bytes(OrvelMeters) + Bytes(KeyPressTbl) +
+                                         Bytes(KeyReleaseIgnoreTbl) + Bytes(UITextEditState) + Bytes(PanPos) +
+                                         Bytes(CardMix1to4) + Bytes(AutoMix) + Bytes(UICurrentPage) +
+                                         Bytes(UIActiveEditor)};
         for (const char* step : ProbeSteps) {
             EXPECT_EQ(Run(step), 0) << step;
-            seen.Frames.emplace_back(reinterpret_cast<const char*>(LcdCanvas.Buffer),
-                                     sizeof(Colour) * LCD_WIDTH * LCD_HEIGHT);
+            seen.emplace_back(reinterpret_cast<const char*>(LcdCanvas.Buffer), sizeof(Colour) * LCD_WIDTH * LCD_HEIGHT);
         }
         return seen;
     }
@@ -88,13 +82,12 @@ TEST_F(PowerOn, AfterABusySessionTheRecorderIsAsFreshlyStarted)
 {
     options.DeviceArgs = {"10"};
     Start();
-    const Observed fresh = Observe();
-
+    const std::vector<std::string> fresh = Observe();
     ASSERT_EQ(Run(BusySession), 0);
     Stop();
     Start();
-    const Observed again = Observe();
-    EXPECT_TRUE(again.State == fresh.State);
-    for (std::size_t i = 0; i < std::size(ProbeSteps); ++i)
-        EXPECT_TRUE(again.Frames[i] == fresh.Frames[i]) << "after probe step " << i << ": " << ProbeSteps[i];
+    const std::vector<std::string> again = Observe();
+    EXPECT_TRUE(again[0] == fresh[0]) << "the state";
+    for (std::size_t i = 1; i < fresh.size(); ++i)
+        EXPECT_TRUE(again[i] == fresh[i]) << "after probe step " << i - 1 << ": " << ProbeSteps[i - 1];
 }

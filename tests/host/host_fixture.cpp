@@ -35,12 +35,3 @@ void HostTest::ShowProbe()
     UIGotoPage(&probe);
     Log().clear();
 }
-
-std::vector<std::uint32_t> HostTest::Broadcasts()
-{
-    std::vector<std::uint32_t> ids;
-    for (const Received& received : Log())
-        if (received.Id != MSG_REDRAW && received.Id != MSG_DRAW)
-            ids.push_back(received.Id);
-    return ids;
-}

@@ -1,43 +1,36 @@
-// The views are redrawn only where the LCD changed, with fast paths for the host's zooms: every one of
-// them must give the picture the plain rule gives.
+// The LCD's picture and its views. The views are redrawn only where the LCD changed, with fast paths
+// for the host's zooms: every one of them must give the picture a whole redraw gives.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "common/rand.h"
+#include "host/bmpcapture.h"
 #include "host/lcddib.h"
 #include "host_fixture.h"
+#include "support/assert_capture.h"
 
 namespace {
 
-constexpr std::uint32_t Grey = 0x646464;
-constexpr std::uint32_t Untouched = 0x123456;
-
-class LcdPartViews : public HostTest {
+class LcdViews : public HostTest {
 protected:
-    void SetUp() override
-    {
-        HostTest::SetUp();
-        Rand15Seed(7);
-    }
     void TearDown() override
     {
         LcdCanvas.Rotated = 0;
         HostTest::TearDown();
     }
-
-    static Colour RandomColour() { return static_cast<Colour>(Rand15() * 2 + (Rand15() & 1)); }
+    static void Paint(int x, int y, Colour colour) { LcdCanvas.PixelSet(&LcdCanvas, x, y, colour); }
 
     static void Scribble(int x1, int y1, int x2, int y2)
     {
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x)
-                LcdCanvas.PixelSet(&LcdCanvas, x, y, RandomColour());
+                Paint(x, y, static_cast<Colour>(Rand15() * 2 + (Rand15() & 1)));
     }
 
-    static void RandomPicture()
+    static void Flip(int x, int y, Colour bits)
     {
-        for (int y = 0; y < bmpHeight_; ++y)
-            for (int x = 0; x < bmpWidth_; ++x)
-                DibSetPixel(x, y, static_cast<std::uint32_t>(Rand15()) << 9 ^ static_cast<std::uint32_t>(Rand15()));
+        Paint(x, y, static_cast<Colour>(LcdCanvas.PixelGet(&LcdCanvas, x, y) ^ bits));
     }
 
     // Redraws the changes, and checks the views are as a whole redraw from the picture makes them.
@@ -57,73 +50,55 @@ protected:
     static void ExpectChangesThenPictureWhole(const DibRect& expected)
     {
         const DibRect actual = LcdToDibChanges();
-        EXPECT_EQ(actual.Left, expected.Left);
-        EXPECT_EQ(actual.Top, expected.Top);
-        EXPECT_EQ(actual.Right, expected.Right);
-        EXPECT_EQ(actual.Bottom, expected.Bottom);
+        EXPECT_EQ(std::tuple(actual.Left, actual.Top, actual.Right, actual.Bottom),
+                  std::tuple(expected.Left, expected.Top, expected.Right, expected.Bottom));
         const LcdDib converted = LcdPicture;
         LcdToDib();
         EXPECT_TRUE(converted.Bits == LcdPicture.Bits);
     }
 };
 
-void Flip(int x, int y, Colour bits)
-{
-    LcdCanvas.PixelSet(&LcdCanvas, x, y, static_cast<Colour>(LcdCanvas.PixelGet(&LcdCanvas, x, y) ^ bits));
-}
-
-// What a view pixel at (vx, vy) from the view's origin shows at a zoom of 1 or more. The grid has the
-// whole part of the zoom as its pitch and one line for each picture column and row.
-std::uint32_t Replicated(int vx, int vy, double zoom, bool grid)
-{
-    const int z = static_cast<int>(zoom);
-    const bool inGrid = vx < bmpWidth_ * z && vy < bmpHeight_ * z;
-    if (grid && inGrid && (vx % z == z - 1 || vy % z == z - 1))
-        return Grey;
-    return DibPixel(static_cast<int>(vx / zoom), static_cast<int>(vy / zoom));
-}
-
-// The mean of the picture pixels under a view pixel below zoom 1, channel by channel, rounded down.
-std::uint32_t Averaged(int vx, int vy, double zoom)
-{
-    const int x0 = static_cast<int>(vx / zoom);
-    const int y0 = static_cast<int>(vy / zoom);
-    const int x1 = std::min(bmpWidth_, std::max(x0 + 1, static_cast<int>((vx + 1) / zoom)));
-    const int y1 = std::min(bmpHeight_, std::max(y0 + 1, static_cast<int>((vy + 1) / zoom)));
-    std::uint32_t mean = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        std::uint32_t sum = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                sum += (DibPixel(x, y) >> shift) & 0xFF;
-        mean |= sum / static_cast<std::uint32_t>((x1 - x0) * (y1 - y0)) << shift;
-    }
-    return mean;
-}
-
-// Draws the view at (x, y) into a 300 x 250 target, partly outside it, and checks every target pixel.
-void ExpectScaledView(int x, int y, double zoom, bool grid)
-{
-    RgbPicture target = PlainPicture(300, 250, Untouched);
-    DrawScaled(target, x, y, zoom, grid);
-    const int width = static_cast<int>(bmpWidth_ * zoom);
-    const int height = static_cast<int>(bmpHeight_ * zoom);
-    for (int ty = 0; ty < target.Height; ++ty) {
-        for (int tx = 0; tx < target.Width; ++tx) {
-            const int vx = tx - x;
-            const int vy = ty - y;
-            std::uint32_t expected = Untouched;
-            if (vx >= 0 && vy >= 0 && vx < width && vy < height)
-                expected = zoom < 1.0 ? Averaged(vx, vy, zoom) : Replicated(vx, vy, zoom, grid);
-            ASSERT_EQ(target.At(tx, ty), expected) << "zoom " << zoom << " at " << tx << ", " << ty;
-        }
-    }
-}
-
 }  // namespace
 
-TEST_F(LcdPartViews, ChangesAreFoundWhereTheyAreAndNowhereElse)
+TEST_F(LcdViews, PictureTakesTheDisplayedColoursBlueByteFirstAndTurnedInEveryView)
 {
+    LcdCanvas.Clear(&LcdCanvas);
+    Paint(3, 4, ColourFromComponents(0x10, 0x80, 0xF8));
+    LcdToDib();
+    EXPECT_EQ(DibPixel(3, 4), 0xF88010U);
+    EXPECT_EQ(LcdPicture.Bits[4 * DIB_STRIDE + 9], 0x10);  // blue first
+    EXPECT_EQ(DIB_STRIDE, 660);
+    Paint(0, 0, COLOUR_BLACK);
+    LcdCanvas.Rotated = 1;
+    LcdRefresh();
+    EXPECT_EQ(DibPixel(219, 175), 0U);
+    EXPECT_EQ(Host.LcdWindow.At(219 * 4, 175 * 4), 0U);
+    EXPECT_EQ(Host.Client.At(450 + 219 * 2 + 1, 210 + 175 * 2 + 1), 0U);
+    AssertCapture capture;
+    DrawScaled(Host.Client, 0, 0, 0.0, false);
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"zoom"});
+}
+
+TEST_F(LcdViews, BmpIsOneBitBottomUpWithWhitePadding)
+{
+    LcdCanvas.Clear(&LcdCanvas);
+    Paint(0, 175, COLOUR_BLACK);
+    Paint(9, 0, 0x0001);  // not exactly black: white in the file
+    LcdCanvas.Rotated = 1;  // never turned in the file
+    const std::vector<std::uint8_t> bytes = LcdBmpBytes();
+    ASSERT_EQ(bytes.size(), LCD_BMP_SIZE);
+    // file size, where the bits start, width, height, bits per pixel, image size, resolution, white
+    for (const auto& [at, value] : {std::pair{2, 4990}, {10, 62}, {18, 220}, {22, 176}, {28, 1}, {34, 4928},
+                                   {38, 3780}, {58, 0xFFFF}})
+        EXPECT_EQ(bytes[at] | (bytes[at + 1] << 8), value) << at;
+    EXPECT_EQ(bytes[62], 0x7F);  // the bottom row first: (0, 175) black
+    for (std::size_t i = 63; i < bytes.size(); ++i)
+        ASSERT_EQ(bytes[i], 0xFF) << i;
+}
+
+TEST_F(LcdViews, ChangesAreFoundWhereTheyAreAndRedrawingThemGivesAWholeRedraw)
+{
+    Rand15Seed(7);
     Scribble(0, 0, 219, 175);
     LcdToDibForget();
     ExpectChangesThenPictureWhole(DIB_WHOLE);  // nothing to compare with: everything is converted
@@ -136,17 +111,12 @@ TEST_F(LcdPartViews, ChangesAreFoundWhereTheyAreAndNowhereElse)
     ExpectChangesThenPictureWhole(DIB_WHOLE);  // turning changes every place
     Flip(0, 175, 1);
     ExpectChangesThenPictureWhole({219, 0, 220, 1});  // shown turned
+    LcdCanvas.Rotated = 0;
     LcdToDibForget();
-    ExpectChangesThenPictureWhole(DIB_WHOLE);
-}
-
-TEST_F(LcdPartViews, RedrawingOnlyTheChangesLeavesTheViewsAsAWholeRedraw)
-{
-    Scribble(0, 0, 219, 175);
     RefreshAndExpectViewsWhole();
     Scribble(100, 50, 140, 110);
-    RefreshAndExpectViewsWhole();
     Scribble(0, 0, 0, 0);
+    RefreshAndExpectViewsWhole();
     Scribble(219, 175, 219, 175);
     RefreshAndExpectViewsWhole();
     LcdCanvas.Rotated = 1;
@@ -155,18 +125,43 @@ TEST_F(LcdPartViews, RedrawingOnlyTheChangesLeavesTheViewsAsAWholeRedraw)
     RefreshAndExpectViewsWhole();
 }
 
-TEST_F(LcdPartViews, EveryZoomShowsThePictureByItsRule)
+// Each view drawn into a 300 x 250 target, partly outside it, over the picture whose pixel (x, y) is
+// x * y in red, x in green and y in blue. From zoom 1 each picture pixel is repeated, with a grey grid
+// line closing each one when asked; below zoom 1 each view pixel is the mean of the pixels under it.
+TEST_F(LcdViews, EveryZoomShowsThePictureByItsRule)
 {
-    RandomPicture();
-    ExpectScaledView(20, 10, 1.0, false);
-    ExpectScaledView(-3, -5, 1.0, true);
-    ExpectScaledView(10, 6, 2.0, false);
-    ExpectScaledView(-7, 3, 2.0, false);  // cut inside a picture pixel
-    ExpectScaledView(4, 8, 4.0, true);
-    ExpectScaledView(-5, -2, 4.0, true);
-    ExpectScaledView(1, 2, 3.0, true);
-    ExpectScaledView(-2, 7, 1.5, true);
-    ExpectScaledView(5, 5, 134.0 / 220.0, false);
-    ExpectScaledView(3, 4, 0.3, false);  // up to 16 picture pixels under a view pixel
-    ExpectScaledView(0, 0, 0.2, false);  // 25 and more
+    constexpr std::uint32_t Untouched = 0x123456, Grid = 0x646464;
+    for (int y = 0; y < bmpHeight_; ++y)
+        for (int x = 0; x < bmpWidth_; ++x) {
+            std::uint8_t* bgr = &LcdPicture.Bits[DibOffset(x, y)];
+            bgr[0] = static_cast<std::uint8_t>(y);
+            bgr[1] = static_cast<std::uint8_t>(x);
+            bgr[2] = static_cast<std::uint8_t>(x * y);
+        }
+    const struct {
+        int X, Y;
+        double Zoom;
+        bool Grid;
+        std::vector<std::tuple<int, int, std::uint32_t>> Pixels;
+    } views[] = {
+        {20, 10, 1.0, false, {{19, 10, Untouched}, {20, 10, 0}, {239, 185, 0xB5DBAF}, {240, 185, Untouched},
+                              {239, 186, Untouched}}},
+        {-3, -5, 1.0, true, {{0, 0, Grid}, {216, 170, Grid}, {217, 170, Untouched}}},
+        {-7, 3, 2.0, false, {{0, 2, Untouched}, {0, 3, 0x000300}, {1, 4, 0x000400}}},  // cut inside a pixel
+        {4, 8, 4.0, true, {{6, 10, 0}, {7, 8, Grid}, {4, 11, Grid}, {8, 12, 0x010101}}},
+        {-5, -2, 4.0, true, {{0, 0, 0x000100}, {2, 0, Grid}}},
+        {1, 2, 3.0, true, {{3, 2, Grid}, {4, 5, 0x010101}}},
+        // the grid's pitch is the whole part of the zoom, and it has one line per picture column and row
+        {-2, 7, 1.5, true, {{0, 7, Grid}, {222, 7, 0x009500}, {222, 183, 0x199575}}},
+        {5, 5, 134.0 / 220.0, false, {{5, 5, 0}, {6, 6, 0x020101}, {100, 60, 0xAB9B5A}, {138, 111, 0x83DAAE},
+                                      {139, 5, Untouched}, {5, 112, Untouched}}},
+        {3, 4, 0.3, false, {{3, 4, 0x010101}, {4, 4, 0x040401}, {50, 40, 0x719D79}, {68, 56, Untouched}}},
+        {0, 0, 0.2, false, {{0, 0, 0x040202}, {20, 17, 0x816657}, {43, 34, 0x84D9AC}, {44, 0, Untouched}}},
+    };
+    for (const auto& v : views) {
+        RgbPicture target = PlainPicture(300, 250, Untouched);
+        DrawScaled(target, v.X, v.Y, v.Zoom, v.Grid);
+        for (const auto& [x, y, rgb] : v.Pixels)
+            EXPECT_EQ(target.At(x, y), rgb) << "zoom " << v.Zoom << " at " << x << ", " << y;
+    }
 }
