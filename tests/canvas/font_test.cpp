@@ -30,14 +30,10 @@ TEST(FontMeasureTest, WidthSumsTheAdvancesAndCodesWithoutAGlyphMeasureAsTheFirst
         int Width;
     } cases[] = {
         {0, "ABC", 24}, {0, "", 0}, {1, "12:34", 13 + 13 + 9 + 13 + 13}, {3, "12:34", 4 * 48 + 25},
-        {5, "HMSF", 11 + 12 + 10 + 9},
-        // Font 2's images are 17 wide, and "B" has none: every character still measures 16.
-        {2, "ACD", 3 * 16}, {2, "B", 16},
-        {0, "\x7F", 8}, {0, "\x80", 8}, {0, "\xFF", 8}, {0, "\x1F", 8}, {0, "\x01", 8},
-        {4, ".", 4},  // null entry: the "-"
-        {4, "A", 4},  // outside the range: the "-"
-        {5, "G", 9},  // as "F"
-        {9, "AB", 16},  // an unknown font is font 0
+        {5, "HMSF", 11 + 12 + 10 + 9}, {0, "\x7F", 8}, {0, "\x80", 8}, {0, "\xFF", 8}, {0, "\x1F", 8}, {0, "\x01", 8},
+        {2, "ACD", 3 * 16}, {2, "B", 16},  // font 2's images are 17 wide, and "B" has none: all measure 16
+        {4, ".", 4}, {4, "A", 4},  // a null entry and one outside the range: the "-"
+        {5, "G", 9}, {9, "AB", 16},  // as "F"; an unknown font is font 0
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextWidth(nullptr, c.Font, c.Text), c.Width)
@@ -45,19 +41,6 @@ TEST(FontMeasureTest, WidthSumsTheAdvancesAndCodesWithoutAGlyphMeasureAsTheFirst
 }
 
 class FontDrawTest : public LcdTest {};
-
-TEST_F(FontDrawTest, EveryDrawReturnsTheNextLineEvenWhenEmpty)
-{
-    const int heights[FONT_COUNT] = {15, 16, 18, 64, 8, 12};
-    for (int font = 0; font < FONT_COUNT; ++font) {
-        EXPECT_EQ(DrawText(&canvas, 10, 20, UI_ALIGN_CENTRE, font, Ink, ""), 20 + heights[font]);
-        EXPECT_EQ(DrawText(&canvas, 10, -5, UI_ALIGN_LEFT, font, Ink, "0"), -5 + heights[font]);
-    }
-    EXPECT_EQ(DrawText(&canvas, 10, 20, UI_ALIGN_LEFT, 9, Ink, ""), 35);  // font 0
-    canvas.Clear(&canvas);
-    DrawText(&canvas, 10, 20, UI_ALIGN_LEFT, 0, Ink, "");
-    EXPECT_EQ(CountPainted(), 0);
-}
 
 // Every font over grey paper and over white; codes without a glyph (drawn as the first glyph, or as the
 // "-" and the "F"); the alignments against the grey anchor lines at x = 48 and x = 90, where font 2's

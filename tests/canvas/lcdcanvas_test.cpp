@@ -5,12 +5,6 @@
 #include "lcd_fixture.h"
 #include "support/assert_capture.h"
 
-namespace {
-
-std::vector<Canvas*> Refreshed;
-
-}  // namespace
-
 using LcdCanvasTest = LcdTest;
 
 TEST_F(LcdCanvasTest, RowsAreStoredBottomFirstAndOutsideIsIgnoredAndReadsWhite)
@@ -39,17 +33,4 @@ TEST_F(LcdCanvasTest, WrongSizeAndNullBufferAreReportedAndKept)
     EXPECT_EQ(capture.Reports()[0].Module, "canvas/lcdcanvas");
     EXPECT_EQ(other.Width, 200);
     EXPECT_EQ(other.Height, 100);
-}
-
-TEST_F(LcdCanvasTest, UpdateHandsThePictureToTheDisplay)
-{
-    const LcdDisplayFn previous = LcdSetDisplay(nullptr);
-    canvas.Update(&canvas);  // no display installed: nothing happens
-    Refreshed.clear();
-    LcdSetDisplay([](Canvas* c) { Refreshed.push_back(c); });
-    canvas.Update(&canvas);
-    LcdCanvasInit(&LcdCanvas, buffer.data(), LCD_WIDTH, LCD_HEIGHT);
-    MsgLcdUpdate();
-    EXPECT_EQ(Refreshed, (std::vector<Canvas*>{&canvas, &LcdCanvas}));
-    LcdSetDisplay(previous);
 }

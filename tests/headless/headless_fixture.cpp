@@ -26,7 +26,6 @@ void HeadlessTest::SetUp()
 void HeadlessTest::TearDown()
 {
     runner.reset();
-    LcdCanvas.Rotated = 0;
     HostDebugQuiet(false);
     std::filesystem::remove_all(dir);
     UITest::TearDown();

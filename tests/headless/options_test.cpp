@@ -19,7 +19,7 @@ auto Fields(const HeadlessOptions& o)
 
 }  // namespace
 
-TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderAndEveryOptionIsTaken)
+TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderEveryOptionIsTakenAndMistakesNamed)
 {
     HeadlessOptions options;
     ASSERT_EQ(Parse({}, options), "");
@@ -33,21 +33,12 @@ TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderAndEveryOptio
     // after "--" all belong to the device
     EXPECT_EQ(Fields(options), Fields({.ScriptPath = "demo.orvel", .OutDir = "shots", .TickMs = 16, .Seed = 4242,
                                        .Quiet = true, .PanelDir = "art", .DeviceArgs = {"10", "--quiet"}}));
-}
-
-TEST(HeadlessOptions, MistakesAreNamed)
-{
-    const std::pair<std::vector<const char*>, std::string> cases[] = {
-        {{"--fast"}, "unknown argument '--fast'"},
-        {{"lite"}, "unknown argument 'lite'"},
-        {{"--out"}, "--out needs a value"},
-        {{"--tick", "0"}, "--tick takes a number of milliseconds from 1, not '0'"},
+    const std::pair<std::vector<const char*>, std::string> mistakes[] = {
+        {{"--fast"}, "unknown argument '--fast'"}, {{"lite"}, "unknown argument 'lite'"},
+        {{"--out"}, "--out needs a value"}, {{"--tick", "0"}, "--tick takes a number of milliseconds from 1, not '0'"},
         {{"--tick", "5ms"}, "--tick takes a number of milliseconds from 1, not '5ms'"},
-        {{"--seed", "-1"}, "--seed takes a number, not '-1'"},
-        {{"--seed", ""}, "--seed takes a number, not ''"},
+        {{"--seed", "-1"}, "--seed takes a number, not '-1'"}, {{"--seed", ""}, "--seed takes a number, not ''"},
     };
-    for (const auto& [args, error] : cases) {
-        HeadlessOptions options;
+    for (const auto& [args, error] : mistakes)
         EXPECT_EQ(Parse(args, options), error);
-    }
 }

@@ -17,41 +17,17 @@
 namespace {
 
 // Leaves pages, editors, held keys, cursors, settings and the model changed, some of them half way.
-constexpr const char* BusySession = R"(
-press SETUP
-press DOWN
-press DOWN
-press MENU
-press UP
-press ALT+S
-type TAKE 9
-press LEFT
-down MENU
-wait 1200
-up MENU
-press ESC
-press TC
-wait 700
-menu Orvel 8
-press F4
-press DOWN
-press MENU
-press CTRL+R
-press F1
-press STAR
-down KLIN
-wait 300
-press ALT+S
-type X
-)";
+constexpr const char* BusySession =
+    "press SETUP\npress DOWN\npress DOWN\npress MENU\npress UP\npress ALT+S\ntype TAKE 9\npress LEFT\ndown MENU\n"
+    "wait 1200\nup MENU\npress ESC\npress TC\nwait 700\nmenu Orvel 8\npress F4\npress DOWN\npress MENU\n"
+    "press CTRL+R\npress F1\npress STAR\ndown KLIN\nwait 300\npress ALT+S\ntype X\n";
 
 // Visits the screens that show what a session may have left: the home screen, the channel set-up
 // page and its editor, the text editor's grid, the slate and the main menu.
 constexpr const char* ProbeSteps[] = {
     "wait 500", "press SETUP\nwait 100", "press MENU\nwait 100", "press UP\nwait 100", "press ESC\npress ESC",
-    "press ALT+S\nwait 100",  "press RIGHT\nwait 100", "press ESC\nwait 100", "press TC\nwait 300",
-    "press ESC\ndown MENU\nwait 1200\nup MENU",
-};
+    "press ALT+S\nwait 100", "press RIGHT\nwait 100", "press ESC\nwait 100", "press TC\nwait 300",
+    "press ESC\ndown MENU\nwait 1200\nup MENU"};
 
 template <typename T>
 std::string Bytes(const T& record)

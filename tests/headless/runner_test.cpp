@@ -5,19 +5,16 @@
 
 #include <algorithm>
 
-#include "common/rand.h"
 #include "headless_fixture.h"
 #include "host/bmpcapture.h"
 #include "host/host_fixture.h"
-#include "orvel/orvel.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitimer.h"
 
 namespace {
 
 using KeyEvents = std::vector<std::pair<std::uint32_t, MsgParam>>;
-constexpr std::uint32_t Down = MSG_KEY_DOWN;
-constexpr std::uint32_t Up = MSG_KEY_UP;
+constexpr std::uint32_t Down = MSG_KEY_DOWN, Up = MSG_KEY_UP;
 
 KeyEvents* KeyLog;
 
@@ -29,22 +26,8 @@ std::uint32_t KeyRecorder(void*, Message* msg)
     return key ? 1 : 0;  // taken here, so that the recorder's global keys and shortcuts do not leave the page
 }
 
-bool SamePicture(const RgbPicture& a, const RgbPicture& b)
-{
-    return a.Width == b.Width && a.Height == b.Height && a.Pixels == b.Pixels;
-}
-
-class HeadlessRunning : public HeadlessTest {
-protected:
-    // Starts on a page that logs every message it receives.
-    void StartProbing()
-    {
-        Name(&probe, "probe");
-        Start(&probe);
-    }
-
-    UIPage probe = ProbePage(0, nullptr, 0);
-};
+using HeadlessRunning = HeadlessTest;
+UIPage Probe = ProbePage(0, nullptr, 0);  // logs every message it receives
 
 }  // namespace
 
@@ -108,7 +91,7 @@ TEST_F(HeadlessRunning, TicksFallOnEveryMultipleOfTheTickAndTimersRoundUp)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Tick << " ms ticks: " << c.Script);
         options.TickMs = c.Tick;
-        StartProbing();
+        Start(&Probe);
         ASSERT_EQ(Run(c.Script), 0);
         std::vector<std::size_t> counts;
         for (std::uint32_t id : ids)
@@ -121,7 +104,7 @@ TEST_F(HeadlessRunning, TicksFallOnEveryMultipleOfTheTickAndTimersRoundUp)
 
 TEST_F(HeadlessRunning, HeldKeySeesTheTimeGoByAndShowsLit)
 {
-    StartProbing();
+    Start(&Probe);
     const auto menu = std::ranges::find_if(PanelRegions, [](const PanelRegion& r) { return r.Key == KEY_MENU; });
     const int x = menu->Rect.Left + 3, y = menu->Rect.Top + 3;
     ASSERT_EQ(Run("down MENU\nwait 300"), 0);
@@ -135,62 +118,38 @@ TEST_F(HeadlessRunning, HeldKeySeesTheTimeGoByAndShowsLit)
     EXPECT_EQ(std::count_if(down, up, [](const Received& r) { return r.Id == MSG_TIMER_10MS; }), 60);
 }
 
-TEST_F(HeadlessRunning, ShotIsTheLcdAsTheViewsShowItAndSaveLcdTheUnturnedBmp)
-{
-    Start(&SlateTestPage);
-    ASSERT_EQ(Run("wait 1000\nshot slate.png 3\nshot one.png\nsave-lcd\nmenu Save LCD\n"), 0);
-    ASSERT_EQ(LcdCanvas.Rotated, 1);  // the slate page shows the LCD turned
-    RgbPicture zoomed;
-    RgbPicture plain;
-    ASSERT_TRUE(PngRead((dir / "slate.png").string(), zoomed));
-    ASSERT_TRUE(PngRead((dir / "one.png").string(), plain));
-    EXPECT_TRUE(SamePicture(zoomed, CanvasPicture(&LcdCanvas, 3)));
-    EXPECT_TRUE(SamePicture(plain, CanvasPicture(&LcdCanvas, 1)));
-    const std::string expected(reinterpret_cast<const char*>(LcdBmpBytes().data()), LCD_BMP_SIZE);
-    EXPECT_EQ(Read("orvel-0000.bmp"), expected);
-    EXPECT_EQ(Read("orvel-0001.bmp"), expected);
-    EXPECT_EQ(out.str(), "[Captured] LCD bitmap saved to " + (dir / "orvel-0000.bmp").string() +
-                             "\n[Captured] LCD bitmap saved to " + (dir / "orvel-0001.bmp").string() + "\n");
-}
-
-TEST_F(HeadlessRunning, SameScriptAndSeedGiveTheSameFiles)
+// Two runs of one script give the same files: shots as the views show the LCD, Save LCD the unturned BMP.
+TEST_F(HeadlessRunning, SameScriptGivesTheSameFilesShotsAsTheViewsShowTheLcdAndSaveLcdTheUnturnedBmp)
 {
     for (const char* run : {"first", "second"}) {
         options.OutDir = (dir / run).string();
         std::filesystem::create_directories(options.OutDir);
-        Start(&SlateTestPage);
-        ASSERT_EQ(Run("wait 250\nshot early.png 2\nsave-lcd\nwait 1300\nshot late.png 2\n"), 0);
         Stop();
+        out.str("");
+        Start(&SlateTestPage);
+        ASSERT_EQ(Run("wait 250\nshot early.png 2\nwait 1000\nshot late.png 3\nshot one.png\nsave-lcd\n"
+                      "menu Save LCD\n"),
+                  0);
     }
-    for (const char* file : {"early.png", "late.png", "orvel-0000.bmp"}) {
-        EXPECT_FALSE(Read(dir / "first" / file).empty()) << file;
+    ASSERT_EQ(LcdCanvas.Rotated, 1);  // the slate page shows the LCD turned
+    for (const auto& [file, zoom] : {std::pair{"late.png", 3}, {"one.png", 1}}) {
+        RgbPicture shot;
+        ASSERT_TRUE(PngRead((dir / "second" / file).string(), shot));
+        const RgbPicture shown = CanvasPicture(&LcdCanvas, zoom);
+        EXPECT_TRUE(shot.Width == shown.Width && shot.Pixels == shown.Pixels) << file;
+    }
+    const std::string expected(reinterpret_cast<const char*>(LcdBmpBytes().data()), LCD_BMP_SIZE);
+    EXPECT_EQ(Read(dir / "second" / "orvel-0000.bmp"), expected);
+    EXPECT_EQ(Read(dir / "second" / "orvel-0001.bmp"), expected);
+    EXPECT_EQ(out.str(), "[Captured] LCD bitmap saved to " + (dir / "second" / "orvel-0000.bmp").string() +
+                             "\n[Captured] LCD bitmap saved to " + (dir / "second" / "orvel-0001.bmp").string() + "\n");
+    for (const char* file : {"early.png", "late.png", "orvel-0000.bmp"})
         EXPECT_EQ(Read(dir / "first" / file), Read(dir / "second" / file)) << file;
-    }
     EXPECT_NE(Read(dir / "first" / "early.png"), Read(dir / "first" / "late.png"));  // the timecode ran on
 }
 
-TEST_F(HeadlessRunning, WindowsAreKeptInMemoryAndDeviceArgumentsAndSeedAreTaken)
-{
-    options.DeviceArgs = {"10"};
-    options.Seed = 4242;
-    Start();
-    EXPECT_EQ(OrvelGetNTracks(), 10);
-    EXPECT_EQ(runner->Ui().CheckedModel(), 10);
-    const std::int32_t first = Rand15();
-    Rand15Seed(4242);
-    EXPECT_EQ(Rand15(), first);
-    ASSERT_EQ(Run("move 100 50\nclick 700 100"), 0);  // the panel's LCD hides the enlarged view
-    EXPECT_EQ(runner->Ui().MainTitle(), "Orvel Simulator (x:100 y: 50)");
-    EXPECT_EQ(runner->Ui().ClientHeight(), PANEL_ONLY_HEIGHT);
-    ASSERT_EQ(Run("click 700 100\nmenu orvel 8"), 0);
-    EXPECT_EQ(runner->Ui().ClientHeight(), CLIENT_HEIGHT);
-    EXPECT_EQ(OrvelGetNTracks(), 8);
-    EXPECT_EQ(runner->Ui().CheckedModel(), 8);
-}
-
-// Without --quiet the debug lines go to the standard output and a note tells when the panel pictures
-// are missing or of the wrong size; good ones are read.
-TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuietAndPanelPicturesWhenThereAreSome)
+// Without --quiet the debug lines go to the standard output and a note tells the panel pictures are missing.
+TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuiet)
 {
     for (const bool quiet : {false, true}) {
         SCOPED_TRACE(quiet ? "quiet" : "not quiet");
@@ -205,19 +164,4 @@ TEST_F(HeadlessRunning, DebugLinesAndNotesOnlyWithoutQuietAndPanelPicturesWhenTh
                                               "; plain ones stand in, the panel is never shown here\n");
         Stop();
     }
-    options.Quiet = false;
-    options.PanelDir = (dir / "art").string();
-    std::filesystem::create_directories(options.PanelDir);
-    ASSERT_TRUE(PngWrite(options.PanelDir + "/panel_rest.png", PlainPicture(PANEL_WIDTH, PANEL_HEIGHT, 0x111111)));
-    ASSERT_TRUE(PngWrite(options.PanelDir + "/panel_lit.png", PlainPicture(PANEL_WIDTH, PANEL_HEIGHT, 0xEEEEEE)));
-    err.str("");
-    Start();
-    EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(Host.PanelRest.At(3, 3), 0x111111U);
-    EXPECT_EQ(Host.PanelLit.At(3, 3), 0xEEEEEEU);
-    Stop();
-    ASSERT_TRUE(PngWrite(options.PanelDir + "/panel_rest.png", PlainPicture(931, PANEL_HEIGHT, 0x111111)));
-    Start();  // the wrong size stands aside like a missing picture
-    EXPECT_NE(err.str().find("no usable panel pictures"), std::string::npos);
-    EXPECT_NE(Host.PanelRest.At(3, 3), 0x111111U);
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "host/hostdebug.h"
 #include "host_fixture.h"
 #include "uicore/uitimer.h"
 #include "uicore/uiutils.h"
@@ -55,34 +54,4 @@ TEST_F(HostTiming, EachPeriodicMessageArrivesOnItsTicks)
         EXPECT_EQ(TicksWith(c.Id, c.Period, c.Ticks), c.Expected);
     }
     EXPECT_EQ(HostTimerData.Timecode, UITimecodeFromHMSF(0, 0, 0, 2));  // a frame for each of the last two
-}
-
-TEST_F(HostTiming, TimerDoesNotReenterItself)
-{
-    static int ticks;
-    ticks = 0;
-    static UIPage nesting = ProbePage(0, nullptr, 0);  // outlives the test: shut-down still reaches it
-    nesting.Handler = [](void*, Message* msg) -> std::uint32_t {
-        if (msg->Id == MSG_TICK) {
-            ++ticks;
-            HostTimer();  // as a timer event nested in the handling of another would
-        }
-        return 0;
-    };
-    UIGotoPage(&nesting);
-    VirtualClockAdvance(10);
-    HostTimer();
-    EXPECT_EQ(ticks, 1);
-}
-
-TEST_F(HostTiming, DebugLineEverySecond)
-{
-    HostDebugQuiet(false);
-    testing::internal::CaptureStdout();  // the clock's own time, not the time since the start
-    VirtualClockSet(500000);
-    HostTimerReset();
-    HostTimer();
-    VirtualClockAdvance(1000);
-    HostTimer();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "MSG_TIMER_1S 501000\n");
 }
