@@ -3,24 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "orvel/hook_probe.h"
-#include "orvel/orvel.h"
 #include "support/golden.h"
-#include "ui/ui.h"
-#include "uicore/ui_fixture.h"
+#include "ui/home_fixture.h"
 #include "uicore/uikeys.h"
 
 namespace {
 
-class Playback : public UITest {
-protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        const char* argv[] = {"orvel-sim"};
-        OrvelPowerOn(1, argv, "orvel-sim");
-        StartUserInterface();
-    }
-};
+using Playback = HomeTest;  // the started user interface
 
 }  // namespace
 
