@@ -56,22 +56,6 @@ TEST(IOConfig, InputsFollowTheirGroupsAndUnavailableColumnsAreGreyed)
     EXPECT_EQ(Greyed(ColourDigitalColumns), (std::vector<int>{2, 3, 4, 5, 6, 7}));
 }
 
-TEST(IOConfig, ExternalFaderSourcesTheModelLacksAreStoredAsTheNearest)
-{
-    Start();
-    ExtFaderSet(0, 21);
-    EXPECT_EQ(ExtFaderGet(0), 21U);
-    Start("lite");
-    ExtFaderSet(0, 21);
-    EXPECT_EQ(ExtFaderGet(0), 10U);
-    ExtFaderSet(1, 9);
-    EXPECT_EQ(ExtFaderGet(1), 9U);
-    Start();
-    Orvel.FeatKavlin = 0;
-    ExtFaderSet(2, 20);
-    EXPECT_EQ(ExtFaderGet(2), 18U);
-}
-
 using InputConfigure = UITest;
 
 // The page's value is the configuration index; the head-saver configurations have fixed lines.
@@ -81,7 +65,6 @@ TEST_F(InputConfigure, SummaryListsEachGroupOrTheHeadSaverLines)
     MsgRegister(UIMainHandler, 0);
     UIPage page = {.Handler = InputConfigPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
                    .NControls = 0, .Controls = nullptr};
-    EXPECT_EQ(MsgQuery(&page, MSG_VALUE_GET, 0), 0);
     for (const auto& [index, golden] : {std::pair{7U, "groups"}, std::pair{13U, "headsaver"}}) {
         EXPECT_EQ(MsgSendParam(&page, MSG_VALUE_SET, index), 1U);
         UICurrentPage = nullptr;  // entered anew

@@ -37,17 +37,6 @@ TEST_F(ValueHooks, SampleRateOptionChoosesTheRateOnlyFromItsTable)
     EXPECT_EQ(Orvel.SampleRate, 96096U);
 }
 
-// The mirror drive keeps to the two drives that can mirror; phantom power is never its placeholder.
-TEST_F(ValueHooks, MirrorDriveAndDynamic48VKeepToTheOptionsThatExist)
-{
-    HookSet(MirrorDriveHook, 0);  // "(PRI)"
-    EXPECT_EQ(Orvel.MirrorDrive, 1U);
-    HookSet(MirrorDriveHook, 3);  // "(SD)"
-    EXPECT_EQ(Orvel.MirrorDrive, 2U);
-    HookSet(Dynamic48VHook, 0);  // "---"
-    EXPECT_EQ(HookGet(Dynamic48VHook), 1);
-}
-
 TEST_F(ValueHooks, MeterPeakHoldMovesOneStepTowardsEachRequest)
 {
     EXPECT_EQ(HookGet(MeterPeakHoldHook), 4000);

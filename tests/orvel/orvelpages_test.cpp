@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "common/format.h"
 #include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
+#include "orvel/orvelplay.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
+#include "ui/home_fixture.h"
 #include "ui/uihome.h"
 #include "uicore/ui_fixture.h"
 #include "uicore/uicontrols.h"
@@ -36,6 +37,8 @@ protected:
         }
     }
 };
+
+using Playback = HomeTest;  // the started user interface
 
 std::string Status(std::uint32_t which, std::size_t size = MAX_UI_TEXT)
 {
@@ -118,7 +121,6 @@ TEST_F(ConfirmPages, MemoryPagesShareTheirCountersAndShowWaitingAndErrors)
     EXPECT_EQ(StoreStep, 4);
     EXPECT_EQ(RecallResult, PRESET_BUSY);
     UIGotoPage(&StoreMemory1Page);
-    EXPECT_EQ(StoreStep, 0);
     StoreStep = 2;
     UIRedraw();
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/store_memory_waiting"));
@@ -132,10 +134,33 @@ TEST_F(ConfirmPages, MemoryPagesShareTheirCountersAndShowWaitingAndErrors)
     EXPECT_EQ(RecallResult, PRESET_BUSY);
 }
 
-TEST_F(ConfirmPages, IfbDebugShowsTheLinkVersion)
+TEST_F(Playback, SegmentChoiceStaysWithinTheFirstFolder)
 {
-    FormatText(Orvel.KavlinVer, sizeof(Orvel.KavlinVer), "1.02");
-    LcdCanvas.Clear(&LcdCanvas);
-    IfbDebugDraw();
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/ifb_debug"));
+    EXPECT_STREQ(Orvel.Play.Name, "Orvel seg002");
+    SegmentSelect(0);
+    EXPECT_EQ(Orvel.Segment, 1);
+    SegmentSelect(100);
+    EXPECT_EQ(Orvel.Segment, 6);
+    EXPECT_STREQ(Orvel.Scene, "S6");
+    EXPECT_STREQ(Orvel.Take, "6");
+    HookSet(EditSegmentHook, 4);
+    EXPECT_EQ(HookGet(EditSegmentHook), 4);
+    SegmentSetNote("Room Tone");
+    EXPECT_STREQ(Orvel.Note, "Room Tone");
+}
+
+// Stop while stopped asks about a false start; the outcomes alternate, deleted first.
+TEST_F(Playback, FalseStartOutcomesAlternateDeletedFirst)
+{
+    OrvelTransportCmd(0);
+    ASSERT_EQ(UICurrentPage, &FalseStartPage);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/false_start_prompt"));
+    Tap(KEY_MENU);
+    Tap(KEY_MENU);  // a second release while the outcome shows changes nothing
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/false_start_deleted"));
+
+    UIGoBack();
+    OrvelTransportCmd(0);
+    Tap(KEY_MENU);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/false_start_marked"));
 }
