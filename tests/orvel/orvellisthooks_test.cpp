@@ -107,15 +107,12 @@ TEST_F(ListHooks, SkypostAddressesStepWithinTheTableAndAreEditedWhereChosen)
     EXPECT_STREQ(Orvel.Skypost.Address[6].Name, "SOUND DEPARTMENT");
 }
 
-TEST_F(ListHooks, FolderAndMemoryNames)
+TEST_F(ListHooks, FolderNamesAreNoFormatsAndStayInTheTable)
 {
     Orvel.FolderNum = 2;
     EXPECT_EQ(SetText(FolderNameHook, "100% %s"), 0U);  // the stored name is no format: no conversions
     EXPECT_EQ(Text(FolderNameHook), "100% %s");
     EXPECT_STREQ(OrvelFolderInfo(1).Name, "Z001");
-    Orvel.HphMon.Index = 2;
-    Orvel.HphMon.Mem[2].Index = 5;
-    EXPECT_EQ(Text(HphMemNameHook), "HP 6") << "the current memory's name comes through its own number";
 
     Orvel.FolderNum = 32;
     AssertCapture capture;
