@@ -91,7 +91,6 @@ TEST_F(Cells, HeadphoneMatricesBelongToTheCurrentMemory)
     const MsgHandler hooks[] = {HphUpperHook, HphLowerHook, HphKLinRowHook, HphUpper12Hook, HphLower12Hook};
     for (std::uint32_t i = 0; i < std::size(hooks); ++i)
         Cell(hooks[i], MSG_CELL_SET, 0, 3, i + 1);
-    Cell(HphExtHook, MSG_CELL_SET, 0, 0, 9);
     Orvel.HphMon.Index = 6;
     for (MsgHandler hook : hooks)
         EXPECT_EQ(Cell(hook, MSG_CELL_GET, 0, 3), 0U);
@@ -99,5 +98,4 @@ TEST_F(Cells, HeadphoneMatricesBelongToTheCurrentMemory)
     for (std::uint32_t i = 0; i < std::size(hooks); ++i)
         EXPECT_EQ(Cell(hooks[i], MSG_CELL_GET, 0, 3), i + 1) << "a hook shares another's cells";
     EXPECT_EQ(Orvel.HphMon.Mem[0].Lower[0][3], 2);
-    EXPECT_EQ(Orvel.HphMon.Mem[0].Ext, 9);
 }

@@ -61,11 +61,6 @@ TEST_F(ValueHooks, ChannelRowsFollowTheCurrentChannel)
     EXPECT_EQ(HookGet(ChannelTypeHook), 1);
     EXPECT_EQ(HookGet(ChannelDelayHook), 25);
 
-    Orvel.KLin.Chan = 4;
-    HookSet(WtuFrequencyHook, 5000);
-    EXPECT_EQ(Orvel.KLin.Channel[4].Frequency, 5000);  // stored as set, only the answer is raised
-    EXPECT_EQ(HookGet(WtuFrequencyHook), 5400);
-
     Orvel.Setup.Chan = 10;
     Orvel.KLin.Chan = 21;
     AssertCapture capture;

@@ -104,11 +104,8 @@ TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondOrAtOnceWithMenuHeld)
     Release(KEY_TC);
     EXPECT_EQ(Requested, RequestList{2}) << "one request per hold";
 
-    for (const auto& [key, held] : {std::pair{KEY_KLIN, 1010}, {KEY_BUS, 1010}, {KEY_SETUP, 1010}, {KEY_TC, 500}}) {
-        Press(key);
-        Advance(held);
-        Release(key);
-    }
+    for (const auto& [key, held] : {std::pair{KEY_KLIN, 1010}, {KEY_BUS, 1010}, {KEY_SETUP, 1010}, {KEY_TC, 500}})
+        Hold(key, held);
     Advance(1000);
     EXPECT_EQ(Requested, (RequestList{2, 0, 5})) << "BUS held gives nothing, TC was released early";
     EXPECT_EQ(UICurrentPage, &SlatePage);
@@ -132,9 +129,7 @@ TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndOnlySetupHeldRequests)
                  {KEY_SETUP, 1010, &MainMenuPage}};
     for (const auto& c : cases) {
         UIGotoPage(&MainMenuPage);
-        Press(c.Key);
-        Advance(c.Held);
-        Release(c.Key);
+        Hold(c.Key, c.Held);
         EXPECT_EQ(UICurrentPage, c.Page);
     }
     EXPECT_EQ(Requested, RequestList{5});
@@ -162,12 +157,10 @@ TEST_F(GlobalKeys, KlinAndAMixOpenPagesByTheFeaturesAndModes)
 TEST_F(GlobalKeys, BackClimbsToTheParentAndEndsAtHome)
 {
     UIGotoPage(&MirrorPage);
-    std::vector<UIPage*> visited;
-    for (int i = 0; i < 3; ++i) {
+    for (UIPage* parent : {&MyOrvelPage, &MainMenuPage, &UIHomePage}) {
         Tap(KEY_HP);
-        visited.push_back(UICurrentPage);
+        EXPECT_EQ(UICurrentPage, parent);
     }
-    EXPECT_EQ(visited, (std::vector<UIPage*>{&MyOrvelPage, &MainMenuPage, &UIHomePage}));
 }
 
 // The arrows step the encoder, upward on the home pages.
