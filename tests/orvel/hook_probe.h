@@ -1,6 +1,5 @@
 #pragma once
-// The powered-on recorder, and messages sent straight to a model hook as a setting, list or matrix
-// handler offers them.
+// The powered-on recorder, and messages sent straight to a model hook as its control would.
 #include <gtest/gtest.h>
 
 #include "message/message.h"

@@ -66,8 +66,8 @@ TEST_F(ConfirmPages, OnlyStarIsTakenAndAlwaysTaken)
     Message menu{.Id = MSG_KEY_DOWN, .Param = KEY_MENU};
     Message star{.Id = MSG_KEY_DOWN, .Param = KEY_STAR};
     EXPECT_EQ(MsgDispatch(&EraseMirrorPage, &menu), 0U);
-    EXPECT_EQ(MsgDispatch(&EraseMirrorPage, &star) + MsgDispatch(&EraseMirrorPage, &star),
-              2U);  // the second no longer counts
+    EXPECT_EQ(MsgDispatch(&EraseMirrorPage, &star), 1U);
+    EXPECT_EQ(MsgDispatch(&EraseMirrorPage, &star), 1U);  // taken even where it no longer counts
     EXPECT_EQ(ConfirmStepOf(&EraseMirrorPage), 1);
     EXPECT_EQ(MsgDispatch(&AuxDevicePage, &star), 0U);
     // Some pages start afresh on entering, others show the step they were left on until a restart.
@@ -82,10 +82,8 @@ TEST_F(ConfirmPages, OnlyStarIsTakenAndAlwaysTaken)
     EXPECT_EQ(ConfirmStepOf(&DeleteLastSegPage), 0);
 
     AssertCapture capture;
-    EXPECT_EQ(ConfirmStepOf(&UIHomePage), 0);
     EXPECT_EQ(ConfirmPageHandler(&UIHomePage, &star), 0U);
-    EXPECT_EQ(capture.Expressions(),
-              (std::vector<std::string>{"index < numberof(ConfirmTbl)", "index < numberof(ConfirmTbl)"}));
+    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < numberof(ConfirmTbl)"});
 }
 
 TEST_F(ConfirmPages, PromptsAndOutcomes)
@@ -130,13 +128,11 @@ TEST_F(ConfirmPages, MemoryPagesShareTheirCountersAndShowWaitingAndErrors)
 
 TEST_F(Playback, SegmentChoiceStaysWithinTheFirstFolder)
 {
-    EXPECT_STREQ(Orvel.Play.Name, "Orvel seg002");
     SegmentSelect(0);
     EXPECT_EQ(Orvel.Segment, 1);
     SegmentSelect(100);
     EXPECT_EQ(Orvel.Segment, 6);
     EXPECT_STREQ(Orvel.Scene, "S6");
-    EXPECT_STREQ(Orvel.Take, "6");
     HookSet(EditSegmentHook, 4);
     EXPECT_EQ(HookGet(EditSegmentHook), 4);
 }

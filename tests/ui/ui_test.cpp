@@ -8,12 +8,9 @@
 #include <vector>
 
 #include "home_fixture.h"
-#include "orvel/orvel.h"
 #include "orvel/orvelplay.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
-#include "ui/ui.h"
-#include "ui/uihome.h"
 #include "ui/uipages.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitextedit.h"
@@ -39,8 +36,7 @@ std::uint32_t TransportPageHandler(void* self, Message* msg)
 UIPage TransportPage = {.Handler = TransportPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
                         .NControls = 0, .Controls = nullptr};
 
-// The recorder started on its home page, with the transport requests the keys make collected instead of
-// acted on.
+// The started recorder, collecting the transport requests the keys make instead of acting on them.
 class GlobalKeys : public HomeTest {
 protected:
     void SetUp() override
@@ -64,8 +60,6 @@ protected:
     }
 };
 
-using TransportKeys = GlobalKeys;
-
 std::vector<std::int32_t> Steps;  // broadcast while the UI main handler is not listening
 
 std::uint32_t CollectEncoder(MsgParam, Message* msg)
@@ -77,7 +71,7 @@ std::uint32_t CollectEncoder(MsgParam, Message* msg)
 
 }  // namespace
 
-TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
+TEST_F(GlobalKeys, TransportUnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
 {
     Use(0);
     for (const std::uint32_t key : {KEY_TC, KEY_KLIN, KEY_BUS, KEY_PFL, KEY_AMIX})
@@ -92,7 +86,7 @@ TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
     EXPECT_EQ(UICurrentPage, &SlatePage);
 }
 
-TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondOrAtOnceWithMenuHeld)
+TEST_F(GlobalKeys, TransportShiftedKeysActWhenHeldForASecondOrAtOnceWithMenuHeld)
 {
     Use(1);
     Press(KEY_TC);
