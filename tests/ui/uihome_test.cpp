@@ -227,7 +227,7 @@ TEST_F(HomeTest, PlaybackKeysStopAndScrubAndAuditionIgnoresThem)
     Orvel.Transport = 1;
     EXPECT_EQ(Send(AuditionDisplayHandler, MSG_KEY_UP, KEY_KLIN), 1U);
     EXPECT_EQ(Orvel.Transport, 1);
-    for (const std::uint32_t key : {std::uint32_t{']'}, std::uint32_t{']'}, std::uint32_t{'['}, std::uint32_t{KEY_SETUP}})
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{']', ']', '[', KEY_SETUP})
         EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, key), 1U);
     EXPECT_EQ(Orvel.Play.Scrub, 1);
     EXPECT_EQ(Orvel.Transport, 1);
