@@ -1,6 +1,5 @@
 #pragma once
-// The powered-on recorder, and messages sent straight to a model hook as a setting, list or matrix
-// handler offers them.
+// The powered-on recorder, and messages sent straight to a model hook as its control would.
 #include <gtest/gtest.h>
 
 #include "message/message.h"
@@ -29,7 +28,6 @@ inline std::uint32_t SendHook(MsgHandler hook, std::uint32_t id, MsgParam param 
     return result;
 }
 
-// The value a hook answers; it must take the query.
 inline MsgParam HookGet(MsgHandler hook)
 {
     MsgParam value = 0;
@@ -42,27 +40,19 @@ inline void HookSet(MsgHandler hook, MsgParam value)
     EXPECT_EQ(SendHook(hook, MSG_VALUE_SET, value), 1U) << "MSG_VALUE_SET not taken";
 }
 
-// A handler as the recorder's records are built: the model hook is offered every message first, then
-// the kind's default handler.
-template <MsgHandler Hook, MsgHandler Default>
-std::uint32_t HookFirst(void* self, Message* msg)
+// As the recorder builds its records: the model hook first, then the kind's default handler.
+template <MsgHandler Hook, MsgHandler Default> std::uint32_t HookFirst(void* self, Message* msg)
 {
     if (const std::uint32_t taken = Hook(self, msg))
         return taken;
     return Default(self, msg);
 }
 
-// A cell's value as the hook answers it; Value starts at a number no table holds, so an unanswered
-// query shows.
-inline std::uint32_t CellGet(MsgHandler hook, std::uint8_t row, std::uint8_t col)
-{
-    UIMatrixCell cell = {.Row = row, .Col = col, .Value = 0xEEEE, .Menu = nullptr, .Color = 0};
-    EXPECT_EQ(SendHook(hook, MSG_CELL_GET, MsgParamOf(&cell)), 1U) << "MSG_CELL_GET not taken";
-    return cell.Value;
-}
-
-inline void CellSet(MsgHandler hook, std::uint8_t row, std::uint8_t col, std::uint32_t value)
+// A cell as the hook answers (MSG_CELL_GET) or stores (MSG_CELL_SET) it; 0xEEEE is in no table.
+inline std::uint32_t Cell(MsgHandler hook, std::uint32_t id, std::uint8_t row, std::uint8_t col,
+                          std::uint32_t value = 0xEEEE)
 {
     UIMatrixCell cell = {.Row = row, .Col = col, .Value = value, .Menu = nullptr, .Color = 0};
-    EXPECT_EQ(SendHook(hook, MSG_CELL_SET, MsgParamOf(&cell)), 1U) << "MSG_CELL_SET not taken";
+    EXPECT_EQ(SendHook(hook, id, MsgParamOf(&cell)), 1U) << "message " << id << " not taken";
+    return cell.Value;
 }

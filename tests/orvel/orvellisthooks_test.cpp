@@ -1,13 +1,17 @@
+// The list hooks and the matrices' cell hooks.
 #include "orvel/orvellisthooks.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <vector>
 
 #include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
+#include "orvel/orvelcells.h"
+#include "orvel/orvelhooks.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
 #include "uicore/ui_fixture.h"
@@ -57,6 +61,27 @@ protected:
 
 using ListHooks = PoweredOn;
 
+using Cells = PoweredOn;
+
+struct ByteMatrix {
+    MsgHandler Hook;
+    std::uint8_t* Bytes;
+    std::uint32_t Rows;
+    std::uint32_t Cols;
+};
+
+// Some of the byte matrices, of each size; the sum of all shows whether another one changed.
+const ByteMatrix Matrices[] = {{CardMix9to12DigHook, &CardMix9to12Dig[0][0], 12, 12},
+                               {MirMixHook, &MirMix[0][0], 2, 12}, {FaderAssignHook, &FaderAssign[0][0], 8, 8}};
+
+std::uint32_t SumOfMatrices()
+{
+    std::uint32_t sum = 0;
+    for (const ByteMatrix& m : Matrices)
+        sum = std::accumulate(m.Bytes, m.Bytes + m.Rows * m.Cols, sum);
+    return sum;
+}
+
 }  // namespace
 
 // The rows are the first twelve memories; a name holds six characters at most.
@@ -79,15 +104,13 @@ TEST_F(HphNames, ChoosingARowEditsThatMemorysName)
     EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "LAV 2");
     EXPECT_STREQ(Orvel.HphMon.Mem[2].Name, "HP 3");
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/hph_memory_names_renamed"));
-
-    list.Index = 7;
     EXPECT_EQ(SetText(HphNameListHook, "PLANTMIC", &list), 1U);
-    EXPECT_STREQ(Orvel.HphMon.Mem[7].Name, "PLANTM");
+    EXPECT_STREQ(Orvel.HphMon.Mem[3].Name, "PLANTM");
+
     AssertCapture capture;
     EXPECT_EQ(SendHook(HphNameListHook, MSG_LIST_SELECT, 12, &list), 1U);
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"index < HPcount"});
-    EXPECT_EQ(list.Index, 7U);
-    EXPECT_EQ(UICurrentPage, &page);
+    EXPECT_EQ(list.Index, 3U);
 }
 
 // The address row steps within ten entries; the add page edits the entry chosen on entering.
@@ -103,52 +126,100 @@ TEST_F(ListHooks, SkypostAddressesStepWithinTheTableAndAreEditedWhereChosen)
     EXPECT_EQ(SendHook(AddAddressPageHook, MSG_PAGE_ENTER), 0U);  // the page goes on with it
     Orvel.Skypost.Index = 9;
     EXPECT_EQ(SetText(AddressNameHook, "SOUND DEPARTMENT 2"), 1U);
-    EXPECT_STREQ(Orvel.Skypost.Address[6].Name, "SOUND DEPARTMENT");
     EXPECT_EQ(SendHook(DeleteAddressHook, MSG_ACTIVATE), 1U);
     EXPECT_EQ(Orvel.Skypost.Address[9].Name[0], 0);
     EXPECT_STREQ(Orvel.Skypost.Address[6].Name, "SOUND DEPARTMENT");
 }
 
-TEST_F(ListHooks, FolderAndMemoryNames)
+// The primary card's folders come from the folder table; the other drives make theirs up.
+TEST_F(ListHooks, FolderNamesAndTheFolderChosenOnEachDrive)
 {
     Orvel.FolderNum = 2;
-    EXPECT_EQ(Text(FolderNameHook), "Z002");
     EXPECT_EQ(SetText(FolderNameHook, "100% %s"), 0U);  // the stored name is no format: no conversions
     EXPECT_EQ(Text(FolderNameHook), "100% %s");
-    EXPECT_STREQ(OrvelFolderInfo(2).Name, "100% %s");
     EXPECT_STREQ(OrvelFolderInfo(1).Name, "Z001");
-    Orvel.HphMon.Index = 2;
-    Orvel.HphMon.Mem[2].Index = 5;
-    EXPECT_EQ(Text(HphMemNameHook), "HP 6") << "the current memory's name comes through its own number";
-    EXPECT_EQ(SetText(HphMemNameHook, "X"), 0U);
 
     Orvel.FolderNum = 32;
     AssertCapture capture;
     EXPECT_EQ(Text(FolderNameHook), "");
-    SetText(FolderNameHook, "LOST");
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"(fnum>=1) && (fnum < numberof(Orvel.Folder))",
-                                                               "(fnum>=1) && (fnum < numberof(Orvel.Folder))"}));
-}
 
-// The primary card's folders come from the folder table; the other drives make theirs up.
-TEST_F(ListHooks, DriveFoldersAndTheFolderChosenOnEach)
-{
     EXPECT_EQ(Folder(DRIVE_PRIMARY, 1), "Z001 221353 5");  // 432332 sectors of 512 bytes, in kilobytes
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 1U);
     DriveFolderSet(DRIVE_PRIMARY, 2);
-    EXPECT_EQ(Folder(DRIVE_PRIMARY, 0), "Z002 16553 3");
+    EXPECT_EQ(Folder(DRIVE_PRIMARY, 0), "100% %s 16553 3");
     EXPECT_STREQ(DriveFolderInfo(DRIVE_PRIMARY, 31).Name, "Z031");
     EXPECT_EQ(Folder(DRIVE_PRIMARY, 32), " 0 0");
-    EXPECT_EQ(Folder(DRIVE_PRIMARY, DRIVE_FOLDER_ROWS), " 0 0");
 
     DriveFolderSet(DRIVE_MIRROR, 40);
-    EXPECT_EQ(DriveFolderGet(DRIVE_MIRROR), 40U);
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 2U);
     EXPECT_EQ(Folder(DRIVE_MIRROR, -3), "Z040 240 60");
 
-    AssertCapture capture;
     DriveFolderSet(4, 2);
     EXPECT_EQ(DriveFolderGet(4), 0U);
-    EXPECT_STREQ(DriveFolderInfo(4, 1).Name, "");
-    EXPECT_EQ(capture.Expressions(), std::vector<std::string>(3, "drive < numberof(Orvel.DriveFolder)"));
+    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"(fnum>=1) && (fnum < numberof(Orvel.Folder))",
+                                                               "drive < numberof(Orvel.DriveFolder)",
+                                                               "drive < numberof(Orvel.DriveFolder)"}));
+}
+
+TEST_F(Cells, EachMatrixWritesItsOwnArrayRowByRow)
+{
+    for (const ByteMatrix& m : Matrices) {
+        const auto last = static_cast<std::uint8_t>(m.Rows - 1);
+        Cell(m.Hook, MSG_CELL_SET, last, 1, 3);
+        EXPECT_EQ(m.Bytes[last * m.Cols + 1], 3);
+        EXPECT_EQ(SumOfMatrices(), 3U) << "another array changed";
+        EXPECT_EQ(Cell(m.Hook, MSG_CELL_GET, last, 1), 3U);
+        Cell(m.Hook, MSG_CELL_SET, last, 1, 0);
+    }
+}
+
+TEST_F(Cells, ARestartClearsTheTablesAndTheAutoMixRowHoldsTheEnablesTheMetersRead)
+{
+    Cell(AutoMixHook, MSG_CELL_SET, 0, 5, 1);
+    EXPECT_EQ(AutoMixEnabled(0, 5), 1U);
+    EXPECT_EQ(AutoMixEnabled(10, 5), 1U);
+    EXPECT_EQ(AutoMixEnabled(0, 4), 0U);
+    Cell(AutoMixHook, MSG_CELL_SET, 1, 4, 1);  // the returns' row is not the first
+    EXPECT_EQ(AutoMixEnabled(4, 4), 0U);
+
+    Cell(OutMixHook, MSG_CELL_SET, 5, 7, 1);
+    CompCard[11] = 1;
+    PanPos[3] = 2;
+    Start();
+    EXPECT_EQ(OutMix[5][7], 0);
+    EXPECT_EQ(AutoMix[0][5], 0);
+    EXPECT_EQ(CompCard[11], 0U);
+    EXPECT_EQ(PanPos[3], 0U);
+}
+
+TEST_F(Cells, ACellOutsideItsTableIsReportedAndNotStored)
+{
+    const struct {
+        MsgHandler Hook;
+        std::uint8_t Row, Col;
+        const char* Expression;
+    } cases[] = {{MirMixHook, 2, 0, "cell->Row < nrows"}, {CardSlateHook, 0, 8, "cell->Col < ncols"},
+                 {IsoMaskHook, 2, 0, "index < bound"}, {PanPosHook, 0, 10, "cell->Col < numberof(PanPos)"}};
+    for (const auto& c : cases) {
+        AssertCapture capture;
+        Cell(c.Hook, MSG_CELL_SET, c.Row, c.Col, 1);
+        EXPECT_EQ(capture.Expressions(), std::vector<std::string>{c.Expression});
+    }
+    EXPECT_EQ(SumOfMatrices(), 0U);
+    EXPECT_EQ(std::accumulate(std::begin(CardSlate), std::end(CardSlate), 0U), 0U);
+    EXPECT_EQ(Orvel.IsoMask, 3U);
+}
+
+TEST_F(Cells, HeadphoneMatricesBelongToTheCurrentMemory)
+{
+    const MsgHandler hooks[] = {HphUpperHook, HphLowerHook, HphKLinRowHook, HphUpper12Hook, HphLower12Hook};
+    for (std::uint32_t i = 0; i < std::size(hooks); ++i)
+        Cell(hooks[i], MSG_CELL_SET, 0, 3, i + 1);
+    Orvel.HphMon.Index = 6;
+    for (MsgHandler hook : hooks)
+        EXPECT_EQ(Cell(hook, MSG_CELL_GET, 0, 3), 0U);
+    Orvel.HphMon.Index = 0;
+    for (std::uint32_t i = 0; i < std::size(hooks); ++i)
+        EXPECT_EQ(Cell(hooks[i], MSG_CELL_GET, 0, 3), i + 1) << "a hook shares another's cells";
+    EXPECT_EQ(Orvel.HphMon.Mem[0].Lower[0][3], 2);
 }

