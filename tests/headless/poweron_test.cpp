@@ -18,7 +18,7 @@ namespace {
 
 // Leaves pages, editors, held keys, cursors, settings and the model changed, some of them half way.
 constexpr const char* BusySession =
-    "press SETUP\npress DOWN\npress DOWN\npress MENU\npress UP\npress ALT+S\ntype TAKE 9\npress LEFT\ndown MENU\n"
+    "down COM\npress MENU\npress MENU\nup COM\npress BUS\npress ALT+3\npress CTRL+=\npress SETUP\npress DOWN\npress DOWN\npress MENU\npress UP\npress ALT+S\ntype TAKE 9\npress LEFT\ndown MENU\n"
     "wait 1200\nup MENU\npress ESC\npress TC\nwait 700\nmenu Orvel 8\npress F4\npress DOWN\npress MENU\n"
     "press CTRL+R\npress F1\npress STAR\ndown KLIN\nwait 300\npress ALT+S\ntype X\n";
 
