@@ -45,6 +45,7 @@ public:
     static void Press(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_DOWN, key); }
     static void Release(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_UP, key); }
     static void Tap(std::uint32_t key) { Press(key); Release(key); }  // no time between
+    static void Type(const char* keys) { for (; *keys; ++keys) Tap(static_cast<std::uint8_t>(*keys)); }  // PC keys
     static void Turn(std::int32_t step) { MsgBroadcastQuery(MSG_ENCODER, step); }  // below 1: one step down
     // Moves the virtual clock on in 10 ms ticks, broadcasting MSG_TIMER_10MS on each and MSG_TIMER_100MS and
     // MSG_TIMER_100MS_2 on every tenth, as the host's timer does with a steady 10 ms tick.

@@ -7,7 +7,6 @@
 
 #include "stored_setting.h"
 #include "support/assert_capture.h"
-#include "support/golden.h"
 #include "ui_fixture.h"
 #include "uicore/uieditorsteps.h"
 #include "uicore/uikeys.h"
@@ -20,9 +19,6 @@ constexpr std::uint32_t PAST_THE_WINDOW = HALF_A_SECOND + 10;
 
 using Values = std::vector<std::int32_t>;
 using Digits = std::vector<std::uint8_t>;
-
-const UIMenuItem ModeItems[] = {{"FREE RUN", 0, 0}, {"REC RUN", 0, 0}, {"JAM", 0, 0}};
-const UIMenu ModeMenu = {.NItems = 3, .Items = ModeItems};
 
 // Menus of 20 and 19 values, to either side of the number from which a held MENU widens the step.
 const UIMenuItem ManyItems[20] = {};
@@ -44,13 +40,6 @@ protected:
 
     // Opens the editor the setting names, where a row's value column would be.
     static void Open(StoredSetting& s) { ASSERT_TRUE(UIEditorOpenFor(&s, 60, 40)); }
-
-    // PC keys, one character each.
-    static void Type(const char* keys)
-    {
-        for (const char* k = keys; *k != '\0'; ++k)
-            Tap(static_cast<std::uint32_t>(*k));
-    }
 
     static std::string Shown() { return UINumberEditor.Buffer; }
     static std::string Typed(const char* keys) { Type(keys); return Shown(); }
@@ -246,55 +235,4 @@ TEST_F(Editors, DigitEditorPanelKeysWaitHalfASecondAndOfferTheirSecondDigitAndTh
     EXPECT_TRUE(bits.Sets.empty());
     Type("1");
     EXPECT_EQ(bits.Sets, Values{static_cast<std::int32_t>(0x01BF0CF1U)});
-}
-
-namespace {
-
-// A settings page as the recorder shows them: a title, and rows of a label and a value in a value column.
-class EditorScreens : public Editors {
-protected:
-    void SetUp() override
-    {
-        Editors::SetUp();
-        UIGotoPage(&settingsPage);
-    }
-
-    // Opens the value's editor over it.
-    static void OpenOver(UIText& value)
-    {
-        ASSERT_TRUE(UIEditorOpenFor(value.Setting, value.Control.X, value.Control.Y));
-        UIRedraw();
-    }
-
-    static UIText Text(std::int32_t x, std::int32_t y, const char* label, StoredSetting* setting)
-    {
-        return {.Control = {.Handler = UITextHandler, .Flags = 0, .X = x, .Y = y},
-                .Text = label, .Font = 0, .Align = UI_ALIGN_LEFT, .Color = COLOUR_BLACK, .Setting = setting};
-    }
-
-    StoredSetting gain = StoredScaled("+__dB", -12, -20, 30, 1, "%ddB");
-    StoredSetting mode = StoredEnum(&ModeMenu, 1);
-    StoredSetting ratio = StoredScaled("__._:1", 125, 10, 200, 10, "%d.%01d:1");
-    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "INPUT 1"};
-    UIText labels[3] = {Text(4, 32, "GAIN", nullptr), Text(4, 58, "TC MODE", nullptr), Text(4, 84, "RATIO", nullptr)};
-    UIText gainValue = Text(104, 32, nullptr, &gain);
-    UIText modeValue = Text(104, 58, nullptr, &mode);
-    UIText ratioValue = Text(104, 84, nullptr, &ratio);
-    UIControl* const controls[7] = {&title.Control,      &labels[0].Control,  &gainValue.Control, &labels[1].Control,
-                                    &modeValue.Control,  &labels[2].Control,  &ratioValue.Control};
-    UIPage settingsPage = {.Handler = UINullHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
-                           .NControls = static_cast<std::int32_t>(std::size(controls)), .Controls = controls};
-};
-
-}  // namespace
-
-TEST_F(EditorScreens, NumberEditorOverTheValueThenWhileDigitsAreTypedAndEnumEditorOverTheValue)
-{
-    OpenOver(gainValue);
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/number_editor_showing_value"));
-    Type("6");
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/number_editor_typing"));
-    UIEditorClose();
-    OpenOver(modeValue);
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/enum_editor_open"));
 }

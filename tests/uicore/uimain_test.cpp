@@ -83,7 +83,6 @@ TEST_F(PageSwitch, KeptFocusIsRegainedWithOneRedrawUnlessItsControlIsHidden)
     EXPECT_EQ(Log(MSG_DRAW).size(), 2U * 2);  // b2 hidden; the focus move redraws once more
 }
 
-
 TEST_F(PageSwitch, TheCurrentPageIsNotEnteredAgainAnInvisibleOneIsRefusedAndRedirectsChain)
 {
     EXPECT_EQ(UIGotoPage(&pageA), 1U);
@@ -167,28 +166,6 @@ TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrderAndTimersGoToThePageAlon
     MsgBroadcast(MSG_TIMER_10MS);
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"page->ControlIndex < page->NControls"});
     EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_TIMER_10MS}}));
-}
-
-TEST_F(PageSwitch, RedrawAndClearAreaPaintWhiteUnlessRepaintingInPlaceOrOverTheBackground)
-{
-    LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
-    UIClearArea(10, 20, 3, 2);
-    UIRedrawNoClear();
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        c->FillRect(c, 0, 0, 219, 175, COLOUR_BLACK);
-        c->FillRect(c, 10, 20, 12, 21, COLOUR_WHITE);
-    }));
-    pageA.Flags = UI_PAGE_FLAG_NOCLEAR;
-    UIRedraw();
-    EXPECT_EQ(At(5, 5), COLOUR_BLACK);
-    pageA.Flags = 0;
-    UIRedraw();
-    EXPECT_EQ(At(5, 5), COLOUR_WHITE);
-    pageA.Flags = UI_PAGE_FLAG_BACKGROUND;
-    AssertCapture capture;
-    UIClearArea(10, 20, 3, 2);
-    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"0"});
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { c->DrawImage(c, 0, 0, &BackgroundImage, 0); }));
 }
 
 TEST_F(UITest, StartShowsHomeWhereGoingBackEndsAndHandsWhatNobodyTookToTheLastResort)

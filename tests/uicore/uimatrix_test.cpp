@@ -1,5 +1,3 @@
-// Moving the cursor through matrices and rings of matrices, cycling cells, the matrix operations, and
-// screenshots of whole pages of matrices.
 #include "uicore/uimatrix.h"
 
 #include <gtest/gtest.h>
@@ -213,74 +211,31 @@ TEST_F(MatrixTest, BrokenCursorsLayoutsMenusAndTargetsAreReported)
                                         "menu", "text"}));
 }
 
-namespace {
-
-constexpr Colour Blue = 0xB800;
-const UIMenuItem PanItems[] = {{" ", 0, 0}, {"L", 1, 0}, {"C", 2, 0}, {"R", 3, 0}};
-const UIMenu PanMenu = {.NItems = std::size(PanItems), .Items = PanItems};
-
-class MatrixScreens : public MatrixTest {
-protected:
-    void Title(const char* text)
-    {
-        title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = text};
-    }
-    static void Fill(CellStore& cells, std::uint32_t row, std::initializer_list<std::uint8_t> values)
-    {
-        std::uint32_t col = 0;
-        for (const std::uint8_t value : values)
-            cells.At(row, col++) = value;
-    }
-    static void Titles(UIMatrix& m, std::initializer_list<const char*> titles)
-    {
-        std::copy(titles.begin(), titles.end(), m.ColTitles);
-    }
-
-    UITitle title{};
-    CellStore lower{.Handler = CellStoreHandler, .Table = {}};
-};
-
-}  // namespace
-
-TEST_F(MatrixScreens, RoutingMatricesWithTitlesLegendsAndTheCursor)
+TEST_F(MatrixTest, RoutingMatricesWithTitlesLegendsAndTheCursor)
 {
-    Title("OUTPUT ROUTING");
+    const auto fill = [](CellStore& cells, std::uint32_t row, std::initializer_list<std::uint8_t> values) {
+        std::copy(values.begin(), values.end(), &cells.At(row, 0));
+    };
+    CellStore lower{.Handler = CellStoreHandler, .Table = {}};
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "OUTPUT ROUTING"};
     UIMatrix upper = MakeMatrix(5, 24, {6, 6}, &store);
     UIMatrix below = MakeMatrix(5, 96, {6, 6}, &lower);
-    Titles(upper, {"1", "2", "3", "4", "5", "6"});
+    const char* const columns[] = {"1", "2", "3", "4", "5", "6"};
+    std::copy(std::begin(columns), std::end(columns), upper.ColTitles);
     for (UIMatrix* m : {&upper, &below}) {
         m->RowTitles[0] = "IN";
         m->RowTitles[1] = "TRK";
-        UIMatrixSetColColor(m, 4, Blue);
-        UIMatrixSetColColor(m, 5, Blue);
+        UIMatrixSetColColor(m, 4, 0xB800);
+        UIMatrixSetColColor(m, 5, 0xB800);
     }
     upper.Legend = "L";
     below.Legend = "R";
     Ring({&upper, &below});
-    Fill(store, 0, {1, 0, 2, 0, 3, 0});
-    Fill(store, 1, {0, 1, 0, 4, 0, 1});
-    Fill(lower, 0, {0, 1});
-    Fill(lower, 1, {3, 0, 0, 0, 0, 2});
-    upper.RowIndex = 1;
-    upper.ColIndex = 3;
+    fill(store, 0, {1, 0, 2, 0, 3, 0});
+    fill(store, 1, {0, 1, 0, 4, 0, 1});
+    fill(lower, 0, {0, 1});
+    fill(lower, 1, {3, 0, 0, 0, 0, 2});
+    Place(upper, 1, 3);
     Show({&title.Control, Ctl(upper), Ctl(below)});
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/matrix_routing_large_cells"));
-}
-
-TEST_F(MatrixScreens, TenColumnMatricesWithSmallCells)
-{
-    Title("PAN");
-    UIMatrix pan = MakeMatrix(4, 30, {10}, &store);
-    pan.Menu = &PanMenu;
-    Titles(pan, {"1", "2", "3", "4", "5", "6", "R1", "R2", "R3", "R4"});
-    Fill(store, 0, {1, 3, 2, 2, 1, 3, 1, 3, 0, 0});
-    pan.ColIndex = 3;
-    UIMatrix tracks = MakeMatrix(4, 90, {10}, &lower);
-    Titles(tracks, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
-    UIMatrixSetCells(&tracks, 12);
-    tracks.RowTitles[1] = "";
-    Fill(lower, 0, {1, 1, 0, 0, 1, 0, 0, 0, 0, 1});
-    Fill(lower, 1, {0, 2});
-    Show({&title.Control, Ctl(pan), Ctl(tracks)});
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/matrix_small_cells"));
 }

@@ -142,21 +142,6 @@ TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWrapsAndTheFaderStepMov
                                                                "srce < numberof(MeterSrceTbl)"}));
 }
 
-TEST_F(Meters, PeakHoldsForFortyStepsThenFallsByFifteenButNotBelowTheLevel)
-{
-    UIMeters m = Record(2, {{0, 0, 120}, {0, 0, 60, 200}});
-    m.Hold[1] = 1;
-    const auto step = [&] {
-        Rand15Seed(2);
-        MeterSimulate(&m);
-        return std::vector<int>{m.Peak[0], m.Hold[0], m.Reduction[0], m.Peak[1], m.Hold[1], m.Reduction[1]};
-    };
-    EXPECT_EQ(step(), (std::vector<int>{139, 40, 40, 200, 0, 0}));
-    EXPECT_EQ(step(), (std::vector<int>{158, 40, 40, 185, 0, 0}));
-    m.MeterLevel[1] = 188;
-    EXPECT_EQ(step(), (std::vector<int>{177, 40, 40, 172, 0, 0}));
-}
-
 // A page holding one meter control; MeterPageHandler answers the shared record.
 TEST_F(Meters, ChannelPageLevelsMoveAndRedrawOnEveryThirdTick)
 {

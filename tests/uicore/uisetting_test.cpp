@@ -21,7 +21,7 @@ const UIMenu ModeMenu = {.NItems = 3, .Items = ModeItems};
 StoredSetting Number(std::int32_t value, std::int32_t min, std::int32_t max, std::int32_t scaling, const char* format,
                      const char* zeroText = nullptr)
 {
-    return StoredScaled("___", value, min, max, scaling, format, zeroText);
+    return StoredNumber("___", value, min, max, zeroText, scaling, format);
 }
 
 std::string Text(StoredSetting& s)

@@ -87,12 +87,6 @@ protected:
         UITextEditState.GridCol = col;
     }
 
-    static void Type(const char* keys)
-    {
-        for (const char* k = keys; *k; ++k)
-            Tap(static_cast<std::uint32_t>(*k));
-    }
-
     // Down for longer than the hold period: a long press.
     static void Hold(std::uint32_t key)
     {

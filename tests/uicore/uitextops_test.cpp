@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "common/format.h"
 #include "uicore/uicontrols.h"
 
@@ -32,15 +30,4 @@ TEST(TextOps, IncrementCountsTheLastLetterOrNumberUpAndTrimKeepsTheFirstCharacte
     char blanks[] = "   ";
     UITextTrimRight(blanks);
     EXPECT_STREQ(blanks, " ");
-}
-
-TEST(TextOps, DropFirstMovesAtMost200Characters)
-{
-    std::string before(250, ' ');
-    for (std::size_t i = 0; i < before.size(); ++i)
-        before[i] = static_cast<char>('a' + i % 26);
-    std::string text = before;
-    UITextDropFirst(text.data());
-    EXPECT_EQ(text.substr(0, 200), before.substr(1, 200));
-    EXPECT_EQ(text[200], before[200]);  // beyond the 200 moved the text is left as it was
 }

@@ -20,13 +20,6 @@ protected:
         UIGotoPage(&caller);
     }
 
-    // PC keys, one character each.
-    static void Type(const char* keys)
-    {
-        for (const char* k = keys; *k != '\0'; ++k)
-            Tap(static_cast<std::uint32_t>(*k));
-    }
-
     // The 100 ms ticks until the page returns to its caller (at most ten).
     int TicksUntilBack()
     {

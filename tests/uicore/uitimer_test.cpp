@@ -4,15 +4,6 @@
 
 #include "support/assert_capture.h"
 
-namespace {
-
-std::uint32_t FixedClock()
-{
-    return 0xCAFE;
-}
-
-}  // namespace
-
 TEST(UITimer, ExpiresOnceStrictlyAfterTheDeadlineAcrossTheClockWrapUnlessStoppedOrRestarted)
 {
     struct Case {
@@ -43,18 +34,13 @@ TEST(UITimer, ExpiresOnceStrictlyAfterTheDeadlineAcrossTheClockWrapUnlessStopped
     }
 }
 
-TEST(UITimer, ClockReachedElapsedSourceAndNullTimer)
+TEST(UITimer, ClockReachedElapsedAndNullTimer)
 {
     VirtualClockSet(5);
     EXPECT_TRUE(TimeReached(0xFFFFFFF0U));
     EXPECT_FALSE(TimeReached(5));
     EXPECT_FALSE(TimeReached(6));
     EXPECT_EQ(TimeElapsed(0xFFFFFFF0U, 5), 21U);
-    const TimeSource previous = TimeSetSource(FixedClock);
-    EXPECT_EQ(TimeNow(), 0xCAFEU);
-    TimeSetSource(nullptr);
-    EXPECT_EQ(TimeNow(), 5U);
-    TimeSetSource(previous);
     AssertCapture capture;
     UITimerStart(nullptr, 10);
     EXPECT_FALSE(UITimerExpired(nullptr));
