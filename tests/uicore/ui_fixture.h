@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <ostream>
 #include <string>
@@ -45,8 +46,10 @@ public:
     static void Press(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_DOWN, key); }
     static void Release(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_UP, key); }
     static void Tap(std::uint32_t key) { Press(key); Release(key); }  // no time between
+    static void Tap(std::initializer_list<std::uint32_t> keys) { for (const std::uint32_t k : keys) Tap(k); }
     static void Type(const char* keys) { for (; *keys; ++keys) Tap(static_cast<std::uint8_t>(*keys)); }  // PC keys
     static void Turn(std::int32_t step) { MsgBroadcastQuery(MSG_ENCODER, step); }  // below 1: one step down
+    static void Turn(std::initializer_list<std::int32_t> steps) { for (const std::int32_t s : steps) Turn(s); }
     // Moves the virtual clock on in 10 ms ticks, broadcasting MSG_TIMER_10MS on each and MSG_TIMER_100MS and
     // MSG_TIMER_100MS_2 on every tenth, as the host's timer does with a steady 10 ms tick.
     static void Advance(std::uint32_t ms);
@@ -66,5 +69,12 @@ protected:
     Picture buffer{};
 };
 
-UIControl ProbeControl(std::uint32_t flags);
-UIPage ProbePage(std::uint32_t flags, UIControl* const* controls, std::int32_t count);
+inline UIControl ProbeControl(std::uint32_t flags)
+{
+    return {.Handler = UITest::ProbeHandler, .Flags = flags, .X = 0, .Y = 0};
+}
+inline UIPage ProbePage(std::uint32_t flags, UIControl* const* controls, std::int32_t count)
+{
+    return {.Handler = UITest::ProbeHandler, .Flags = flags, .Parent = nullptr, .ControlIndex = -1,
+            .NControls = count, .Controls = controls};
+}

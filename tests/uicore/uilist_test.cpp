@@ -157,8 +157,7 @@ TEST_F(Lists, ARowWithAPageOpensItAndASettingRowOpensItsEditorOverTheValueUntilT
     UIStaticListItem items[] = {Item("OUTPUTS ", &gain, 0, &target), Item("GAIN ", &gain, 130), Item("TRIM ", &trim)};
     UIStaticList menu = Menu(items, 3, 2, 40);
     Show(&menu.List);
-    Turn(1);
-    Turn(1);
+    Turn({1, 1});
     ASSERT_EQ(menu.List.Top, 1U);
     Press(KEY_MENU);
     ASSERT_EQ(UIActiveEditor, &UINumberEditor.Editor);
@@ -190,8 +189,7 @@ TEST_F(Lists, HiddenItemsAreSkippedAndWhenRowsDisappearTheNextDrawPutsTheCursorO
     Turn(1);
     Press(KEY_MENU);
     EXPECT_EQ(Log(MSG_ACTIVATE), (std::vector<Received>{{"C", MSG_ACTIVATE}}));
-    for (int i = 0; i < 3; ++i)
-        Turn(1);
+    Turn({1, 1, 1});
     EXPECT_FALSE(UIListMove(&menu.List, 1));
     ASSERT_EQ(menu.List.Top, 1U);
     Answer(&items[3], MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});

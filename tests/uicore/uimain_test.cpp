@@ -16,22 +16,11 @@ protected:
     void SetUp() override
     {
         UITest::SetUp();
-        Name(&pageA, "A");
-        Name(&pageB, "B");
-        Name(&a0, "a0");
-        Name(&b0, "b0");
-        Name(&b1, "b1");
-        Name(&b2, "b2");
+        for (const auto& [target, name] : {std::pair<void*, const char*>{&pageA, "A"}, {&pageB, "B"}, {&a0, "a0"},
+                                           {&b0, "b0"}, {&b1, "b1"}, {&b2, "b2"}, {&editor, "editor"}})
+            Name(target, name);
         MsgRegister(UIMainHandler, 0);
         UIGotoPage(&pageA);
-        Log().clear();
-    }
-
-    // Opens a probe editor over page "a", with nothing logged yet.
-    void OpenEditor()
-    {
-        Name(&editor, "editor");
-        UIEditorOpen(&editor, nullptr, 0, 0);
         Log().clear();
     }
 
@@ -114,7 +103,8 @@ TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFromAndASwitchEndsHoldEditorA
     UIGoBack();
     EXPECT_EQ(UICurrentPage, &pageA);
 
-    OpenEditor();
+    UIEditorOpen(&editor, nullptr, 0, 0);
+    Log().clear();
     MsgBroadcastParam(MSG_KEY_DOWN, KEY_MENU);
     KeyHoldStart(KEY_MENU, 500);
     UIGotoPage(&pageB);
@@ -151,7 +141,8 @@ TEST_F(PageSwitch, FocusStepsStopAtTheEndsAndFocusableIsAskedWhenTheControlSaysS
 
 TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrderAndTimersGoToThePageAlone)
 {
-    OpenEditor();
+    UIEditorOpen(&editor, nullptr, 0, 0);
+    Log().clear();
     MsgBroadcastParam(MSG_ENCODER, 1);
     Answer(&a0, MSG_ENCODER, {.Result = 1});
     MsgBroadcastParam(MSG_ENCODER, 1);
