@@ -31,15 +31,18 @@ void Ring(std::initializer_list<UIMatrix*> ring);
 
 class MatrixTest : public UITest {
 protected:
-    void SetUp() override;
+    void SetUp() override
+    {
+        UITest::SetUp();
+        MsgRegister(UIMainHandler, 0);
+    }
 
     // Makes a page of the controls current, with the focus on the control at index focus (-1: the first focusable).
     void Show(std::initializer_list<UIControl*> shown, std::int32_t focus = -1);
     static UIControl* Ctl(UIMatrix& m) { return &m.Control; }
 
     struct Cursor {
-        std::uint32_t Row;
-        std::uint32_t Col;
+        std::uint32_t Row, Col;
         bool operator==(const Cursor&) const = default;
         friend void PrintTo(const Cursor& c, std::ostream* out) { *out << "(" << c.Row << ", " << c.Col << ")"; }
     };

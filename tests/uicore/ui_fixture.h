@@ -60,7 +60,6 @@ public:
     static inline int FlushCount;
 
 protected:
-    Colour At(int x, int y) { return LcdCanvas.PixelGet(&LcdCanvas, x, y); }
 
     using Picture = std::array<Colour, LCD_WIDTH * LCD_HEIGHT>;
     // What a drawing makes on a cleared LCD of its own, to compare with what the controls drew.

@@ -150,11 +150,8 @@ TEST_F(Editors, HeldMenuStepsByTenOnlyFromTwentyValuesAndItsReleaseIsThenSwallow
 TEST_F(Editors, UnusableTemplatesAreReportedAndLeaveTheDigitsToThePage)
 {
     const std::string tooLong(MAX_UI_TEXT, '_');
-    const std::pair<const char*, const char*> cases[] = {
-        {nullptr, "p->Template"},
-        {"dB", "std::strchr(p->Template, '_')"},
-        {tooLong.c_str(), "strlen(p->Template) < sizeof(p->Buffer)"},
-    };
+    const std::pair<const char*, const char*> cases[] = {{nullptr, "p->Template"}, {"dB", "std::strchr(p->Template, '_')"},
+                                                         {tooLong.c_str(), "strlen(p->Template) < sizeof(p->Buffer)"}};
     for (const auto& [entryTemplate, report] : cases) {
         StoredSetting s = StoredNumber(entryTemplate, 42, 0, 999);
         {

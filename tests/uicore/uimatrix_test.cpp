@@ -144,18 +144,6 @@ TEST_F(MatrixTest, MenuReleaseCyclesTheCursorCellThroughItsMenuFromWhatItShowsBu
     EXPECT_EQ(store.At(0, 0), 0);
 }
 
-TEST_F(MatrixTest, SetCellsDealsRowsOfNColsUpToTenRowsKeepingTheCursorOnACellThatRemains)
-{
-    UIMatrix m = MakeMatrix(0, 0, {8}, &store);
-    UIMatrixSetCells(&m, 12);
-    EXPECT_EQ(std::vector<int>(m.ColsPerRow, m.ColsPerRow + 3), (std::vector<int>{8, 4, 0}));
-    Place(m, 1, 3);
-    UIMatrixSetCells(&m, 2);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 1}));
-    UIMatrixSetCells(&m, 100);
-    EXPECT_EQ(std::vector<int>(m.ColsPerRow, m.ColsPerRow + 10), std::vector<int>(10, 8));
-}
-
 TEST_F(MatrixTest, BrokenCursorsLayoutsMenusAndTargetsAreReported)
 {
     static const UIMenuItem items[] = {{nullptr, 0, 0}};

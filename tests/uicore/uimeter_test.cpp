@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "common/format.h"
-#include "common/rand.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
 #include "ui_fixture.h"
@@ -16,16 +15,9 @@ namespace {
 using Meters = UITest;
 
 struct Meter {
-    std::uint8_t Srce;
-    std::uint8_t Chan;
-    std::uint8_t Level;
-    std::uint8_t Peak;
-    std::uint8_t Reduction;
-    std::uint8_t Kind;
-    std::uint8_t Fader;
-    std::uint8_t MFlags;
+    std::uint8_t Srce, Chan, Level, Peak, Reduction, Kind, Fader, MFlags;
     std::uint16_t Colour;
-    const char* Name = "";
+    const char* Name;
 };
 
 UIMeters Record(std::uint8_t n, std::initializer_list<Meter> meters)
@@ -108,8 +100,6 @@ TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWrapsAndTheFaderStepMov
     for (const auto& [db, fader] : {std::pair{-20, 0}, {-10, 51}, {0, 102}, {29, 250}, {30, 255}, {127, 255}})
         EXPECT_EQ(DbToFader(db), fader) << db << " dB";
 
-    MeterDeselectAll();
-    EXPECT_FALSE(MeterAnySelected());
     OrvelMeters.NMeters = 0;
     EXPECT_EQ(MeterSelectNext(0), -1);
     AssertCapture capture;
@@ -119,32 +109,4 @@ TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWrapsAndTheFaderStepMov
     MeterSetup(&OrvelMeters, 0, 6, 0, 0, 0);
     EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"index >= -1", "p", "index < numberof(p->MeterLevel)",
                                                                "srce < numberof(MeterSrceTbl)"}));
-}
-
-// A page holding one meter control; MeterPageHandler answers the shared record.
-TEST_F(Meters, ChannelPageLevelsMoveAndRedrawOnEveryThirdTick)
-{
-    MsgRegister(UIMainHandler, 0);
-    UIMeter meter = {.Control = {.Handler = UIMeterHandler, .Flags = 0, .X = 10, .Y = 151}};
-    UIControl* const controls[1] = {&meter.Control};
-    UIPage page = {.Handler = MeterPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 1,
-                   .Controls = controls};
-    MeterSetupChannel(3);
-    UIGotoPage(&page);
-    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 4");
-    UIMeters expected = OrvelMeters;
-    Rand15Seed(12);
-    const int flushes = Flushes();
-    Advance(20);
-    EXPECT_EQ(Flushes(), flushes);
-    EXPECT_EQ(OrvelMeters.MeterLevel[0], 0);
-    Advance(70);  // three steps
-    EXPECT_EQ(Flushes(), flushes + 3);
-    Rand15Seed(12);
-    for (int step = 0; step < 3; ++step)
-        MeterSimulate(&expected);
-    EXPECT_EQ(OrvelMeters.MeterLevel[0], expected.MeterLevel[0]);
-    EXPECT_TRUE(buffer == Expected([&](Canvas* c) { MeterDraw(c, &expected, 10, 151); }));
-    Message other{.Id = MSG_VALUE_GET, .Param = 5};
-    EXPECT_EQ(MeterPageHandler(&page, &other), 0U);
 }

@@ -11,18 +11,11 @@
 
 namespace {
 
-const UIMenuItem ModeItems[] = {
-    {.Text = "FREE RUN", .Code = 0, .Color = 0},
-    {.Text = "REC RUN", .Code = 0, .Color = 0x05C0},
-    {.Text = "JAM", .Code = 0, .Color = 0xB800},
-};
+const UIMenuItem ModeItems[] = {{"FREE RUN", 0, 0}, {"REC RUN", 0, 0x05C0}, {"JAM", 0, 0xB800}};
 const UIMenu ModeMenu = {.NItems = 3, .Items = ModeItems};
 
 StoredSetting Number(std::int32_t value, std::int32_t min, std::int32_t max, std::int32_t scaling, const char* format,
-                     const char* zeroText = nullptr)
-{
-    return StoredNumber("___", value, min, max, zeroText, scaling, format);
-}
+                     const char* zeroText = nullptr) { return StoredNumber("___", value, min, max, zeroText, scaling, format); }
 
 std::string Text(StoredSetting& s)
 {
@@ -31,10 +24,7 @@ std::string Text(StoredSetting& s)
     return buffer;
 }
 
-std::uint32_t Step(StoredSetting& s, std::int32_t delta)
-{
-    return MsgSendParam(&s, MSG_VALUE_STEP, delta);
-}
+std::uint32_t Step(StoredSetting& s, std::int32_t delta) { return MsgSendParam(&s, MSG_VALUE_STEP, delta); }
 
 using Values = std::vector<std::int32_t>;
 
