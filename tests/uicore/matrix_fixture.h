@@ -1,6 +1,5 @@
 #pragma once
-// Pages of matrices for the matrix tests: cells kept one byte each in a table of the test, as the
-// device model keeps them, and the routing menu of the recorder's matrices.
+// Pages of matrices with the recorder's routing menu and cells kept one byte each, as the device model keeps them.
 #include <initializer_list>
 #include <vector>
 
@@ -21,8 +20,7 @@ struct CellStore {
 
 std::uint32_t CellStoreHandler(void* self, Message* msg);
 
-// A matrix at (x, y) of the routing menu with the given cells per row, each row with an empty title
-// so that the rows stand one under the other; linked to nothing.
+// A matrix at (x, y) of the routing menu with the given cells per row and empty row titles; linked to nothing.
 UIMatrix MakeMatrix(std::int32_t x, std::int32_t y, std::initializer_list<std::uint8_t> cellsPerRow,
                     CellStore* store);
 

@@ -1,6 +1,5 @@
 #pragma once
-// A concrete setting as the recorder's pages build them: it keeps its own value, records every
-// value handed to it, and leaves everything else to a default handler of its kind.
+// A concrete setting as the pages build them: it keeps and records its value, the rest goes to its kind's handler.
 #include <cstdint>
 #include <vector>
 

@@ -7,11 +7,7 @@
 #include "uicore/uikeys.h"
 #include "uicore/uitimer.h"
 
-namespace {
-
-std::uint32_t TicksSince100ms;
-
-}  // namespace
+static std::uint32_t TicksSince100ms;
 
 void UITest::SetUp()
 {

@@ -1,6 +1,5 @@
 #pragma once
-// A started user interface on an LCD canvas of the test's own, with a recorder of the messages that
-// probe pages and controls receive, and a count of the canvas flushes.
+// A started user interface on the test's own LCD, recording what probe pages and controls receive, counting flushes.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -50,8 +49,7 @@ public:
     static void Type(const char* keys) { for (; *keys; ++keys) Tap(static_cast<std::uint8_t>(*keys)); }  // PC keys
     static void Turn(std::int32_t step) { MsgBroadcastQuery(MSG_ENCODER, step); }  // below 1: one step down
     static void Turn(std::initializer_list<std::int32_t> steps) { for (const std::int32_t s : steps) Turn(s); }
-    // Moves the virtual clock on in 10 ms ticks, broadcasting MSG_TIMER_10MS on each and MSG_TIMER_100MS and
-    // MSG_TIMER_100MS_2 on every tenth, as the host's timer does with a steady 10 ms tick.
+    // Moves the virtual clock on in 10 ms ticks with the host timer's broadcasts (the 100 ms ones every tenth).
     static void Advance(std::uint32_t ms);
 
     static inline std::map<const void*, std::string> Names;

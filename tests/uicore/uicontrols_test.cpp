@@ -68,13 +68,13 @@ TEST_F(Controls, BrokenRecordsAreReported)
                               .Text = nullptr, .Font = 1, .Color = 0, .Setting = nullptr};
     static char tooLong[80];
     std::memset(tooLong, 'W', sizeof(tooLong) - 1);
-    UIText overflowing = {.Control = {.Handler = [](void* self, Message* msg) -> std::uint32_t {
-                              if (msg->Id != MSG_TEXT_ATTR_GET)
-                                  return UITextHandler(self, msg);
-                              MsgParamPtr<UITextAttr>(msg)->Text = tooLong;
-                              return 1;
-                          }, .Flags = 0, .X = 10, .Y = 40},
-                          .Text = nullptr, .Font = 0, .Align = UI_ALIGN_LEFT, .Color = COLOUR_BLACK, .Setting = nullptr};
+    const MsgHandler tooLongText = [](void* self, Message* msg) -> std::uint32_t {
+        if (msg->Id != MSG_TEXT_ATTR_GET)
+            return UITextHandler(self, msg);
+        MsgParamPtr<UITextAttr>(msg)->Text = tooLong;
+        return 1;
+    };
+    UIText overflowing = {.Control = {.Handler = tooLongText, .Flags = 0, .X = 10, .Y = 40}, .Text = nullptr};
     AssertCapture capture;
     Show({&orphan.Control, &overflowing.Control});
     EXPECT_EQ(capture.Expressions(),

@@ -14,8 +14,7 @@
 namespace {
 
 // The window of a panel digit key lasts half a second; the fixture's clock moves in 10 ms ticks.
-constexpr std::uint32_t HALF_A_SECOND = 500;
-constexpr std::uint32_t PAST_THE_WINDOW = HALF_A_SECOND + 10;
+constexpr std::uint32_t HALF_A_SECOND = 500, PAST_THE_WINDOW = HALF_A_SECOND + 10;
 
 using Values = std::vector<std::int32_t>;
 using Digits = std::vector<std::uint8_t>;
@@ -90,7 +89,6 @@ TEST_F(Editors, PanelDigitsEnterAtTheRightGiveTheirOtherDigitWithinHalfASecondAn
     Tap(KEY_MENU);
     EXPECT_EQ(s.Sets, Values{70});
     EXPECT_FALSE(UIEditorIsOpen());
-
     Open(s);
     EXPECT_EQ(Typed("77"), " 77");  // a PC key has no second digit and enters at once
     Advance(2000);
@@ -115,7 +113,6 @@ TEST_F(Editors, TheCursorRestsOnTheSignWhichMenuTogglesAndAnotherEditorReplacesO
     EXPECT_EQ(Tapped(KEY_MENU), "-25dBu");
     Tap(KEY_HP);
     EXPECT_EQ(s.Sets, Values{-20});  // limited to the minimum
-
     Open(s);
     Type("5");
     StoredSetting plain = StoredNumber("___", 0, 0, 99);
@@ -150,8 +147,9 @@ TEST_F(Editors, HeldMenuStepsByTenOnlyFromTwentyValuesAndItsReleaseIsThenSwallow
 TEST_F(Editors, UnusableTemplatesAreReportedAndLeaveTheDigitsToThePage)
 {
     const std::string tooLong(MAX_UI_TEXT, '_');
-    const std::pair<const char*, const char*> cases[] = {{nullptr, "p->Template"}, {"dB", "std::strchr(p->Template, '_')"},
-                                                         {tooLong.c_str(), "strlen(p->Template) < sizeof(p->Buffer)"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {nullptr, "p->Template"}, {"dB", "std::strchr(p->Template, '_')"},
+        {tooLong.c_str(), "strlen(p->Template) < sizeof(p->Buffer)"}};
     for (const auto& [entryTemplate, report] : cases) {
         StoredSetting s = StoredNumber(entryTemplate, 42, 0, 999);
         {
@@ -176,7 +174,6 @@ TEST_F(Editors, DigitEditorStepsTheValueButCommitsTheShownDigitsAtTheLastOnHpOrO
     EXPECT_EQ(DigitsOf(UITimecodeEditor), (Digits{0, 1, 0, 2, 0, 3, 0, 4}));
     Tap(KEY_HP);
     EXPECT_EQ(s.Value, 0x01020304);
-
     Open(s);
     Type("1234567");
     EXPECT_EQ(s.Sets.size(), 3U);
@@ -205,7 +202,6 @@ TEST_F(Editors, DigitEditorPanelKeysWaitHalfASecondAndOfferTheirSecondDigitAndTh
     Tap(KEY_SETUP);
     Tap(KEY_SETUP);  // a key without a second digit stays itself
     EXPECT_EQ(DigitsOf(UITimecodeEditor), (Digits{1, 9, 8, 6, 0, 0, 0, 0}));
-
     StoredSetting bits = StoredTimecode(0, UIUserBitsSettingHandler);
     Open(bits);
     Turn(-1);

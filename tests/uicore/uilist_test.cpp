@@ -15,9 +15,7 @@
 
 namespace {
 
-constexpr std::uint32_t KEY_LIST_END = 146;
-constexpr std::uint32_t KEY_LIST_PAGE_UP = 147;
-constexpr std::uint32_t KEY_LIST_PAGE_DOWN = 148;
+constexpr std::uint32_t KEY_LIST_END = 146, KEY_LIST_PAGE_UP = 147, KEY_LIST_PAGE_DOWN = 148;
 constexpr std::int32_t ROW = 16;  // font 0 is 15 pixels high, and a pixel between rows
 
 // The folders of a card as their list shows them, the current folder marked; past the eleventh the names repeat.

@@ -74,9 +74,7 @@ TEST_F(PageSwitch, TheCurrentPageIsNotEnteredAgainAnInvisibleOneIsRefusedAndRedi
     EXPECT_EQ(UIGotoPage(&pageB), 0U);
     EXPECT_EQ(UICurrentPage, &pageA);
     EXPECT_TRUE(Log(MSG_PAGE_LEAVE).empty());
-
-    UIPage pageC = ProbePage(0, nullptr, 0);
-    UIPage pageD = ProbePage(0, nullptr, 0);
+    UIPage pageC = ProbePage(0, nullptr, 0), pageD = ProbePage(0, nullptr, 0);
     Name(&pageD, "D");
     Answer(&pageC, MSG_PAGE_REDIRECT, {.Result = 1, .SetsParam = true, .Param = MsgParamOf(&pageD)});
     Answer(&pageD, MSG_PAGE_REDIRECT, {.Result = 1, .SetsParam = true, .Param = MsgParamOf(&pageD)});
@@ -96,7 +94,6 @@ TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFromAndASwitchEndsHoldEditorA
     EXPECT_EQ(sub.Parent, &pageA);  // going back to it does not make subSub its parent
     UIGoBack();
     EXPECT_EQ(UICurrentPage, &pageA);
-
     UIEditorOpen(&editor, nullptr, 0, 0);
     Log().clear();
     MsgBroadcastParam(MSG_KEY_DOWN, KEY_MENU);
@@ -124,7 +121,6 @@ TEST_F(PageSwitch, FocusStepsStopAtTheEndsAndFocusableIsAskedWhenTheControlSaysS
     EXPECT_EQ(UIFocusNext(&pageB, false), 0U);  // b0 cannot take the focus
     EXPECT_EQ(pageB.ControlIndex, 1);
     EXPECT_EQ(Flushes(), flushes + 2);
-
     b2.Flags = UI_CTRL_FLAG_ASKFOCUS;
     Answer(&b2, MSG_IS_FOCUSABLE, {.Result = 1, .SetsParam = true, .Param = 0});
     EXPECT_EQ(UIFocusControl(&pageB, &b2), 0U);
@@ -170,7 +166,6 @@ TEST_F(UITest, StartShowsHomeWhereGoingBackEndsAndHandsWhatNobodyTookToTheLastRe
     Answer(&home, MSG_ENCODER, {});
     Turn(1);
     EXPECT_EQ(lastResort, std::vector<std::uint32_t>{MSG_ENCODER}) << "only what the page left";
-
     UIPage orphan = ProbePage(0, nullptr, 0);
     UIGotoPage(&orphan);
     UIGoBack();

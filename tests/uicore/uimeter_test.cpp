@@ -41,24 +41,23 @@ UIMeters Record(std::uint8_t n, std::initializer_list<Meter> meters)
 }
 
 constexpr std::uint8_t CH = METER_SRCE_CH;
-constexpr std::uint8_t SELECTED = METER_FLAG_SELECTED;
+constexpr std::uint8_t SELECTED = METER_FLAG_SELECTED, HATCHED = METER_FLAG_HATCHED;
 
 }  // namespace
 
 // Channels past the device's isolation and auto-mix tables, so that no status icon depends on the device.
 TEST_F(Meters, RecordsDrawnFromTheirRow)
 {
-    struct Case {
+    const struct {
         const char* Golden;
         std::int32_t Y;
         UIMeters Record;
         std::vector<std::string> Reports;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"uicore/meters_every_part", 33,
          Record(7, {{METER_SRCE_OUT, 0, 255, 0, 0, METER_KNOB_CHANNEL, 255, 0, 0, "OUT 1"},
                     {METER_SRCE_INPUT, 9, 100, 200, 0, METER_KNOB_CHANNEL, 0, SELECTED, 0xFFC0, "INPUT 10"},
-                    {CH, 40, 180, 0, 128, METER_KNOB_VIRTUAL, 255, METER_FLAG_HATCHED | METER_FLAG_GAP_AFTER, 0, "Boom"},
+                    {CH, 40, 180, 0, 128, METER_KNOB_VIRTUAL, 255, HATCHED | METER_FLAG_GAP_AFTER, 0, "Boom"},
                     {CH, 41, 1, 0, 1, METER_KNOB_VIRTUAL, 255, METER_FLAG_SELECTABLE | SELECTED, 0xF9DF, ""},
                     {METER_SRCE_PLAY, 0, 0, 0, 0, METER_KNOB_THIRD, 100, METER_FLAG_GAP_BEFORE, 0, "5 TRACKS"},
                     {METER_SRCE_INDIG, 9, 255, 0, 0, METER_KNOB_THIRD, 100, METER_FLAG_SHOWN_SELECTED, 0xFDC0, ""},
@@ -68,7 +67,7 @@ TEST_F(Meters, RecordsDrawnFromTheirRow)
         {"uicore/meters_twelve", 33, Record(13, {{CH, 40, 90, 120, 0, METER_KNOB_CHANNEL, 77, 0, 0, "Ch 41"}}),
          {"nmeters <= numberof(meters->MeterLevel)"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         AssertCapture capture;
         LcdCanvas.Clear(&LcdCanvas);
         MeterDraw(&LcdCanvas, &c.Record, 10, c.Y);

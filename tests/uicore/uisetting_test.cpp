@@ -14,8 +14,6 @@ namespace {
 const UIMenuItem ModeItems[] = {{"FREE RUN", 0, 0}, {"REC RUN", 0, 0x05C0}, {"JAM", 0, 0xB800}};
 const UIMenu ModeMenu = {.NItems = 3, .Items = ModeItems};
 
-StoredSetting Number(std::int32_t value, std::int32_t min, std::int32_t max, std::int32_t scaling, const char* format,
-                     const char* zeroText = nullptr) { return StoredNumber("___", value, min, max, zeroText, scaling, format); }
 
 std::string Text(StoredSetting& s)
 {
@@ -63,21 +61,21 @@ TEST(NumberSetting, ScaledValuesCarryTheSignInFront)
         {-1234, 100, "%d.%02d", "-12.34"}, {-12, 1, "%ddB", "-12dB"},
     };
     for (const auto& [value, scaling, format, shown] : cases) {
-        StoredSetting s = Number(value, 0, 0, scaling, format);
+        StoredSetting s = StoredNumber("___", value, 0, 0, nullptr, scaling, format);
         EXPECT_EQ(Text(s), shown);
     }
 }
 
 TEST(NumberSetting, StepsStayWithinTheLimitsOrRunFreelyAndTheOffValueSitsBelowTheRange)
 {
-    StoredSetting ratio = Number(200, 10, 200, 10, "%d.%01d:1");
+    StoredSetting ratio = StoredNumber("___", 200, 10, 200, nullptr, 10, "%d.%01d:1");
     EXPECT_EQ(Step(ratio, 10), 0U);
     ratio.Value = 15;
     EXPECT_EQ(Step(ratio, -10), 1U);
-    StoredSetting free = Number(5, 0, 0, 1, "%d");
+    StoredSetting free = StoredNumber("___", 5, 0, 0);
     Step(free, -10);
     Step(free, 1000);
-    StoredSetting off = Number(0, 10, 90, 1, "%dms", "OFF");
+    StoredSetting off = StoredNumber("___", 0, 10, 90, "OFF", 1, "%dms");
     EXPECT_EQ(Text(off), "OFF");
     Step(off, 1);
     Step(off, -1);
@@ -97,11 +95,11 @@ TEST(NumberSetting, StepsStayWithinTheLimitsOrRunFreelyAndTheOffValueSitsBelowTh
 TEST(Settings, EachKindNamesItsEditorAndBrokenSettingsAreReported)
 {
     StoredSetting enumerated = StoredEnum(&ModeMenu, 1);
-    StoredSetting number = Number(5, 0, 0, 1, "%d");
+    StoredSetting number = StoredNumber("___", 5, 0, 0);
     EXPECT_EQ(UISettingEditor(&enumerated), &UIEnumEditor);
     UISettingCopy(&number, &enumerated);
     EXPECT_EQ(number.Value, 1);
-    StoredSetting broken = Number(7, 0, 0, 0, "%d");
+    StoredSetting broken = StoredNumber("___", 7, 0, 0, nullptr, 0);
     AssertCapture capture;
     EXPECT_EQ(Text(broken), "7");
     EXPECT_EQ(UIMenuIndex(nullptr, 1), 0U);

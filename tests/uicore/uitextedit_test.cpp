@@ -39,11 +39,7 @@ struct NameSetting {
 using Saves = std::vector<std::string>;
 constexpr std::uint32_t KEY_TEXT_SAVE = 144;
 // Grid cells of the function keys, the same in both sets.
-constexpr std::int32_t PLUS_ONE_COL = 5;
-constexpr std::int32_t LEFT_COL = 6;
-constexpr std::int32_t RIGHT_COL = 7;
-constexpr std::int32_t OK_COL = 8;
-constexpr std::int32_t FUNCTION_ROW = 4;
+constexpr std::int32_t FUNCTION_ROW = 4, PLUS_ONE_COL = 5, LEFT_COL = 6, RIGHT_COL = 7, OK_COL = 8;
 
 class TextEdit : public UITest {
 protected:

@@ -7,9 +7,7 @@
 TEST(UITimer, ExpiresOnceStrictlyAfterTheDeadlineAcrossTheClockWrapUnlessStoppedOrRestarted)
 {
     struct Case {
-        std::uint32_t Start;
-        std::uint32_t Period;
-        std::uint32_t Restart;  // ms after the start, 0: none
+        std::uint32_t Start, Period, Restart;  // Restart: ms after the start, 0: none
         bool Stop;
     };
     const Case cases[] = {{1000, 500, 0, false}, {0xFFFFFFFFU - 9, 500, 0, false}, {0xFFFF0000U, 65535, 0, false},

@@ -25,9 +25,7 @@ TEST(Timecode, PacksSplitsShowsHexDigitsAndIncrementsCarryingAndWrappingAtADay)
 {
     const std::uint8_t digits[NUM_TC_DIGITS] = {1, 2, 3, 4, 5, 6, 7, 8};
     EXPECT_EQ(UITimecodePack(digits), 0x12345678U);
-    std::uint8_t hours = 0;
-    std::uint8_t minutes = 0;
-    std::uint8_t frames = 0;
+    std::uint8_t hours = 0, minutes = 0, frames = 0;
     UITimecodeSplit(UITimecodeFromHMSF(17, 45, 30, 12), &hours, &minutes, nullptr, &frames);
     EXPECT_EQ(std::vector<int>({hours, minutes, frames}), (std::vector<int>{17, 45, 12}));
     EXPECT_EQ(Text(0xDEADBEEFU), "DE:AD:BE:EF");  // user bits use all sixteen digit values
