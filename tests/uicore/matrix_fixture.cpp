@@ -2,18 +2,12 @@
 
 std::uint32_t CellStoreHandler(void* self, Message* msg)
 {
-    auto* store = static_cast<CellStore*>(self);
-    auto* cell = MsgParamPtr<UIMatrixCell>(msg);
-    switch (msg->Id) {
-    case MSG_CELL_GET:
-        UICellGetByte(store->Table, MAX_MATRIX_ROWS, MAX_MATRIX_COLS, cell);
-        return 1;
-    case MSG_CELL_SET:
-        UICellSetByte(store->Table, MAX_MATRIX_ROWS, MAX_MATRIX_COLS, cell);
-        return 1;
-    default:
-        return 0;
-    }
+    auto* table = static_cast<CellStore*>(self)->Table;
+    if (msg->Id == MSG_CELL_GET)
+        UICellGetByte(table, MAX_MATRIX_ROWS, MAX_MATRIX_COLS, MsgParamPtr<UIMatrixCell>(msg));
+    else if (msg->Id == MSG_CELL_SET)
+        UICellSetByte(table, MAX_MATRIX_ROWS, MAX_MATRIX_COLS, MsgParamPtr<UIMatrixCell>(msg));
+    return msg->Id == MSG_CELL_GET || msg->Id == MSG_CELL_SET;
 }
 
 UIMatrix MakeMatrix(std::int32_t x, std::int32_t y, std::initializer_list<std::uint8_t> cellsPerRow,
@@ -39,12 +33,6 @@ void Ring(std::initializer_list<UIMatrix*> ring)
         first[i]->Next = first[(i + 1) % n];
         first[(i + 1) % n]->Prev = first[i];
     }
-}
-
-void MatrixTest::SetUp()
-{
-    UITest::SetUp();
-    MsgRegister(UIMainHandler, 0);
 }
 
 void MatrixTest::Show(std::initializer_list<UIControl*> shown, std::int32_t focus)

@@ -1,6 +1,5 @@
 #pragma once
-// Pages of matrices for the matrix tests: cells kept one byte each in a table of the test, as the
-// device model keeps them, and the routing menu of the recorder's matrices.
+// Pages of matrices with the recorder's routing menu and cells kept one byte each, as the device model keeps them.
 #include <initializer_list>
 #include <vector>
 
@@ -21,8 +20,7 @@ struct CellStore {
 
 std::uint32_t CellStoreHandler(void* self, Message* msg);
 
-// A matrix at (x, y) of the routing menu with the given cells per row, each row with an empty title
-// so that the rows stand one under the other; linked to nothing.
+// A matrix at (x, y) of the routing menu with the given cells per row and empty row titles; linked to nothing.
 UIMatrix MakeMatrix(std::int32_t x, std::int32_t y, std::initializer_list<std::uint8_t> cellsPerRow,
                     CellStore* store);
 
@@ -31,15 +29,18 @@ void Ring(std::initializer_list<UIMatrix*> ring);
 
 class MatrixTest : public UITest {
 protected:
-    void SetUp() override;
+    void SetUp() override
+    {
+        UITest::SetUp();
+        MsgRegister(UIMainHandler, 0);
+    }
 
     // Makes a page of the controls current, with the focus on the control at index focus (-1: the first focusable).
     void Show(std::initializer_list<UIControl*> shown, std::int32_t focus = -1);
     static UIControl* Ctl(UIMatrix& m) { return &m.Control; }
 
     struct Cursor {
-        std::uint32_t Row;
-        std::uint32_t Col;
+        std::uint32_t Row, Col;
         bool operator==(const Cursor&) const = default;
         friend void PrintTo(const Cursor& c, std::ostream* out) { *out << "(" << c.Row << ", " << c.Col << ")"; }
     };

@@ -1,6 +1,5 @@
 #pragma once
-// A concrete setting as the recorder's pages build them: it keeps its own value, records every
-// value handed to it, and leaves everything else to a default handler of its kind.
+// A concrete setting as the pages build them: it keeps and records its value, the rest goes to its kind's handler.
 #include <cstdint>
 #include <vector>
 
@@ -29,39 +28,24 @@ inline std::uint32_t StoredSettingHandler(void* self, Message* msg)
     }
 }
 
+// A number shown through its format, scaled down by scaling.
 inline StoredSetting StoredNumber(const char* entryTemplate, std::int32_t value, std::int32_t min, std::int32_t max,
-                                  const char* zeroText = nullptr)
+                                  const char* zeroText = nullptr, std::int32_t scaling = 1, const char* format = "%d")
 {
-    return {.Setting = {.Handler = StoredSettingHandler, .Menu = nullptr, .Min = min, .Max = max, .Scaling = 1,
-                        .ZeroText = zeroText, .Format = "%d", .Template = entryTemplate},
-            .Default = UINumberSettingHandler,
-            .Value = value,
-            .Sets = {}};
-}
-
-// A number shown scaled through its own format.
-inline StoredSetting StoredScaled(const char* entryTemplate, std::int32_t value, std::int32_t min, std::int32_t max,
-                                  std::int32_t scaling, const char* format, const char* zeroText = nullptr)
-{
-    StoredSetting s = StoredNumber(entryTemplate, value, min, max, zeroText);
-    s.Setting.Scaling = scaling;
-    s.Setting.Format = format;
-    return s;
+    return {.Setting = {.Handler = StoredSettingHandler, .Menu = nullptr, .Min = min, .Max = max, .Scaling = scaling,
+                        .ZeroText = zeroText, .Format = format, .Template = entryTemplate},
+            .Default = UINumberSettingHandler, .Value = value, .Sets = {}};
 }
 
 inline StoredSetting StoredEnum(const UIMenu* menu, std::int32_t value)
 {
     return {.Setting = {.Handler = StoredSettingHandler, .Menu = menu},
-            .Default = UIEnumSettingHandler,
-            .Value = value,
-            .Sets = {}};
+            .Default = UIEnumSettingHandler, .Value = value, .Sets = {}};
 }
 
 // A timecode (or, with UIUserBitsSettingHandler, a user-bits) setting holding a packed word.
 inline StoredSetting StoredTimecode(std::uint32_t value, MsgHandler kind = UITimecodeSettingHandler)
 {
-    return {.Setting = {.Handler = StoredSettingHandler},
-            .Default = kind,
-            .Value = static_cast<std::int32_t>(value),
-            .Sets = {}};
+    return {.Setting = {.Handler = StoredSettingHandler, .Scaling = 1},
+            .Default = kind, .Value = static_cast<std::int32_t>(value), .Sets = {}};
 }

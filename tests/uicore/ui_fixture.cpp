@@ -1,14 +1,13 @@
 #include "ui_fixture.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "uicore/uieditors.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitimer.h"
 
-namespace {
-
-std::uint32_t TicksSince100ms;
-
-}  // namespace
+static std::uint32_t TicksSince100ms;
 
 void UITest::SetUp()
 {
@@ -44,21 +43,8 @@ std::uint32_t UITest::ProbeHandler(void* self, Message* msg)
 std::vector<Received> UITest::Log(std::uint32_t id)
 {
     std::vector<Received> selected;
-    for (const Received& received : Messages)
-        if (received.Id == id)
-            selected.push_back(received);
+    std::ranges::copy_if(Messages, std::back_inserter(selected), [id](const Received& r) { return r.Id == id; });
     return selected;
-}
-
-UIControl ProbeControl(std::uint32_t flags)
-{
-    return {.Handler = UITest::ProbeHandler, .Flags = flags, .X = 0, .Y = 0};
-}
-
-UIPage ProbePage(std::uint32_t flags, UIControl* const* controls, std::int32_t count)
-{
-    return {.Handler = UITest::ProbeHandler, .Flags = flags, .Parent = nullptr, .ControlIndex = -1,
-            .NControls = count, .Controls = controls};
 }
 
 UITest::Picture UITest::Expected(const std::function<void(Canvas*)>& draw)

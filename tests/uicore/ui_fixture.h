@@ -1,10 +1,10 @@
 #pragma once
-// A started user interface on an LCD canvas of the test's own, with a recorder of the messages that
-// probe pages and controls receive, and a count of the canvas flushes.
+// A started user interface on the test's own LCD, recording what probe pages and controls receive, counting flushes.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <ostream>
 #include <string>
@@ -45,9 +45,11 @@ public:
     static void Press(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_DOWN, key); }
     static void Release(std::uint32_t key) { MsgBroadcastQuery(MSG_KEY_UP, key); }
     static void Tap(std::uint32_t key) { Press(key); Release(key); }  // no time between
+    static void Tap(std::initializer_list<std::uint32_t> keys) { for (const std::uint32_t k : keys) Tap(k); }
+    static void Type(const char* keys) { for (; *keys; ++keys) Tap(static_cast<std::uint8_t>(*keys)); }  // PC keys
     static void Turn(std::int32_t step) { MsgBroadcastQuery(MSG_ENCODER, step); }  // below 1: one step down
-    // Moves the virtual clock on in 10 ms ticks, broadcasting MSG_TIMER_10MS on each and MSG_TIMER_100MS and
-    // MSG_TIMER_100MS_2 on every tenth, as the host's timer does with a steady 10 ms tick.
+    static void Turn(std::initializer_list<std::int32_t> steps) { for (const std::int32_t s : steps) Turn(s); }
+    // Moves the virtual clock on in 10 ms ticks with the host timer's broadcasts (the 100 ms ones every tenth).
     static void Advance(std::uint32_t ms);
 
     static inline std::map<const void*, std::string> Names;
@@ -56,7 +58,6 @@ public:
     static inline int FlushCount;
 
 protected:
-    Colour At(int x, int y) { return LcdCanvas.PixelGet(&LcdCanvas, x, y); }
 
     using Picture = std::array<Colour, LCD_WIDTH * LCD_HEIGHT>;
     // What a drawing makes on a cleared LCD of its own, to compare with what the controls drew.
@@ -65,5 +66,12 @@ protected:
     Picture buffer{};
 };
 
-UIControl ProbeControl(std::uint32_t flags);
-UIPage ProbePage(std::uint32_t flags, UIControl* const* controls, std::int32_t count);
+inline UIControl ProbeControl(std::uint32_t flags)
+{
+    return {.Handler = UITest::ProbeHandler, .Flags = flags, .X = 0, .Y = 0};
+}
+inline UIPage ProbePage(std::uint32_t flags, UIControl* const* controls, std::int32_t count)
+{
+    return {.Handler = UITest::ProbeHandler, .Flags = flags, .Parent = nullptr, .ControlIndex = -1,
+            .NControls = count, .Controls = controls};
+}

@@ -7,7 +7,6 @@
 
 #include "support/assert_capture.h"
 #include "uicore/uimain.h"
-#include "uicore/uitimer.h"
 
 namespace {
 
@@ -16,7 +15,6 @@ protected:
     void SetUp() override
     {
         UIReset();
-        VirtualClockSet(0x10000);
     }
 
     static std::uint32_t Send(std::uint32_t id, std::uint32_t code)
@@ -52,44 +50,15 @@ TEST_F(Keys, KeysAreTrackedWithoutModifiersAndAPageSwitchSwallowsTheReleasesOfKe
                                                                "key < numberof(KeyReleaseIgnoreTbl)"}));
 }
 
-TEST_F(Keys, HoldExpiresOnceForTheLastKeyStartedUnlessStoppedOrCancelled)
-{
-    KeyHoldStart(KEY_BUS, 1000);
-    KeyHoldStart(KEY_TC, 1000);
-    EXPECT_FALSE(KeyHoldRunning(KEY_BUS));
-    KeyHoldStop(KEY_BUS);  // not the remembered key: no effect
-    VirtualClockAdvance(1000);
-    EXPECT_FALSE(KeyHoldExpired(KEY_TC));
-    VirtualClockAdvance(10);
-    EXPECT_FALSE(KeyHoldExpired(KEY_AMIX));  // another key never sees it
-    EXPECT_TRUE(KeyHoldExpired(KEY_TC));
-    EXPECT_FALSE(KeyHoldExpired(KEY_TC));
-    EXPECT_FALSE(KeyHoldRunning(KEY_TC));
-
-    KeyHoldStart(KEY_BUS, 1000);
-    KeyHoldStop(KEY_BUS);
-    KeyHoldStart(KEY_MENU, 500);
-    KeyHoldCancel();
-    VirtualClockAdvance(2000);
-    EXPECT_FALSE(KeyHoldExpired(KEY_BUS) || KeyHoldExpired(KEY_MENU));
-
-    // a long press swallows its own release
-    Down(KEY_SETUP);
-    KeyIgnoreRelease(KEY_SETUP);
-    EXPECT_EQ(Up(KEY_SETUP), 1U);
-    EXPECT_EQ(Down(KEY_SETUP) + Up(KEY_SETUP), 0U);
-}
-
 TEST(KeyDigits, PanelKeysCharactersAndKeypadLayouts)
 {
     using Reading = std::int32_t (*)(std::uint32_t);
     const Reading isNumber = [](std::uint32_t key) { return std::int32_t{KeyIsNumber(key)}; };
-    struct Case {
+    const struct {
         const char* What;
         Reading Read;
         std::vector<std::pair<std::uint32_t, std::int32_t>> KeyAndWant;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"number", KeyNumber, {{KEY_TC, 1}, {KEY_SLT, 8}, {KEY_HP, -1}, {0, -1}}},
         {"is number", isNumber, {{KEY_KLIN, 1}, {'1', 0}}},
         {"digit", KeyDigit, {{3, 3}, {'7', 7}, {'0', 0}, {KEY_HP, -1}, {'a', -1}}},
@@ -97,7 +66,7 @@ TEST(KeyDigits, PanelKeysCharactersAndKeypadLayouts)
         {"keypad", KeyKeypadDigit, {{KEY_COM, 9}, {KEY_SLT, 0}, {KEY_TC, -1}}},
         {"keypad hex", KeyKeypadHex, {{KEY_TC, 10}, {KEY_SETUP, 15}, {KEY_COM, 9}, {KEY_SLT, 0}, {KEY_HP, -1}}},
     };
-    for (const Case& k : cases)
+    for (const auto& k : cases)
         for (const auto& [key, want] : k.KeyAndWant) {
             SCOPED_TRACE(testing::Message() << k.What << " of key " << key);
             EXPECT_EQ(k.Read(key), want);

@@ -16,22 +16,11 @@ protected:
     void SetUp() override
     {
         UITest::SetUp();
-        Name(&pageA, "A");
-        Name(&pageB, "B");
-        Name(&a0, "a0");
-        Name(&b0, "b0");
-        Name(&b1, "b1");
-        Name(&b2, "b2");
+        for (const auto& [target, name] : {std::pair<void*, const char*>{&pageA, "A"}, {&pageB, "B"}, {&a0, "a0"},
+                                           {&b0, "b0"}, {&b1, "b1"}, {&b2, "b2"}, {&editor, "editor"}})
+            Name(target, name);
         MsgRegister(UIMainHandler, 0);
         UIGotoPage(&pageA);
-        Log().clear();
-    }
-
-    // Opens a probe editor over page "a", with nothing logged yet.
-    void OpenEditor()
-    {
-        Name(&editor, "editor");
-        UIEditorOpen(&editor, nullptr, 0, 0);
         Log().clear();
     }
 
@@ -65,24 +54,17 @@ TEST_F(PageSwitch, LeavesRefreshesEntersFocusesAndRedrawsInOrder)
     EXPECT_EQ(Flushes(), 4);
 }
 
-TEST_F(PageSwitch, KeptFocusIsRegainedWithOneRedrawUnlessItsControlIsHidden)
+TEST_F(PageSwitch, KeptFocusIsRegainedButMovesOnWithOneMoreRedrawWhenItsControlIsHidden)
 {
     pageB.ControlIndex = 2;
-    UIGotoPage(&pageB);
-    EXPECT_EQ(Log(MSG_FOCUS_GAINED), (std::vector<Received>{{"b2", MSG_FOCUS_GAINED}}));
-    EXPECT_EQ(Log(MSG_REDRAW).size(), 1U);
-
-    UIGotoPage(&pageA);
     b2.Flags |= UI_CTRL_FLAG_ASKVISIBLE;
     Answer(&b2, MSG_IS_VISIBLE, {.Result = 1, .SetsParam = true, .Param = 0});
-    Log().clear();
     UIGotoPage(&pageB);
     EXPECT_EQ(pageB.ControlIndex, 1);
     EXPECT_EQ(Log(MSG_FOCUS_GAINED), (std::vector<Received>{{"b2", MSG_FOCUS_GAINED}, {"b1", MSG_FOCUS_GAINED}}));
     EXPECT_EQ(Log(MSG_FOCUS_LOST), (std::vector<Received>{{"a0", MSG_FOCUS_LOST}}));
     EXPECT_EQ(Log(MSG_DRAW).size(), 2U * 2);  // b2 hidden; the focus move redraws once more
 }
-
 
 TEST_F(PageSwitch, TheCurrentPageIsNotEnteredAgainAnInvisibleOneIsRefusedAndRedirectsChain)
 {
@@ -92,9 +74,7 @@ TEST_F(PageSwitch, TheCurrentPageIsNotEnteredAgainAnInvisibleOneIsRefusedAndRedi
     EXPECT_EQ(UIGotoPage(&pageB), 0U);
     EXPECT_EQ(UICurrentPage, &pageA);
     EXPECT_TRUE(Log(MSG_PAGE_LEAVE).empty());
-
-    UIPage pageC = ProbePage(0, nullptr, 0);
-    UIPage pageD = ProbePage(0, nullptr, 0);
+    UIPage pageC = ProbePage(0, nullptr, 0), pageD = ProbePage(0, nullptr, 0);
     Name(&pageD, "D");
     Answer(&pageC, MSG_PAGE_REDIRECT, {.Result = 1, .SetsParam = true, .Param = MsgParamOf(&pageD)});
     Answer(&pageD, MSG_PAGE_REDIRECT, {.Result = 1, .SetsParam = true, .Param = MsgParamOf(&pageD)});
@@ -114,8 +94,8 @@ TEST_F(PageSwitch, SubPageRemembersWhereItWasOpenedFromAndASwitchEndsHoldEditorA
     EXPECT_EQ(sub.Parent, &pageA);  // going back to it does not make subSub its parent
     UIGoBack();
     EXPECT_EQ(UICurrentPage, &pageA);
-
-    OpenEditor();
+    UIEditorOpen(&editor, nullptr, 0, 0);
+    Log().clear();
     MsgBroadcastParam(MSG_KEY_DOWN, KEY_MENU);
     KeyHoldStart(KEY_MENU, 500);
     UIGotoPage(&pageB);
@@ -141,7 +121,6 @@ TEST_F(PageSwitch, FocusStepsStopAtTheEndsAndFocusableIsAskedWhenTheControlSaysS
     EXPECT_EQ(UIFocusNext(&pageB, false), 0U);  // b0 cannot take the focus
     EXPECT_EQ(pageB.ControlIndex, 1);
     EXPECT_EQ(Flushes(), flushes + 2);
-
     b2.Flags = UI_CTRL_FLAG_ASKFOCUS;
     Answer(&b2, MSG_IS_FOCUSABLE, {.Result = 1, .SetsParam = true, .Param = 0});
     EXPECT_EQ(UIFocusControl(&pageB, &b2), 0U);
@@ -152,7 +131,8 @@ TEST_F(PageSwitch, FocusStepsStopAtTheEndsAndFocusableIsAskedWhenTheControlSaysS
 
 TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrderAndTimersGoToThePageAlone)
 {
-    OpenEditor();
+    UIEditorOpen(&editor, nullptr, 0, 0);
+    Log().clear();
     MsgBroadcastParam(MSG_ENCODER, 1);
     Answer(&a0, MSG_ENCODER, {.Result = 1});
     MsgBroadcastParam(MSG_ENCODER, 1);
@@ -167,28 +147,6 @@ TEST_F(PageSwitch, MessagesRouteEditorControlPageInOrderAndTimersGoToThePageAlon
     MsgBroadcast(MSG_TIMER_10MS);
     EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"page->ControlIndex < page->NControls"});
     EXPECT_EQ(Log(), (std::vector<Received>{{"A", MSG_TIMER_10MS}}));
-}
-
-TEST_F(PageSwitch, RedrawAndClearAreaPaintWhiteUnlessRepaintingInPlaceOrOverTheBackground)
-{
-    LcdCanvas.FillRect(&LcdCanvas, 0, 0, 219, 175, COLOUR_BLACK);
-    UIClearArea(10, 20, 3, 2);
-    UIRedrawNoClear();
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) {
-        c->FillRect(c, 0, 0, 219, 175, COLOUR_BLACK);
-        c->FillRect(c, 10, 20, 12, 21, COLOUR_WHITE);
-    }));
-    pageA.Flags = UI_PAGE_FLAG_NOCLEAR;
-    UIRedraw();
-    EXPECT_EQ(At(5, 5), COLOUR_BLACK);
-    pageA.Flags = 0;
-    UIRedraw();
-    EXPECT_EQ(At(5, 5), COLOUR_WHITE);
-    pageA.Flags = UI_PAGE_FLAG_BACKGROUND;
-    AssertCapture capture;
-    UIClearArea(10, 20, 3, 2);
-    EXPECT_EQ(capture.Expressions(), std::vector<std::string>{"0"});
-    EXPECT_TRUE(buffer == Expected([](Canvas* c) { c->DrawImage(c, 0, 0, &BackgroundImage, 0); }));
 }
 
 TEST_F(UITest, StartShowsHomeWhereGoingBackEndsAndHandsWhatNobodyTookToTheLastResort)
@@ -208,7 +166,6 @@ TEST_F(UITest, StartShowsHomeWhereGoingBackEndsAndHandsWhatNobodyTookToTheLastRe
     Answer(&home, MSG_ENCODER, {});
     Turn(1);
     EXPECT_EQ(lastResort, std::vector<std::uint32_t>{MSG_ENCODER}) << "only what the page left";
-
     UIPage orphan = ProbePage(0, nullptr, 0);
     UIGotoPage(&orphan);
     UIGoBack();

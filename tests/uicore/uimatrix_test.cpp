@@ -1,5 +1,3 @@
-// Moving the cursor through matrices and rings of matrices, cycling cells, the matrix operations, and
-// screenshots of whole pages of matrices.
 #include "uicore/uimatrix.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +10,6 @@
 
 namespace {
 
-// A matrix whose page asks it whether it may take the focus, and it says no.
 std::uint32_t RefusesFocus(void* self, Message* msg)
 {
     if (msg->Id != MSG_IS_FOCUSABLE)
@@ -52,27 +49,16 @@ protected:
     }
 };
 
-// Three matrices in a ring; the middle one refuses the focus.
-class MatrixRing : public MatrixMoves {
-protected:
-    void SetUp() override
-    {
-        MatrixMoves::SetUp();
-        Ring({&a, &b, &c});
-        b.Control.Flags = UI_CTRL_FLAG_ASKFOCUS;
-        b.Control.Handler = RefusesFocus;
-        Show({Ctl(a), Ctl(b), Ctl(c)}, 0);
-    }
-
-    UIMatrix a = MakeMatrix(0, 0, {8, 8, 8, 8, 8, 8}, &store);
-    UIMatrix b = MakeMatrix(0, 150, {8}, &store);
-    UIMatrix c = MakeMatrix(0, 100, {4, 2}, &store);
-};
-
 }  // namespace
 
-TEST_F(MatrixRing, MovesPastEitherEndGoRoundTheRingToTheMatricesThatTakeTheFocus)
+TEST_F(MatrixMoves, MovesPastEitherEndGoRoundTheRingToTheMatricesThatTakeTheFocus)
 {
+    UIMatrix a = MakeMatrix(0, 0, {8, 8, 8, 8, 8, 8}, &store);
+    UIMatrix b = MakeMatrix(0, 150, {8}, &store);  // refuses the focus
+    UIMatrix c = MakeMatrix(0, 100, {4, 2}, &store);
+    Ring({&a, &b, &c});
+    b.Control = {.Handler = RefusesFocus, .Flags = UI_CTRL_FLAG_ASKFOCUS, .X = 0, .Y = 150};
+    Show({Ctl(a), Ctl(b), Ctl(c)}, 0);
     Place(a, 5, 7);
     Place(c, 1, 1);
     Go(KEY_RIGHT, c, {0, 0});
@@ -114,14 +100,12 @@ TEST_F(MatrixTest, EncoderMovesAlongTheRowOrWithMenuHeldBetweenRowsAndTheRelease
     Place(m, 1, 1);
     Turn(1);
     EXPECT_EQ(CursorOf(m), (Cursor{1, 2}));
-    Turn(0);
-    Turn(-1);
+    Turn({0, -1});
     EXPECT_EQ(CursorOf(m), (Cursor{1, 0}));
     Press(KEY_MENU);
     Turn(1);
     EXPECT_EQ(CursorOf(m), (Cursor{2, 0}));
-    Turn(0);
-    Turn(-1);
+    Turn({0, -1});
     EXPECT_EQ(CursorOf(m), (Cursor{0, 0}));
     Release(KEY_MENU);
     EXPECT_TRUE(Log(MSG_CELL_SET).empty());
@@ -160,25 +144,6 @@ TEST_F(MatrixTest, MenuReleaseCyclesTheCursorCellThroughItsMenuFromWhatItShowsBu
     EXPECT_EQ(store.At(0, 0), 0);
 }
 
-TEST_F(MatrixTest, SetCellsDealsRowsOfNColsUpToTenRowsKeepingTheCursorOnACellThatRemains)
-{
-    UIMatrix m = MakeMatrix(0, 0, {8}, &store);
-    UIMatrixSetCells(&m, 12);
-    EXPECT_EQ(std::vector<int>(m.ColsPerRow, m.ColsPerRow + 3), (std::vector<int>{8, 4, 0}));
-    Place(m, 1, 3);
-    UIMatrixSetCells(&m, 6);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 3}));
-    UIMatrixSetCells(&m, 2);
-    EXPECT_EQ(CursorOf(m), (Cursor{0, 1}));
-    EXPECT_EQ(m.NRows, 1);
-    UIMatrixSetCells(&m, 100);
-    EXPECT_EQ(m.NRows, MAX_MATRIX_ROWS);
-    EXPECT_EQ(std::vector<int>(m.ColsPerRow, m.ColsPerRow + 10), std::vector<int>(10, 8));
-    AssertCapture capture;
-    UIMatrixSetCells(&m, 0);
-    EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"ncells > 0"}));
-}
-
 TEST_F(MatrixTest, BrokenCursorsLayoutsMenusAndTargetsAreReported)
 {
     static const UIMenuItem items[] = {{nullptr, 0, 0}};
@@ -207,80 +172,38 @@ TEST_F(MatrixTest, BrokenCursorsLayoutsMenusAndTargetsAreReported)
     UIRedraw();
     m.Menu = &textless;
     UIRedraw();
+    UIMatrixSetCells(&m, 0);
     EXPECT_EQ(capture.Expressions(),
               (std::vector<std::string>{"p->ColIndex < p->ColsPerRow[p->RowIndex]", "p->NRows <= MAX_MATRIX_ROWS",
                                         "p->NCols", "direction <= UI_NAV_DOWN", "&p->Control == m->Target.Ctrl",
-                                        "menu", "text"}));
+                                        "menu", "text", "ncells > 0"}));
 }
 
-namespace {
-
-constexpr Colour Blue = 0xB800;
-const UIMenuItem PanItems[] = {{" ", 0, 0}, {"L", 1, 0}, {"C", 2, 0}, {"R", 3, 0}};
-const UIMenu PanMenu = {.NItems = std::size(PanItems), .Items = PanItems};
-
-class MatrixScreens : public MatrixTest {
-protected:
-    void Title(const char* text)
-    {
-        title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = text};
-    }
-    static void Fill(CellStore& cells, std::uint32_t row, std::initializer_list<std::uint8_t> values)
-    {
-        std::uint32_t col = 0;
-        for (const std::uint8_t value : values)
-            cells.At(row, col++) = value;
-    }
-    static void Titles(UIMatrix& m, std::initializer_list<const char*> titles)
-    {
-        std::copy(titles.begin(), titles.end(), m.ColTitles);
-    }
-
-    UITitle title{};
-    CellStore lower{.Handler = CellStoreHandler, .Table = {}};
-};
-
-}  // namespace
-
-TEST_F(MatrixScreens, RoutingMatricesWithTitlesLegendsAndTheCursor)
+TEST_F(MatrixTest, RoutingMatricesWithTitlesLegendsAndTheCursor)
 {
-    Title("OUTPUT ROUTING");
+    const auto fill = [](CellStore& cells, std::uint32_t row, std::initializer_list<std::uint8_t> values) {
+        std::copy(values.begin(), values.end(), &cells.At(row, 0));
+    };
+    CellStore lower{.Handler = CellStoreHandler, .Table = {}};
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "OUTPUT ROUTING"};
     UIMatrix upper = MakeMatrix(5, 24, {6, 6}, &store);
     UIMatrix below = MakeMatrix(5, 96, {6, 6}, &lower);
-    Titles(upper, {"1", "2", "3", "4", "5", "6"});
+    const char* const columns[] = {"1", "2", "3", "4", "5", "6"};
+    std::copy(std::begin(columns), std::end(columns), upper.ColTitles);
     for (UIMatrix* m : {&upper, &below}) {
         m->RowTitles[0] = "IN";
         m->RowTitles[1] = "TRK";
-        UIMatrixSetColColor(m, 4, Blue);
-        UIMatrixSetColColor(m, 5, Blue);
+        UIMatrixSetColColor(m, 4, 0xB800);
+        UIMatrixSetColColor(m, 5, 0xB800);
     }
     upper.Legend = "L";
     below.Legend = "R";
     Ring({&upper, &below});
-    Fill(store, 0, {1, 0, 2, 0, 3, 0});
-    Fill(store, 1, {0, 1, 0, 4, 0, 1});
-    Fill(lower, 0, {0, 1});
-    Fill(lower, 1, {3, 0, 0, 0, 0, 2});
-    upper.RowIndex = 1;
-    upper.ColIndex = 3;
+    fill(store, 0, {1, 0, 2, 0, 3, 0});
+    fill(store, 1, {0, 1, 0, 4, 0, 1});
+    fill(lower, 0, {0, 1});
+    fill(lower, 1, {3, 0, 0, 0, 0, 2});
+    Place(upper, 1, 3);
     Show({&title.Control, Ctl(upper), Ctl(below)});
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/matrix_routing_large_cells"));
-}
-
-TEST_F(MatrixScreens, TenColumnMatricesWithSmallCells)
-{
-    Title("PAN");
-    UIMatrix pan = MakeMatrix(4, 30, {10}, &store);
-    pan.Menu = &PanMenu;
-    Titles(pan, {"1", "2", "3", "4", "5", "6", "R1", "R2", "R3", "R4"});
-    Fill(store, 0, {1, 3, 2, 2, 1, 3, 1, 3, 0, 0});
-    pan.ColIndex = 3;
-    UIMatrix tracks = MakeMatrix(4, 90, {10}, &lower);
-    Titles(tracks, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
-    UIMatrixSetCells(&tracks, 12);
-    tracks.RowTitles[1] = "";
-    Fill(lower, 0, {1, 1, 0, 0, 1, 0, 0, 0, 0, 1});
-    Fill(lower, 1, {0, 2});
-    Show({&title.Control, Ctl(pan), Ctl(tracks)});
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/matrix_small_cells"));
 }

@@ -1,5 +1,3 @@
-// The level meters: what a record draws, the meter control's query, selection and the fader step,
-// the simulation of levels and peaks, and the ticks of the channel set-up page.
 #include "uicore/uimeter.h"
 
 #include <gtest/gtest.h>
@@ -8,33 +6,18 @@
 #include <vector>
 
 #include "common/format.h"
-#include "common/rand.h"
 #include "support/assert_capture.h"
 #include "support/golden.h"
 #include "ui_fixture.h"
 
 namespace {
 
-class Meters : public UITest {
-protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        LcdCanvas.Clear(&LcdCanvas);
-    }
-};
+using Meters = UITest;
 
 struct Meter {
-    std::uint8_t Srce;
-    std::uint8_t Chan;
-    std::uint8_t Level;
-    std::uint8_t Peak;
-    std::uint8_t Reduction;
-    std::uint8_t Kind;
-    std::uint8_t Fader;
-    std::uint8_t MFlags;
+    std::uint8_t Srce, Chan, Level, Peak, Reduction, Kind, Fader, MFlags;
     std::uint16_t Colour;
-    const char* Name = "";
+    const char* Name;
 };
 
 UIMeters Record(std::uint8_t n, std::initializer_list<Meter> meters)
@@ -58,41 +41,33 @@ UIMeters Record(std::uint8_t n, std::initializer_list<Meter> meters)
 }
 
 constexpr std::uint8_t CH = METER_SRCE_CH;
-constexpr std::uint8_t SELECTED = METER_FLAG_SELECTED;
+constexpr std::uint8_t SELECTED = METER_FLAG_SELECTED, HATCHED = METER_FLAG_HATCHED;
 
 }  // namespace
 
 // Channels past the device's isolation and auto-mix tables, so that no status icon depends on the device.
 TEST_F(Meters, RecordsDrawnFromTheirRow)
 {
-    struct Case {
+    const struct {
         const char* Golden;
         std::int32_t Y;
         UIMeters Record;
         std::vector<std::string> Reports;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"uicore/meters_every_part", 33,
          Record(7, {{METER_SRCE_OUT, 0, 255, 0, 0, METER_KNOB_CHANNEL, 255, 0, 0, "OUT 1"},
                     {METER_SRCE_INPUT, 9, 100, 200, 0, METER_KNOB_CHANNEL, 0, SELECTED, 0xFFC0, "INPUT 10"},
-                    {CH, 40, 180, 0, 128, METER_KNOB_VIRTUAL, 255, METER_FLAG_HATCHED | METER_FLAG_GAP_AFTER, 0, "Boom"},
+                    {CH, 40, 180, 0, 128, METER_KNOB_VIRTUAL, 255, HATCHED | METER_FLAG_GAP_AFTER, 0, "Boom"},
                     {CH, 41, 1, 0, 1, METER_KNOB_VIRTUAL, 255, METER_FLAG_SELECTABLE | SELECTED, 0xF9DF, ""},
                     {METER_SRCE_PLAY, 0, 0, 0, 0, METER_KNOB_THIRD, 100, METER_FLAG_GAP_BEFORE, 0, "5 TRACKS"},
                     {METER_SRCE_INDIG, 9, 255, 0, 0, METER_KNOB_THIRD, 100, METER_FLAG_SHOWN_SELECTED, 0xFDC0, ""},
                     {METER_SRCE_OUT, 0, 255, 255, 0, 0, 0, 0, 0, "Interview Lav Le"}}),
          {}},
-        // three meters take the room of six, the last ending above the bottom row
-        {"uicore/meters_compact", 66,
-         Record(3, {{CH, 40, 120, 150, 0, METER_KNOB_CHANNEL, 128, 0, 0, "Lav"},
-                    {METER_SRCE_OUT, 1, 200, 0, 0, 0, 0, METER_FLAG_GAP_BEFORE, 0x3FC7, "OUT 2"},
-                    {METER_SRCE_INPUT, 9, 60, 90, 0, METER_KNOB_VIRTUAL, 64, 0, 0xFFC0, "INPUT 10"}}),
-         {}},
         // the record holds twelve: more are reported, and twelve are drawn
         {"uicore/meters_twelve", 33, Record(13, {{CH, 40, 90, 120, 0, METER_KNOB_CHANNEL, 77, 0, 0, "Ch 41"}}),
          {"nmeters <= numberof(meters->MeterLevel)"}},
-        {"uicore/meters_scale_alone", 66, Record(0, {}), {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         AssertCapture capture;
         LcdCanvas.Clear(&LcdCanvas);
         MeterDraw(&LcdCanvas, &c.Record, 10, c.Y);
@@ -112,10 +87,7 @@ TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWrapsAndTheFaderStepMov
         walk.push_back(at = MeterSelectNext(at));
     EXPECT_EQ(walk, (std::vector<std::int32_t>{1, 3, 4, 1, 3}));
     EXPECT_EQ(MeterSelected(), 3);
-    // from a position that is not the selected one the search starts there
-    EXPECT_EQ(MeterSelectNext(4), 4);
-    EXPECT_EQ(MeterSelectNext(5), 1);
-    EXPECT_EQ(OrvelMeters.MFlags[4], METER_FLAG_SELECTABLE);
+    EXPECT_EQ(MeterSelectNext(5), 1);  // from a position that is not the selected one the search starts there
 
     OrvelMeters.Fader[1] = 250;
     std::vector<int> faders;
@@ -124,13 +96,9 @@ TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWrapsAndTheFaderStepMov
         faders.push_back(OrvelMeters.Fader[1]);
     }
     EXPECT_EQ(faders, (std::vector<int>{254, 255, 251, 0, 0}));
-    const std::pair<std::int32_t, std::int32_t> dbAndFader[] = {{-30, 0}, {-20, 0}, {-10, 51}, {0, 102},
-                                                                {29, 250}, {30, 255}, {127, 255}};
-    for (const auto& [db, fader] : dbAndFader)
+    for (const auto& [db, fader] : {std::pair{-20, 0}, {-10, 51}, {0, 102}, {29, 250}, {30, 255}, {127, 255}})
         EXPECT_EQ(DbToFader(db), fader) << db << " dB";
 
-    MeterDeselectAll();
-    EXPECT_FALSE(MeterAnySelected());
     OrvelMeters.NMeters = 0;
     EXPECT_EQ(MeterSelectNext(0), -1);
     AssertCapture capture;
@@ -140,47 +108,4 @@ TEST_F(Meters, SelectNextWalksTheSelectableMetersInUseAndWrapsAndTheFaderStepMov
     MeterSetup(&OrvelMeters, 0, 6, 0, 0, 0);
     EXPECT_EQ(capture.Expressions(), (std::vector<std::string>{"index >= -1", "p", "index < numberof(p->MeterLevel)",
                                                                "srce < numberof(MeterSrceTbl)"}));
-}
-
-TEST_F(Meters, PeakHoldsForFortyStepsThenFallsByFifteenButNotBelowTheLevel)
-{
-    UIMeters m = Record(2, {{0, 0, 120}, {0, 0, 60, 200}});
-    m.Hold[1] = 1;
-    const auto step = [&] {
-        Rand15Seed(2);
-        MeterSimulate(&m);
-        return std::vector<int>{m.Peak[0], m.Hold[0], m.Reduction[0], m.Peak[1], m.Hold[1], m.Reduction[1]};
-    };
-    EXPECT_EQ(step(), (std::vector<int>{139, 40, 40, 200, 0, 0}));
-    EXPECT_EQ(step(), (std::vector<int>{158, 40, 40, 185, 0, 0}));
-    m.MeterLevel[1] = 188;
-    EXPECT_EQ(step(), (std::vector<int>{177, 40, 40, 172, 0, 0}));
-}
-
-// A page holding one meter control; MeterPageHandler answers the shared record.
-TEST_F(Meters, ChannelPageLevelsMoveAndRedrawOnEveryThirdTick)
-{
-    MsgRegister(UIMainHandler, 0);
-    UIMeter meter = {.Control = {.Handler = UIMeterHandler, .Flags = 0, .X = 10, .Y = 151}};
-    UIControl* const controls[1] = {&meter.Control};
-    UIPage page = {.Handler = MeterPageHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 1,
-                   .Controls = controls};
-    MeterSetupChannel(3);
-    UIGotoPage(&page);
-    EXPECT_STREQ(OrvelMeters.Name[0], "INPUT 4");
-    UIMeters expected = OrvelMeters;
-    Rand15Seed(12);
-    const int flushes = Flushes();
-    Advance(20);
-    EXPECT_EQ(Flushes(), flushes);
-    EXPECT_EQ(OrvelMeters.MeterLevel[0], 0);
-    Advance(70);  // three steps
-    EXPECT_EQ(Flushes(), flushes + 3);
-    Rand15Seed(12);
-    for (int step = 0; step < 3; ++step)
-        MeterSimulate(&expected);
-    EXPECT_EQ(OrvelMeters.MeterLevel[0], expected.MeterLevel[0]);
-    EXPECT_TRUE(buffer == Expected([&](Canvas* c) { MeterDraw(c, &expected, 10, 151); }));
-    Message other{.Id = MSG_VALUE_GET, .Param = 5};
-    EXPECT_EQ(MeterPageHandler(&page, &other), 0U);
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "common/format.h"
 #include "support/assert_capture.h"
@@ -16,47 +16,30 @@ namespace {
 
 // A name setting as the pages have them: its text, its field width, and what was saved into it.
 struct NameSetting {
-    MsgHandler Handler;
-    char Text[MAX_UI_TEXT];
+    MsgHandler Handler = NameSettingHandler;
+    std::string Text;
     std::uint32_t Width;
-    char Saved[MAX_UI_TEXT];
-    int Sets;
+    std::vector<std::string> Saved = {};
+
+    static std::uint32_t NameSettingHandler(void* self, Message* msg)
+    {
+        auto* s = static_cast<NameSetting*>(self);
+        if (msg->Id == MSG_TEXT_GET)
+            FormatText(MsgParamPtr<char>(msg), MAX_UI_TEXT, "%s", s->Text.c_str());
+        else if (msg->Id == MSG_TEXT_SET)
+            s->Saved.emplace_back(MsgParamPtr<const char>(msg));
+        else if (msg->Id == MSG_FIELD_WIDTH)
+            msg->Param = s->Width;
+        else
+            return UITextSettingHandler(self, msg);
+        return 1;
+    }
 };
 
-std::uint32_t NameSettingHandler(void* self, Message* msg)
-{
-    auto* s = static_cast<NameSetting*>(self);
-    switch (msg->Id) {
-    case MSG_TEXT_GET:
-        FormatText(MsgParamPtr<char>(msg), MAX_UI_TEXT, "%s", s->Text);
-        return 1;
-    case MSG_TEXT_SET:
-        FormatText(s->Saved, sizeof(s->Saved), "%s", MsgParamPtr<const char>(msg));
-        ++s->Sets;
-        return 1;
-    case MSG_FIELD_WIDTH:
-        msg->Param = s->Width;
-        return 1;
-    default:
-        return UITextSettingHandler(self, msg);
-    }
-}
-
-NameSetting Field(const char* text, std::uint32_t width)
-{
-    NameSetting setting = {.Handler = NameSettingHandler, .Text = {}, .Width = width, .Saved = {}, .Sets = 0};
-    FormatText(setting.Text, sizeof(setting.Text), "%s", text);
-    return setting;
-}
-
+using Saves = std::vector<std::string>;
 constexpr std::uint32_t KEY_TEXT_SAVE = 144;
-
 // Grid cells of the function keys, the same in both sets.
-constexpr std::int32_t PLUS_ONE_COL = 5;
-constexpr std::int32_t LEFT_COL = 6;
-constexpr std::int32_t RIGHT_COL = 7;
-constexpr std::int32_t OK_COL = 8;
-constexpr std::int32_t FUNCTION_ROW = 4;
+constexpr std::int32_t FUNCTION_ROW = 4, PLUS_ONE_COL = 5, LEFT_COL = 6, RIGHT_COL = 7, OK_COL = 8;
 
 class TextEdit : public UITest {
 protected:
@@ -65,34 +48,22 @@ protected:
         UITest::SetUp();
         MsgRegister(UIMainHandler, 0);
         UIGotoPage(&caller);
-        UITextEditState.GridRow = 0;
-        UITextEditState.GridCol = 0;
         UITextEditState.Lower = 0;
+        GridTo(0, 0);
     }
 
-    void Open(NameSetting* setting)
+    void Open(NameSetting& setting)
     {
-        ASSERT_EQ(MsgSend(setting, MSG_EDIT), 1U);
+        ASSERT_EQ(MsgSend(&setting, MSG_EDIT), 1U);
         ASSERT_EQ(UICurrentPage, &UITextEdit);
     }
 
     static std::string Text() { return UITextEditState.Buffer; }
-
-    using Cell = std::pair<std::int32_t, std::int32_t>;
-    static Cell Grid() { return {UITextEditState.GridRow, UITextEditState.GridCol}; }
-
     static void GridTo(std::int32_t row, std::int32_t col)
     {
         UITextEditState.GridRow = row;
         UITextEditState.GridCol = col;
     }
-
-    static void Type(const char* keys)
-    {
-        for (const char* k = keys; *k; ++k)
-            Tap(static_cast<std::uint32_t>(*k));
-    }
-
     // Down for longer than the hold period: a long press.
     static void Hold(std::uint32_t key)
     {
@@ -107,60 +78,33 @@ protected:
 
 TEST_F(TextEdit, OpensWithTheTextPaddedOrCutToTheFieldAndSavesItTrimmedOnlyOnALongHpPress)
 {
-    NameSetting interview = Field("INTERVIEW", 6);
-    Open(&interview);
+    NameSetting interview = {.Text = "INTERVIEW", .Width = 6};
+    Open(interview);
     EXPECT_EQ(Text(), "INTERV");
     Tap(KEY_HP);
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
+    NameSetting take = {.Text = "TAKE", .Width = 8};
+    Open(take);
     EXPECT_EQ(UITextEdit.Parent, &caller);
     EXPECT_EQ(Text(), "TAKE    ");
     Type("X");
     Tap(KEY_HP);
     EXPECT_EQ(UICurrentPage, &caller);
     EXPECT_EQ(UITextEditState.Active, 0);
-    Open(&take);
+    Open(take);
     Press(KEY_HP);
     Advance(500);
     EXPECT_EQ(UICurrentPage, &UITextEdit);
     Advance(10);
     EXPECT_EQ(UICurrentPage, &caller);
     Release(KEY_HP);
-    EXPECT_EQ(take.Sets, 1);
-    EXPECT_STREQ(take.Saved, "TAKE");
-}
-
-TEST_F(TextEdit, HeldMenuSwitchesTheSetAloneOrMovesVerticallyWithATurnAndItsReleaseTypesNothing)
-{
-    NameSetting take = Field("TAKE", 8);
-    Open(&take);
-    Press(KEY_MENU);
-    Advance(500);
-    EXPECT_EQ(UITextEditState.Lower, 0U);
-    Advance(10);
-    EXPECT_NE(UITextEditState.Lower, 0U);
-    Release(KEY_MENU);
-    Tap(KEY_MENU);
-    EXPECT_EQ(Text(), "aAKE    ");
-    GridTo(0, 3);
-    Press(KEY_MENU);
-    Turn(-1);  // with MENU held the grid cursor moves vertically
-    EXPECT_EQ(UITextEditState.GridRow, 4);
-    Turn(1);
-    Turn(1);
-    EXPECT_EQ(Grid(), Cell(1, 3));
-    Advance(600);
-    EXPECT_NE(UITextEditState.Lower, 0U);  // the turn made it a combination, not a long press
-    Release(KEY_MENU);
-    EXPECT_EQ(Text(), "aAKE    ");
+    EXPECT_EQ(take.Saved, Saves{"TAKE"});
 }
 
 TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldAndBackspaceClosesUpBeforeIt)
 {
-    NameSetting take = Field("ABCDE", 5);
-    Open(&take);
-    Tap(KEY_LEFT);
-    Tap(KEY_BACKSPACE);
+    NameSetting take = {.Text = "ABCDE", .Width = 5};
+    Open(take);
+    Tap({KEY_LEFT, KEY_BACKSPACE});
     EXPECT_EQ(UITextEditState.Cursor, 0);
     EXPECT_EQ(Text(), "ABCDE");
     for (int i = 0; i < 6; ++i)
@@ -170,31 +114,28 @@ TEST_F(TextEdit, TheTextCursorStaysInsideTheFieldAndBackspaceClosesUpBeforeIt)
     Tap(KEY_MENU);
     EXPECT_EQ(UITextEditState.Cursor, 3);
     GridTo(FUNCTION_ROW, RIGHT_COL);
-    Tap(KEY_MENU);
-    Tap(KEY_MENU);
+    Tap({KEY_MENU, KEY_MENU});
     EXPECT_EQ(UITextEditState.Cursor, 4);
-    Tap(KEY_LEFT);
-    Tap(KEY_BACKSPACE);
+    Tap({KEY_LEFT, KEY_BACKSPACE});
     EXPECT_EQ(Text(), "ABDE ");
     EXPECT_EQ(UITextEditState.Cursor, 2);
 }
 
 TEST_F(TextEdit, PlusOneCountsTheNameUpAndTheOkKeyAndTheSaveKeySave)
 {
-    NameSetting scene = Field("SCENE99", 7);
-    Open(&scene);
+    NameSetting scene = {.Text = "SCENE99", .Width = 7};
+    Open(scene);
     GridTo(FUNCTION_ROW, PLUS_ONE_COL);
     Tap(KEY_MENU);
     EXPECT_EQ(Text(), "CENE100");
     GridTo(FUNCTION_ROW, OK_COL);
     Tap(KEY_MENU);
-    EXPECT_STREQ(scene.Saved, "CENE100");
+    EXPECT_EQ(scene.Saved, Saves{"CENE100"});
     EXPECT_EQ(UICurrentPage, &caller);
-    Open(&scene);
+    Open(scene);
     Type("X");
     Tap(KEY_TEXT_SAVE);
-    EXPECT_STREQ(scene.Saved, "XCENE99");
-    EXPECT_EQ(scene.Sets, 2);
+    EXPECT_EQ(scene.Saved, (Saves{"CENE100", "XCENE99"}));
 }
 
 TEST_F(TextEdit, APlainBufferIsEditedThroughTheAdapterAndBrokenFieldsAndBuffersAreReported)
@@ -210,14 +151,14 @@ TEST_F(TextEdit, APlainBufferIsEditedThroughTheAdapterAndBrokenFieldsAndBuffersA
     EXPECT_STREQ(folder, "ABCDEFGH");
     EXPECT_STREQ(folder + 9, "##");
 
-    NameSetting empty = Field("", 0);
-    NameSetting wide = Field("WIDE", 70);
+    NameSetting empty = {.Text = "", .Width = 0};
+    NameSetting wide = {.Text = "WIDE", .Width = 70};
     AssertCapture capture;
-    Open(&empty);
+    Open(empty);
     Type("A");
     EXPECT_EQ(Text(), "");
     Tap(KEY_HP);
-    Open(&wide);
+    Open(wide);
     EXPECT_EQ(UITextEditState.NChars, 64U);
     Tap(KEY_HP);
     NameEditPtr = nullptr;
@@ -230,16 +171,15 @@ TEST_F(TextEdit, APlainBufferIsEditedThroughTheAdapterAndBrokenFieldsAndBuffersA
 
 TEST_F(TextEdit, UpperSetWithTheCursorOnAKeyAndLowerSetWithTheCursorOnOk)
 {
-    NameSetting take = Field("SCENE12", 10);
-    Open(&take);
-    Tap(KEY_RIGHT);
-    Tap(KEY_RIGHT);
+    NameSetting take = {.Text = "SCENE12", .Width = 10};
+    Open(take);
+    Tap({KEY_RIGHT, KEY_RIGHT});
     GridTo(1, 3);
     UIRedraw();
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/textedit_upper"));
     Tap(KEY_HP);
-    NameSetting interview = Field("Interview", 12);
-    Open(&interview);
+    NameSetting interview = {.Text = "Interview", .Width = 12};
+    Open(interview);
     GridTo(FUNCTION_ROW, OK_COL);
     Hold(KEY_MENU);
     Release(KEY_MENU);

@@ -20,24 +20,6 @@ protected:
         UIGotoPage(&caller);
     }
 
-    // PC keys, one character each.
-    static void Type(const char* keys)
-    {
-        for (const char* k = keys; *k != '\0'; ++k)
-            Tap(static_cast<std::uint32_t>(*k));
-    }
-
-    // The 100 ms ticks until the page returns to its caller (at most ten).
-    int TicksUntilBack()
-    {
-        for (int ticks = 1; ticks <= 10; ++ticks) {
-            Advance(100);
-            if (UICurrentPage == &caller)
-                return ticks;
-        }
-        return -1;
-    }
-
     UIPage caller = ProbePage(0, nullptr, 0);
     StoredSetting setting = StoredTimecode(0);
 };
@@ -61,5 +43,8 @@ TEST_F(TimecodeEdit, EditingOpensTheSubPageWithItsEditorThatASecondEditLeavesAlo
         MsgBroadcast(MSG_TIMER_100MS_2);
     EXPECT_EQ(UICurrentPage, &UITimecodeEdit);  // the countdown stands still while editing
     UIEditorClose();
-    EXPECT_EQ(TicksUntilBack(), 3);
+    Advance(200);
+    EXPECT_EQ(UICurrentPage, &UITimecodeEdit);
+    Advance(100);  // the third 100 ms tick
+    EXPECT_EQ(UICurrentPage, &caller);
 }
