@@ -7,6 +7,7 @@
 
 #include "stored_setting.h"
 #include "support/assert_capture.h"
+#include "support/golden.h"
 #include "ui_fixture.h"
 #include "uicore/uieditorsteps.h"
 #include "uicore/uikeys.h"
@@ -23,6 +24,8 @@ using Digits = std::vector<std::uint8_t>;
 const UIMenuItem ManyItems[20] = {};
 const UIMenu TwentyMenu = {.NItems = 20, .Items = ManyItems};
 const UIMenu NineteenMenu = {.NItems = 19, .Items = ManyItems};
+const UIMenuItem ModeItems[] = {{"FREE RUN", 0, 0}, {"REC RUN", 0, 0}, {"JAM", 0, 0}};
+const UIMenu ModeMenu = {.NItems = 3, .Items = ModeItems};
 
 class Editors : public UITest {
 protected:
@@ -213,4 +216,35 @@ TEST_F(Editors, DigitEditorPanelKeysWaitHalfASecondAndOfferTheirSecondDigitAndTh
     EXPECT_TRUE(bits.Sets.empty());
     Type("1");
     EXPECT_EQ(bits.Sets, Values{static_cast<std::int32_t>(0x01BF0CF1U)});
+}
+
+// A settings page as the recorder shows them: a title, then rows of a label and a value in the value column.
+TEST_F(Editors, NumberAndEnumEditorsOpenOverTheValuesOfASettingsPage)
+{
+    StoredSetting gain = StoredNumber("+__dB", -12, -20, 30, nullptr, 1, "%ddB");
+    StoredSetting mode = StoredEnum(&ModeMenu, 1);
+    StoredSetting ratio = StoredNumber("__._:1", 125, 10, 200, nullptr, 10, "%d.%01d:1");
+    const std::pair<const char*, StoredSetting*> rows[] = {{"GAIN", &gain}, {"TC MODE", &mode}, {"RATIO", &ratio}};
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "INPUT 1"};
+    UIText texts[6];  // each row's label, then its value
+    UIControl* controls[7] = {&title.Control};
+    for (int i = 0; i < 6; ++i) {
+        const bool isValue = i % 2 == 1;
+        texts[i] = {.Control = {.Handler = UITextHandler, .Flags = 0, .X = isValue ? 104 : 4, .Y = 32 + 26 * (i / 2)},
+                    .Text = isValue ? nullptr : rows[i / 2].first, .Font = 0, .Align = UI_ALIGN_LEFT,
+                    .Color = COLOUR_BLACK, .Setting = isValue ? rows[i / 2].second : nullptr};
+        controls[i + 1] = &texts[i].Control;
+    }
+    UIPage settings = ProbePage(0, controls, 7);
+    UIGotoPage(&settings);
+    const auto openOver = [](const UIText& value) {
+        ASSERT_TRUE(UIEditorOpenFor(value.Setting, value.Control.X, value.Control.Y));
+        UIRedraw();
+    };
+    openOver(texts[1]);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/number_editor_showing_value"));
+    Type("6");
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/number_editor_typing"));
+    openOver(texts[3]);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/enum_editor_open"));
 }

@@ -205,3 +205,27 @@ TEST_F(Lists, FolderListWithTitleCursorAndMarkedRow)
     Show(&folders.List);
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/list_title_cursor_marked"));
 }
+
+TEST_F(Lists, MenuWithValueColumnsAndPageRowsThenScrolledToItsEnd)
+{
+    // each value as its setting shows it: a number at zero showing that text
+    const auto value = [](const char* shown) { return StoredNumber("_", 0, 0, 0, shown); };
+    StoredSetting mode = value("FREE RUN"), rate = value("25"), bits = value("00:00:00:00"), output = value("ON"),
+                  level = value("-10dB"), hold = value("OFF"), offset = value("0 FR");
+    UIStaticListItem items[] = {
+        Item("TC MODE ", &mode, 100),   Item("FRAME RATE ", &rate, 100), Item("USER BITS ", &bits, 100),
+        Item("JAM TC", nullptr, 0, &target), Item("TC OUT ", &output, 100), Item("OUT LEVEL ", &level, 100),
+        Item("TC HOLD ", &hold, 100),   Item("TC OFFSET ", &offset, 100), Item("SYNC SETUP", nullptr, 0, &target),
+        Item("ADVANCED", nullptr, 0, &target), Item("UB MODE ", &hold, 100), Item("LTC IN ", &output, 100),
+        Item("RESET TC"),
+    };
+    UIStaticList menu = Menu(items, 13, 9);
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "TIMECODE"};
+    controls[0] = &title.Control;
+    Show(&menu.List);
+    Turn(1);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/list_menu_values"));
+    Press(KEY_LIST_END);
+    ASSERT_EQ(std::pair(menu.List.Index, menu.List.Top), std::pair(12U, 4U));
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/list_scrolled_to_end"));
+}

@@ -38,6 +38,11 @@ void Place(UIMatrix& m, std::uint8_t row, std::uint8_t col)
     m.ColIndex = col;
 }
 
+void Fill(CellStore& cells, std::uint32_t row, std::initializer_list<std::uint8_t> values)
+{
+    std::copy(values.begin(), values.end(), &cells.At(row, 0));
+}
+
 class MatrixMoves : public MatrixTest {
 protected:
     // Taps the key and expects the focus and the cursor on the cell of m.
@@ -181,9 +186,6 @@ TEST_F(MatrixTest, BrokenCursorsLayoutsMenusAndTargetsAreReported)
 
 TEST_F(MatrixTest, RoutingMatricesWithTitlesLegendsAndTheCursor)
 {
-    const auto fill = [](CellStore& cells, std::uint32_t row, std::initializer_list<std::uint8_t> values) {
-        std::copy(values.begin(), values.end(), &cells.At(row, 0));
-    };
     CellStore lower{.Handler = CellStoreHandler, .Table = {}};
     UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "OUTPUT ROUTING"};
     UIMatrix upper = MakeMatrix(5, 24, {6, 6}, &store);
@@ -199,11 +201,34 @@ TEST_F(MatrixTest, RoutingMatricesWithTitlesLegendsAndTheCursor)
     upper.Legend = "L";
     below.Legend = "R";
     Ring({&upper, &below});
-    fill(store, 0, {1, 0, 2, 0, 3, 0});
-    fill(store, 1, {0, 1, 0, 4, 0, 1});
-    fill(lower, 0, {0, 1});
-    fill(lower, 1, {3, 0, 0, 0, 0, 2});
+    Fill(store, 0, {1, 0, 2, 0, 3, 0});
+    Fill(store, 1, {0, 1, 0, 4, 0, 1});
+    Fill(lower, 0, {0, 1});
+    Fill(lower, 1, {3, 0, 0, 0, 0, 2});
     Place(upper, 1, 3);
     Show({&title.Control, Ctl(upper), Ctl(below)});
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/matrix_routing_large_cells"));
+}
+
+TEST_F(MatrixTest, TenColumnMatricesWithSmallCells)
+{
+    static const UIMenuItem panItems[] = {{" ", 0, 0}, {"L", 1, 0}, {"C", 2, 0}, {"R", 3, 0}};
+    static const UIMenu panMenu = {.NItems = std::size(panItems), .Items = panItems};
+    CellStore lower{.Handler = CellStoreHandler, .Table = {}};
+    UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "PAN"};
+    UIMatrix pan = MakeMatrix(4, 30, {10}, &store);
+    UIMatrix tracks = MakeMatrix(4, 90, {10}, &lower);
+    pan.Menu = &panMenu;
+    const char* const panTitles[] = {"1", "2", "3", "4", "5", "6", "R1", "R2", "R3", "R4"};
+    const char* const trackTitles[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+    std::copy(std::begin(panTitles), std::end(panTitles), pan.ColTitles);
+    std::copy(std::begin(trackTitles), std::end(trackTitles), tracks.ColTitles);
+    UIMatrixSetCells(&tracks, 12);  // a second row of two
+    tracks.RowTitles[1] = "";
+    Fill(store, 0, {1, 3, 2, 2, 1, 3, 1, 3, 0, 0});
+    Fill(lower, 0, {1, 1, 0, 0, 1, 0, 0, 0, 0, 1});
+    Fill(lower, 1, {0, 2});
+    Place(pan, 0, 3);
+    Show({&title.Control, Ctl(pan), Ctl(tracks)});
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/matrix_small_cells"));
 }
