@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,14 @@ TEST_F(ConfirmPages, MemoryPagesShareTheirCountersAndShowWaitingAndErrors)
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/recall_memory_error"));
     Start();
     EXPECT_EQ(StoreStep + RecallStep, 0);
+}
+
+TEST_F(ConfirmPages, IfbDebugShowsTheLinkVersion)
+{
+    std::snprintf(Orvel.KavlinVer, sizeof(Orvel.KavlinVer), "%s", "1.02");
+    LcdCanvas.Clear(&LcdCanvas);
+    IfbDebugDraw();
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/ifb_debug"));
 }
 
 TEST_F(Playback, SegmentChoiceStaysWithinTheFirstFolder)

@@ -119,14 +119,17 @@ TEST_F(GlobalKeys, ShortPressesOpenTheirPagesAndOnlySetupHeldRequests)
     const struct {
         std::uint32_t Key, Held;
         UIPage* Page;
-    } cases[] = {{KEY_BUS, 990, &BusRoutingPage}, {KEY_BUS, 1010, &MainMenuPage}, {KEY_SETUP, 20, &ChSetupPage},
-                 {KEY_SETUP, 1010, &MainMenuPage}};
+    } cases[] = {{KEY_BUS, 990, &BusRoutingPage}, {KEY_BUS, 1010, &MainMenuPage}, {KEY_SETUP, 1010, &MainMenuPage},
+                 {KEY_SETUP, 20, &ChSetupPage}};
     for (const auto& c : cases) {
         UIGotoPage(&MainMenuPage);
         Hold(c.Key, c.Held);
         EXPECT_EQ(UICurrentPage, c.Page);
     }
     EXPECT_EQ(Requested, RequestList{5});
+    Tap('7');  // on the channel page a digit chooses the channel its title shows
+    EXPECT_EQ(Orvel.Setup.Chan, 6);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/channel_setup_title"));
 }
 
 TEST_F(GlobalKeys, KlinAndAMixOpenPagesByTheFeaturesAndModes)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "canvas/lcdcanvas.h"
 #include "home_fixture.h"
@@ -163,16 +164,37 @@ TEST_F(HomeTest, ComAndThePanKeyStepTheFirstPosition)
     EXPECT_EQ(PanPos[0], 0U);  // and above "R"
 }
 
-class HomeScreen : public HomeTest, public testing::WithParamInterface<int> {};
-
-TEST_P(HomeScreen, TwelveTracks)
+// The pan matrix alone in pan edit: the menu cycles the position under the cursor.
+TEST_F(HomeTest, PanMatrixShowsThePositionsAndTheCursorInPanEdit)
 {
-    ShowVariant(12, static_cast<std::uint8_t>(GetParam()));
-    Frames(FRAMES);
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/home_12_tracks_variant_" + std::to_string(GetParam())));
+    UIPage alone = {.Handler = UINullHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 1,
+                    .Controls = HomePanPage.Controls};
+    PanPos[0] = PanPos[7] = 1;
+    PanPos[1] = 2;
+    PanPos[2] = 3;
+    Orvel.Settings.PanEdit = 1;
+    UIGotoPage(&alone);
+    for (const std::uint32_t key : {KEY_RIGHT, KEY_RIGHT, KEY_MENU, KEY_RIGHT, KEY_MENU})
+        Tap(key);
+    EXPECT_EQ(PanPos[2], 0U) << "R wraps to nothing";
+    EXPECT_EQ(PanPos[3], 1U);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "orvel/pan_matrix_positions"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Variants, HomeScreen, testing::Range(1, 9));
+// Tracks and variant: the twelve-track variants, and four tracks on the track meters.
+class HomeScreen : public HomeTest, public testing::WithParamInterface<std::tuple<int, int>> {};
+
+TEST_P(HomeScreen, Variant)
+{
+    const auto [tracks, variant] = GetParam();
+    ShowVariant(static_cast<std::uint8_t>(tracks), static_cast<std::uint8_t>(variant));
+    Frames(FRAMES);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas,
+                                 "ui/home_" + std::to_string(tracks) + "_tracks_variant_" + std::to_string(variant)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Twelve, HomeScreen, testing::Combine(testing::Values(12), testing::Range(1, 9)));
+INSTANTIATE_TEST_SUITE_P(Four, HomeScreen, testing::Values(std::tuple{4, 3}));
 
 TEST_F(HomeTest, RecordingWithTheMp3TagOnTwelveTracks)
 {
