@@ -46,6 +46,6 @@ inline StoredSetting StoredEnum(const UIMenu* menu, std::int32_t value)
 // A timecode (or, with UIUserBitsSettingHandler, a user-bits) setting holding a packed word.
 inline StoredSetting StoredTimecode(std::uint32_t value, MsgHandler kind = UITimecodeSettingHandler)
 {
-    return {.Setting = {.Handler = StoredSettingHandler, .Scaling = 1},
+    return {.Setting = {.Handler = StoredSettingHandler, .Scaling = 1, .Format = "%08X"},
             .Default = kind, .Value = static_cast<std::int32_t>(value), .Sets = {}};
 }
