@@ -43,7 +43,7 @@ protected:
     {
         std::string names;
         for (std::uint32_t i = 0; i < OrvelMeters.NMeters; ++i)
-            names += (i ? "," : "") + std::string(OrvelMeters.Name[i]);
+            names.append(i ? "," : "").append(OrvelMeters.Name[i]);
         return names;
     }
 
