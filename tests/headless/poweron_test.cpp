@@ -16,18 +16,35 @@
 
 namespace {
 
-// Leaves pages, editors, held keys, cursors, settings and the model changed, some of them half way.
-constexpr const char* BusySession =
-    "down COM\npress MENU\npress MENU\nup COM\npress BUS\npress ALT+3\npress CTRL+=\npress SETUP\npress DOWN\npress DOWN\npress MENU\npress UP\npress ALT+S\ntype TAKE 9\npress LEFT\ndown MENU\n"
-    "wait 1200\nup MENU\npress ESC\npress TC\nwait 700\nmenu Orvel 8\npress F4\npress DOWN\npress MENU\n"
-    "press CTRL+R\npress F1\npress STAR\ndown KLIN\nwait 300\npress ALT+S\ntype X\n";
+// Each home-screen variant in turn with a short MENU on it: a meter chosen, the virtual fader stepped,
+// or the main menu opened and left again.
+const std::string NextVariantAndMenu = "down COM\npress MENU\nup COM\npress MENU\nwait 100\npress ESC\n";
 
-// Visits the screens that show what a session may have left: the home screen, the channel set-up
-// page and its editor, the text editor's grid, the slate and the main menu.
-constexpr const char* ProbeSteps[] = {
-    "wait 500", "press SETUP\nwait 100", "press MENU\nwait 100", "press UP\nwait 100", "press ESC\npress ESC",
-    "press ALT+S\nwait 100", "press RIGHT\nwait 100", "press ESC\nwait 100", "press TC\nwait 300",
-    "press ESC\ndown MENU\nwait 1200\nup MENU"};
+std::string Repeated(const std::string& steps, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += steps;
+    return all;
+}
+
+// Leaves pages, editors, held keys, cursors, settings and the model changed, some of them half way.
+const std::string BusySession = Repeated(NextVariantAndMenu, 9) +
+    "press ALT+3\npress CTRL+=\npress CTRL+S\npress MENU\npress ESC\npress SETUP\npress DOWN\npress DOWN\n"
+    "press MENU\npress UP\npress ALT+S\ntype TAKE 9\npress LEFT\ndown MENU\nwait 1200\nup MENU\npress ESC\n"
+    "press TC\nwait 700\nmenu Orvel 8\npress F4\npress DOWN\npress MENU\npress CTRL+R\npress F1\npress STAR\n"
+    "down KLIN\nwait 300\npress ALT+S\ntype X\n";
+
+// Visits the screens that show what a session may have left: every home-screen variant, the false
+// start page, the channel set-up page and its editor, the text editor's grid, the slate and the main menu.
+const std::vector<std::string> ProbeSteps = [] {
+    std::vector<std::string> steps(9, NextVariantAndMenu);
+    steps.insert(steps.end(), {"press CTRL+S\nwait 100", "press ESC\npress SETUP\nwait 100", "press MENU\nwait 100",
+                               "press UP\nwait 100", "press ESC\npress ESC", "press ALT+S\nwait 100",
+                               "press RIGHT\nwait 100", "press ESC\nwait 100", "press TC\nwait 300",
+                               "press ESC\ndown MENU\nwait 1200\nup MENU"});
+    return steps;
+}();
 
 template <typename T>
 std::string Bytes(const T& record)
@@ -44,7 +61,7 @@ protected:
                                          Bytes(KeyReleaseIgnoreTbl) + Bytes(UITextEditState) + Bytes(PanPos) +
                                          Bytes(CardMix1to4) + Bytes(AutoMix) + Bytes(UICurrentPage) +
                                          Bytes(UIActiveEditor)};
-        for (const char* step : ProbeSteps) {
+        for (const std::string& step : ProbeSteps) {
             EXPECT_EQ(Run(step), 0) << step;
             seen.emplace_back(reinterpret_cast<const char*>(LcdCanvas.Buffer), sizeof(Colour) * LCD_WIDTH * LCD_HEIGHT);
         }
