@@ -69,8 +69,10 @@ protected:
     static std::vector<int> Channels(std::initializer_list<std::uint32_t> keys, const std::uint8_t& chan)
     {
         std::vector<int> shown;
-        for (const std::uint32_t key : keys)
-            shown.push_back((Tap(key), chan + 1));
+        for (const std::uint32_t key : keys) {
+            Tap(key);
+            shown.push_back(chan + 1);
+        }
         return shown;
     }
 
