@@ -5,7 +5,7 @@
 
 std::int32_t KeyOfName(const std::string& name)
 {
-    for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+    for (const PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         if (name == r->Label)
             return r->Key;
     for (std::int32_t n = 1; n <= 12; ++n)

@@ -48,7 +48,7 @@ void LoadPanel(const HeadlessOptions& options, RgbPicture& rest, RgbPicture& lit
 
 PanelPoint RegionCentre(std::int32_t key)
 {
-    for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+    for (const PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         if (r->Key == key)
             return {(r->Rect.Left + r->Rect.Right) / 2, (r->Rect.Top + r->Rect.Bottom) / 2};
     return {-1, -1};

@@ -136,7 +136,7 @@ bool FunctionKey(std::string_view word, ScriptKey& key)
 
 bool NamedKey(std::string_view word, ScriptKey& key)
 {
-    for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r) {
+    for (const PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r) {
         if (SameName(word, r->Label)) {
             key = {ScriptKeyKind::Panel, r->Key};
             return true;

@@ -10,7 +10,6 @@
 #include "message/message.h"
 #include "orvel/orvel.h"
 #include "ui/ui.h"
-#include "uicore/uikeys.h"
 #include "uicore/uimain.h"
 
 HostState Host;
@@ -40,7 +39,7 @@ void CopyInto(RgbPicture& target, const RgbPicture& source)
 }
 
 // The host's own state as at power-on; the recorder's is OrvelPowerOn's.
-void ResetRecorder()
+void ResetHost()
 {
     HostTimerReset();
     PanelReset();
@@ -56,7 +55,7 @@ bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int ar
         ui.MessageBox("Failed to load background image", "Error", HostBox::Plain);
         return false;
     }
-    ResetRecorder();
+    ResetHost();
     Host.PanelRest = rest;
     Host.PanelLit = lit;
     Host.Client = Blank(CLIENT_WIDTH, CLIENT_HEIGHT);

@@ -1,6 +1,7 @@
 #include "host/panel.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 
@@ -21,13 +22,19 @@ constexpr PanelRegion RegionAt(std::size_t n)
     return {.Key = place.Key, .Rect = place.Rect, .Pressed = 0, .Shown = 0, .Label = place.Label};
 }
 
+// One region for every key of the panel table, then the end marker.
+constexpr std::array<PanelRegion, std::size(PanelKeyTbl) + 1> RegionsOfThePanel()
+{
+    std::array<PanelRegion, std::size(PanelKeyTbl) + 1> regions{};
+    for (std::size_t n = 0; n < std::size(PanelKeyTbl); ++n)
+        regions[n] = RegionAt(n);
+    regions.back() = {.Key = -1, .Rect = {}, .Pressed = 0, .Shown = 0, .Label = nullptr};
+    return regions;
+}
+
 }  // namespace
 
-PanelRegion PanelRegions[] = {
-    RegionAt(0), RegionAt(1), RegionAt(2), RegionAt(3), RegionAt(4),  RegionAt(5),
-    RegionAt(6), RegionAt(7), RegionAt(8), RegionAt(9), RegionAt(10), {.Key = -1, .Rect = {}, .Label = nullptr},
-};
-static_assert(std::size(PanelRegions) == std::size(PanelKeyTbl) + 1, "one region for every key of the panel");
+std::array<PanelRegion, std::size(PanelKeyTbl) + 1> PanelRegions = RegionsOfThePanel();
 
 PanelMouse PanelMouseState = {.A = {}, .B = {}, .Capture = false, .HeldKey = -1};
 
@@ -46,7 +53,7 @@ constexpr KeyMapping KeyboardTbl[] = {
 
 PanelRegion* RegionOfKey(std::int32_t key)
 {
-    for (PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+    for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         if (r->Key == key)
             return r;
     return nullptr;
@@ -93,7 +100,7 @@ bool PanelContains(const PanelRect& rect, std::int32_t x, std::int32_t y)
 
 PanelRegion* PanelHit(std::int32_t x, std::int32_t y)
 {
-    for (PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+    for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         if (PanelContains(r->Rect, x, y))
             return r;
     return nullptr;
@@ -142,7 +149,7 @@ void PanelRelease(std::int32_t key)
 
 void PanelReleaseAll()
 {
-    for (PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+    for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         if (r->Pressed)
             PanelRelease(r->Key);
 }
@@ -150,7 +157,7 @@ void PanelReleaseAll()
 void PanelRefresh()
 {
     bool changed = false;
-    for (PanelRegion* r = PanelRegions; r->Key >= 0; ++r) {
+    for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r) {
         if (r->Pressed == r->Shown)
             continue;
         CopyRect(r->Pressed ? Host.PanelLit : Host.PanelRest, r->Rect);
@@ -163,7 +170,7 @@ void PanelRefresh()
 
 void PanelReset()
 {
-    for (PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+    for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         r->Pressed = r->Shown = 0;
     PanelMouseState = {.A = {}, .B = {}, .Capture = false, .HeldKey = -1};
 }

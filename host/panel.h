@@ -2,6 +2,7 @@
 // The front panel as input: PC keys and mouse clicks on the panel picture become the recorder's
 // key events, held keys show lit, the panel's LCD area toggles the LCD views, and the region capture
 // appends measured rectangles to "regions.txt".
+#include <array>
 #include <cstdint>
 #include <iterator>
 
@@ -36,8 +37,8 @@ struct PanelRegion {
     const char* Label;
 };
 
-// The keys of the panel table, and their state.
-extern PanelRegion PanelRegions[std::size(PanelKeyTbl) + 1];
+// The keys of the panel table, and their state, up to the end marker.
+extern std::array<PanelRegion, std::size(PanelKeyTbl) + 1> PanelRegions;
 
 struct PanelPoint {
     std::int32_t X;

@@ -9,13 +9,10 @@
 #include "common/debug.h"
 #include "common/format.h"
 #include "common/numberof.h"
-#include "orvel/orvelcells.h"
-#include "orvel/orvelpages.h"
 #include "orvel/orvelmeters.h"
 #include "orvel/orvelplay.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uimain.h"
-#include "uicore/uimeter.h"
 #include "uicore/uipoweron.h"
 
 OrvelState Orvel;
@@ -157,7 +154,6 @@ bool IsEmpty(const HphMonMem& memory)
 
 void OrvelInit(int argc, const char* const* argv, const char* programPath)
 {
-    // as at power-on, so that a front end may start the recorder anew
     ChooseModel(argc, argv, programPath);
     SetIdentity();
     SetPresets();

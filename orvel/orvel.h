@@ -156,9 +156,9 @@ extern std::uint32_t ExtFaders[10];
 extern std::uint32_t RecTrackLITE[10];
 extern std::uint32_t OrvelRecEnable[12];
 
-// Fills the record with its demonstration values; the command line chooses the model:
-// a first argument "10" the 10-track model, one beginning with "L" or a program path containing
-// "LITE" the reduced model.
+// Fills the record, as power-on left it, with its demonstration values; the command line chooses
+// the model: a first argument "10" the 10-track model, one beginning with "L" or a program path
+// containing "LITE" the reduced model.
 void OrvelInit(int argc, const char* const* argv, const char* programPath);
 // The whole recorder as at power-on, before its user interface starts: every module of the UI core
 // and of the device back to how it was built, and the model chosen as OrvelInit does.

@@ -2,7 +2,7 @@
 // Matrix cells kept by the device model. The routing and mix matrices store one byte per cell in
 // rows of 12 (or 8); their hooks answer MSG_CELL_GET and MSG_CELL_SET with a UIMatrixCell. The enable
 // tables are indexed by row x 8 + column; the home screen's pan table by column alone. All are zero
-// after OrvelInit.
+// after OrvelPowerOn.
 #include <cstdint>
 
 #include "message/message.h"

@@ -68,7 +68,7 @@ TEST_F(HeadlessRunning, InputScenarios)
         EXPECT_EQ(keys, s.Keys);
         EXPECT_EQ(out.str(), s.Out);
         EXPECT_EQ(Read("regions.txt"), s.Regions);
-        for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+        for (const PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
             EXPECT_EQ(r->Pressed, 0) << r->Label;
         Stop();
     }

@@ -45,7 +45,7 @@ TEST(Script, KeysArePanelLabelsPcKeysOrOneCharacterWithModifiers)
         EXPECT_EQ(std::tuple(command.Mods.Ctrl, command.Mods.Alt, command.Mods.Shift), std::tuple(c.Ctrl, c.Alt, c.Shift))
             << c.Line;
     }
-    for (const PanelRegion* r = PanelRegions; r->Key >= 0; ++r)
+    for (const PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         EXPECT_EQ(Only(std::string("press ") + r->Label).Key.Code, r->Key) << r->Label;
     const ScriptCommand click = Only("SHIFT+CTRL+mousedown 10 20");
     EXPECT_EQ(click.Op, ScriptOp::MouseDown);

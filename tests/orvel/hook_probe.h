@@ -1,9 +1,10 @@
 #pragma once
-// The powered-on recorder, and messages sent straight to a model hook as its control would.
+// The powered-on recorder, with and without a user interface, and messages sent straight to a model hook as its control would.
 #include <gtest/gtest.h>
 
 #include "message/message.h"
 #include "orvel/orvel.h"
+#include "uicore/ui_fixture.h"
 #include "uicore/uimatrix.h"
 
 inline void Start()
@@ -15,6 +16,18 @@ inline void Start()
 class PoweredOn : public testing::Test {
 protected:
     void SetUp() override { Start(); }
+};
+
+// The powered-on recorder on the test's LCD, its main handler taking what the test sends; the home
+// screen is not started.
+class PoweredOnUI : public UITest {
+protected:
+    void SetUp() override
+    {
+        UITest::SetUp();
+        Start();
+        MsgRegister(UIMainHandler, 0);
+    }
 };
 
 // The hook's result; the message's parameter after it goes to *param.

@@ -35,16 +35,13 @@ template <MsgHandler Hook> std::uint32_t LoggedPage(void* self, Message* msg)
     return Hook(self, msg);
 }
 
-class ChannelPage : public UITest {
+class ChannelPage : public PoweredOnUI {
 protected:
     void SetUp() override
     {
-        UITest::SetUp();
-        const char* argv[] = {"orvel-sim"};
-        OrvelPowerOn(1, argv, "orvel-sim");
+        PoweredOnUI::SetUp();
         Name(&page, "page");
         Name(&editor, "editor");
-        MsgRegister(UIMainHandler, 0);
     }
 
     void Show(MsgHandler handler)

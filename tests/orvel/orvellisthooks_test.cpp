@@ -41,15 +41,8 @@ std::string Folder(std::uint32_t drive, std::int32_t folder)
     return std::string(d.Name) + " " + std::to_string(d.Size) + " " + std::to_string(d.NSegs);
 }
 
-class HphNames : public UITest {
+class HphNames : public PoweredOnUI {
 protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        Start();
-        MsgRegister(UIMainHandler, 0);
-    }
-
     UITitle title = {.Control = {.Handler = UITitleHandler, .Flags = 0, .X = 0, .Y = 0}, .Text = "MON MEM NAMES"};
     UIList list = {
         .Control = {.Handler = HookFirst<HphNameListHook, UIListHandler>, .Flags = UI_CTRL_FLAG_FOCUS, .X = 4, .Y = 24},

@@ -10,6 +10,7 @@
 #include "canvas/images.h"
 #include "common/format.h"
 #include "common/rand.h"
+#include "orvel/hook_probe.h"
 #include "orvel/orvel.h"
 #include "orvel/orvelhooks.h"
 #include "support/golden.h"
@@ -24,8 +25,7 @@ protected:
     void SetUp() override
     {
         UITest::SetUp();
-        const char* argv[] = {"orvel-sim"};
-        OrvelPowerOn(1, argv, "orvel-sim");
+        Start();
     }
 
     // Draws the shared meters at (10, y) on the home screen's background after some simulation steps.

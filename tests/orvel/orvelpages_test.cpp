@@ -19,15 +19,8 @@
 
 namespace {
 
-class ConfirmPages : public UITest {
+class ConfirmPages : public PoweredOnUI {
 protected:
-    void SetUp() override
-    {
-        UITest::SetUp();
-        Start();
-        MsgRegister(UIMainHandler, 0);
-    }
-
     // STAR as the host delivers it: the press, a redraw, then the release.
     static void Star(int times = 1)
     {
