@@ -8,6 +8,7 @@
 #include "uicore/uipagetitle.h"
 #include "ui/ui.h"
 #include "ui/uihome.h"
+#include "ui/uislate.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uimeter.h"
 #include "uicore/uipoweron.h"

@@ -1,27 +1,11 @@
 #include "uicore/uiutils.h"
 
-#include "canvas/images.h"
-#include "canvas/lcdcanvas.h"
 #include "common/debug.h"
 #include "common/format.h"
-#include "common/numberof.h"
 #include "uicore/uicontrols.h"
-#include "uicore/uikeys.h"
 #include "uicore/uimatrix.h"
-#include "uicore/uipoweron.h"
-
-SlateDigit SlateDigits[NUM_TC_DIGITS] = {
-    {.X = 3, .Y = 33, .Last = 0},   {.X = 51, .Y = 33, .Last = 0},  {.X = 124, .Y = 33, .Last = 0},
-    {.X = 172, .Y = 33, .Last = 0}, {.X = 3, .Y = 110, .Last = 0},  {.X = 51, .Y = 110, .Last = 0},
-    {.X = 124, .Y = 110, .Last = 0}, {.X = 172, .Y = 110, .Last = 0},
-};
 
 namespace {
-
-// The timecode the slate page shows, as the last MSG_TIMECODE brought it.
-std::uint32_t SlateTimecode;
-
-const UIKeepsPowerOn KeptSlateTimecode{SlateTimecode};
 
 std::uint32_t Shift(std::uint32_t index)
 {
@@ -31,30 +15,6 @@ std::uint32_t Shift(std::uint32_t index)
 std::uint8_t Pair(const std::uint8_t* digits, std::uint32_t first)
 {
     return static_cast<std::uint8_t>(digits[first] * 10 + digits[first + 1]);
-}
-
-struct SlateLabel {
-    std::int32_t X;
-    std::int32_t Y;
-    std::int32_t Font;
-    const char* Text;
-};
-
-constexpr SlateLabel SlateLabelTbl[] = {
-    {.X = 3, .Y = 22, .Font = 5, .Text = "H"},   {.X = 120, .Y = 22, .Font = 5, .Text = "M"},
-    {.X = 3, .Y = 99, .Font = 5, .Text = "S"},   {.X = 120, .Y = 99, .Font = 5, .Text = "F"},
-    {.X = 99, .Y = 33, .Font = 3, .Text = ":"},  {.X = 99, .Y = 110, .Font = 3, .Text = ":"},
-};
-
-// The band and labels are painted only on a full redraw; a partial one repaints changed digits.
-void DrawSlate(Canvas* c, bool partial)
-{
-    UISlateDrawDigits(c, SlateTimecode, partial);
-    if (partial)
-        return;
-    c->DrawImage(c, 0, 0, &SlateBandImage, 0);
-    for (const SlateLabel& label : SlateLabelTbl)
-        DrawText(c, label.X, label.Y, UI_ALIGN_LEFT, label.Font, COLOUR_BLACK, label.Text);
 }
 
 }  // namespace
@@ -184,49 +144,4 @@ void UIFormatSize(char* text, float megabytes, const char* separator)
         FormatText(text, MAX_UI_TEXT, "%2.0f%sGB", static_cast<double>(megabytes / 1000), separator);
     else
         FormatText(text, MAX_UI_TEXT, "%2.0f%sMB", static_cast<double>(megabytes), separator);
-}
-
-void SlateDigitDraw(Canvas* c, std::uint32_t index, std::uint8_t digit, bool onlyIfChanged)
-{
-    if (!ASSERT(index < numberof(SlateDigits)))
-        return;
-    SlateDigit& place = SlateDigits[index];
-    if (onlyIfChanged && digit == place.Last)
-        return;
-    if (onlyIfChanged)
-        UIClearArea(place.X, place.Y, SLATE_DIGIT_WIDTH, SLATE_DIGIT_HEIGHT);
-    const char text[] = {static_cast<char>('0' + digit), 0};
-    DrawText(c, place.X, place.Y, UI_ALIGN_LEFT, 3, COLOUR_BLACK, text);
-    place.Last = digit;
-}
-
-void UISlateDrawDigits(Canvas* c, std::uint32_t value, bool partial)
-{
-    std::uint8_t digits[NUM_TC_DIGITS];
-    UITimecodeUnpack(digits, value);
-    for (std::uint32_t i = 0; i < NUM_TC_DIGITS; ++i)
-        SlateDigitDraw(c, i, digits[i], partial);
-}
-
-std::uint32_t UISlateHandler(void*, Message* msg)
-{
-    switch (msg->Id) {
-    case MSG_TIMECODE:
-        SlateTimecode = MsgParamUnsigned(msg);
-        UIRedrawNoClear();
-        return 0;
-    case MSG_KEY_DOWN:
-        return MsgParamUnsigned(msg) == KEY_MENU ? 1 : 0;
-    case MSG_PAGE_ENTER:
-        LcdCanvas.Rotated = 1;
-        return 1;
-    case MSG_PAGE_LEAVE:
-        LcdCanvas.Rotated = 0;
-        return 1;
-    case MSG_REDRAW:
-        DrawSlate(&LcdCanvas, MsgParamInt(msg) != 0);
-        return 0;
-    default:
-        return 0;
-    }
 }

@@ -3,9 +3,6 @@
 // the top bits: H H M M S S F F for a timecode, up to 15 per digit for user bits.
 #include <cstdint>
 
-#include "canvas/canvas.h"
-#include "message/message.h"
-
 constexpr std::uint32_t NUM_TC_DIGITS = 8;
 constexpr std::uint32_t MAX_TC_STRING = 12;  // "HH:MM:SS:FF" and its terminating zero
 
@@ -35,24 +32,3 @@ void UICellSetBit(std::uint16_t* rows, std::uint32_t nrows, const UIMatrixCell* 
 // The size of a folder or take in whole megabytes below 1000, else in whole gigabytes; the number is
 // at least two characters wide, then the separator and the unit. text holds MAX_UI_TEXT bytes.
 void UIFormatSize(char* text, float megabytes, const char* separator);
-
-// The slate page shows the running timecode in large digits, in 44 x 63 cells at fixed places.
-struct SlateDigit {
-    std::int32_t X;
-    std::int32_t Y;
-    std::uint8_t Last;  // the digit shown there now
-};
-
-constexpr std::int32_t SLATE_DIGIT_WIDTH = 44;
-constexpr std::int32_t SLATE_DIGIT_HEIGHT = 63;
-
-extern SlateDigit SlateDigits[NUM_TC_DIGITS];
-
-// Draws one digit at its place; with onlyIfChanged it skips a digit already shown there and otherwise
-// first clears the cell to the page's background.
-void SlateDigitDraw(Canvas* c, std::uint32_t index, std::uint8_t digit, bool onlyIfChanged);
-// All eight digits of the packed timecode; partial repaints only those that changed.
-void UISlateDrawDigits(Canvas* c, std::uint32_t value, bool partial);
-// The slate page's handler: keeps the timecode of MSG_TIMECODE and repaints it in place; while the
-// page is shown the display is turned by 180 degrees.
-std::uint32_t UISlateHandler(void* self, Message* msg);

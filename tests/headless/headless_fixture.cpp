@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include "host/hostdebug.h"
+#include "ui/uislate.h"
 #include "uicore/uikeys.h"
-#include "uicore/uiutils.h"
 
 UIPage SlateTestPage = {.Handler = UISlateHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 0,
                         .Controls = nullptr};

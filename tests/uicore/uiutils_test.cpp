@@ -5,10 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/golden.h"
-#include "ui_fixture.h"
 #include "uicore/uicontrols.h"
-#include "uicore/uikeys.h"
 
 namespace {
 
@@ -50,27 +47,4 @@ TEST(SizeText, WholeMegabytesBelowAThousandElseWholeGigabytesAtLeastTwoWide)
         UIFormatSize(text, megabytes, separator);
         EXPECT_EQ(std::string(text), shown) << megabytes;
     }
-}
-
-// The run crosses a second, so the repaint changes several digits before it is compared with a full redraw;
-// the display is turned only while the slate is shown, and the slate takes the MENU key alone.
-TEST_F(UITest, SlateRunningTimecodeLooksAsIfTheWholePageWereDrawn)
-{
-    MsgRegister(UIMainHandler, 0);
-    UIPage slate = {.Handler = UISlateHandler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1, .NControls = 0,
-                    .Controls = nullptr};
-    UIGotoPage(&slate);
-    std::uint32_t timecode = UITimecodeFromHMSF(10, 24, 36, 25);
-    MsgBroadcastParam(MSG_TIMECODE, timecode);
-    UIRedraw();
-    for (int frame = 0; frame < 17; ++frame)
-        MsgBroadcastParam(MSG_TIMECODE, timecode = UITimecodeIncrement(timecode, 30));
-    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "uicore/slate_running_timecode"));
-    const Picture repainted = buffer;
-    UIRedraw();
-    EXPECT_TRUE(buffer == repainted);
-    EXPECT_EQ(MsgSendParam(&slate, MSG_KEY_DOWN, KEY_MENU) + MsgSendParam(&slate, MSG_KEY_DOWN, KEY_TC), 1U);
-    UIPage other = ProbePage(0, nullptr, 0);
-    UIGotoPage(&other);
-    EXPECT_EQ(LcdCanvas.Rotated, 0);
 }
