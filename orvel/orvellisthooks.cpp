@@ -18,6 +18,7 @@ constexpr std::uint32_t BYTES_PER_KILOBYTE = 1000;
 // What the drives other than the primary card report for a folder, beside its name.
 constexpr std::uint32_t OTHER_DRIVE_SIZE_BASE = 200;
 constexpr std::uint32_t OTHER_DRIVE_SEGS_BASE = 20;
+constexpr std::uint32_t KB_PER_MB = 1000;
 
 std::uint32_t Answer(Message* msg, std::int64_t value)
 {
@@ -152,7 +153,7 @@ DriveFolderDetails OtherFolder(std::uint32_t folder)
 {
     DriveFolderDetails details{};
     FormatText(details.Name, sizeof(details.Name), "Z%03d", static_cast<int>(folder));
-    details.Size = folder + OTHER_DRIVE_SIZE_BASE;
+    details.Size = (folder + OTHER_DRIVE_SIZE_BASE) * KB_PER_MB;  // made-up sizes of whole megabytes
     details.NSegs = folder + OTHER_DRIVE_SEGS_BASE;
     return details;
 }

@@ -8,6 +8,7 @@
 #include "ui/uihome.h"
 #include "ui/uipages.h"
 #include "uicore/uikeys.h"
+#include "uicore/uipagekit.h"
 
 namespace {
 
@@ -362,6 +363,7 @@ TransportSink TransportSetSink(TransportSink sink)
 
 void StartUserInterface()
 {
+    UILinkParents(&MainMenuPage);
     UIStart(&UIHomePage, PageDefaultHandler);
 }
 

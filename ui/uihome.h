@@ -7,6 +7,9 @@
 #include "message/message.h"
 #include "uicore/uimain.h"
 
+// The mirror key: the home screen opens "MIRROR"; there and on a few menu pages it leads home.
+constexpr std::uint32_t KEY_MIRROR = 136;
+
 extern UIPage UIHomePage;
 extern UIPage HomePanPage;
 

@@ -24,7 +24,6 @@ constexpr std::uint32_t HP_SETTLE_MS = 1000;
 // Codes the host sends for the panel's second key row and its special keys.
 constexpr std::uint32_t KEY_ARM_FIRST = 128;  // track 1 .. 8: codes 128 .. 135
 constexpr std::uint32_t KEY_ARM_LAST = 135;
-constexpr std::uint32_t KEY_MIRROR = 136;
 constexpr std::uint32_t KEY_PAN = 139;  // short: pan one up; held: one down
 constexpr std::uint32_t KEY_NEXT_VARIANT = 147;
 constexpr std::uint32_t KEY_PREV_VARIANT = 148;

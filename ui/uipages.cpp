@@ -73,64 +73,9 @@ std::uint32_t ChSetupPageHandler(void* self, Message* msg)
     return MeterPageHandler(self, msg);
 }
 
-std::uint32_t PlaybackControlHandler(void* self, Message* msg)
-{
-    if (const std::uint32_t result = PlaybackDisplayHandler(self, msg))
-        return result;
-    return TransportKeysHandler(static_cast<UIPage*>(self), msg);
-}
-
-// A text setting over a character array of the device state, holding at most width characters.
-struct TextStore {
-    char* Text;
-    std::size_t Width;
-};
-
-std::uint32_t TextStoreHandler(void* self, const TextStore& store, Message* msg)
-{
-    switch (msg->Id) {
-    case MSG_TEXT_GET:
-        FormatText(MsgParamPtr<char>(msg), MAX_UI_TEXT, "%s", store.Text);
-        return 1;
-    case MSG_TEXT_SET:
-        FormatText(store.Text, store.Width + 1, "%s", MsgParamPtr<const char>(msg));
-        return 1;
-    case MSG_FIELD_WIDTH:
-        msg->Param = static_cast<MsgParam>(store.Width);
-        return 1;
-    default:
-        return UITextSettingHandler(self, msg);
-    }
-}
-
-constexpr std::size_t SCENE_CHARS = 15;
-constexpr std::size_t TAKE_CHARS = 7;
-constexpr std::size_t NOTE_CHARS = 31;
-
-static_assert(SCENE_CHARS < sizeof(Orvel.Scene) && TAKE_CHARS < sizeof(Orvel.Take) && NOTE_CHARS < sizeof(Orvel.Note));
-
-std::uint32_t SceneSettingHandler(void* self, Message* msg)
-{
-    return TextStoreHandler(self, {.Text = Orvel.Scene, .Width = SCENE_CHARS}, msg);
-}
-
-std::uint32_t TakeSettingHandler(void* self, Message* msg)
-{
-    return TextStoreHandler(self, {.Text = Orvel.Take, .Width = TAKE_CHARS}, msg);
-}
-
-std::uint32_t NoteSettingHandler(void* self, Message* msg)
-{
-    return TextStoreHandler(self, {.Text = Orvel.Note, .Width = NOTE_CHARS}, msg);
-}
-
-PageTitle MainMenuTitle = TitleOf("MAIN MENU", MainMenuTitle);
-PageTitle MetaDataTitle = TitleOf("META DATA", MetaDataTitle);
-PageTitle PlaybackControlTitle = TitleOf("PLAYBACK CONTROL", PlaybackControlTitle);
-PageTitle RecordEnablesTitle = TitleOf("RECORD ENABLES", RecordEnablesTitle);
+PageTitle ModeTitle = TitleOf("MODE", ModeTitle);
+PageTitle KavlinSetupTitle = TitleOf("KAVLIN SETUP", KavlinSetupTitle);
 PageTitle AutoMixerSetupTitle = TitleOf("AUTO-MIXER SETUP", AutoMixerSetupTitle);
-PageTitle MyOrvelTitle = TitleOf("MY ORVEL", MyOrvelTitle);
-PageTitle MirrorTitle = TitleOf("MIRROR", MirrorTitle);
 PageTitle EngSetupTitle = TitleOf("ENG SETUP", EngSetupTitle);
 PageTitle EditTrackNamesTitle = TitleOf("EDIT TRACK NAMES", EditTrackNamesTitle);
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
@@ -141,14 +86,10 @@ PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
 
 UIPage SlatePage = BarePage(UISlateHandler, 0, &UIHomePage);
 
-UIPage MainMenuPage = MenuPage(MainMenuTitle, nullptr);
-UIPage MetaDataPage = MenuPage(MetaDataTitle, &MainMenuPage);
-UIPage PlaybackControlPage = MenuPage(PlaybackControlTitle, &MainMenuPage, PlaybackControlHandler);
-UIPage RecordEnablesPage = MenuPage(RecordEnablesTitle, &MainMenuPage);
-UIPage AutoMixerSetupPage = MenuPage(AutoMixerSetupTitle, &MainMenuPage);
-UIPage MyOrvelPage = MenuPage(MyOrvelTitle, &MainMenuPage);
-UIPage MirrorPage = MenuPage(MirrorTitle, &MyOrvelPage);
-UIPage EngSetupPage = MenuPage(EngSetupTitle, &MainMenuPage);
+UIPage ModePage = MenuPage(ModeTitle, nullptr);
+UIPage KavlinSetupPage = MenuPage(KavlinSetupTitle, nullptr);
+UIPage AutoMixerSetupPage = MenuPage(AutoMixerSetupTitle, nullptr);
+UIPage EngSetupPage = MenuPage(EngSetupTitle, nullptr);
 UIPage EditTrackNamesPage = MenuPage(EditTrackNamesTitle, &EngSetupPage);
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
@@ -156,10 +97,5 @@ UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
 
-const UIKeepsPowerOn KeptPages{SlatePage, MainMenuPage, MetaDataPage, PlaybackControlPage, RecordEnablesPage,
-                               AutoMixerSetupPage, MyOrvelPage, MirrorPage, EngSetupPage, EditTrackNamesPage,
-                               ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
-
-MsgTarget SceneSetting = {.Handler = SceneSettingHandler};
-MsgTarget TakeSetting = {.Handler = TakeSettingHandler};
-MsgTarget NoteSetting = {.Handler = NoteSettingHandler};
+const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     KavlinSetupPage, AutoMixerSetupPage, EngSetupPage,
+                               EditTrackNamesPage, ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};

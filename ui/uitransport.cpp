@@ -161,7 +161,6 @@ void DrawSegmentDetails(Canvas* c, std::int32_t y, const char* meterTitle)
 // Status and the segment's timecode in the large font; returns the y below them.
 std::int32_t DrawDisplayTop(Canvas* c)
 {
-    PlayReset();
     const char* status = nullptr;
     Colour colour = COLOUR_BLACK;
     TransportStatus(Orvel.Transport, &status, &colour);
@@ -195,6 +194,9 @@ std::uint32_t TransportDisplay(Message* msg, bool audition)
     case MSG_EDITOR_GET:
         msg->Param = MsgParamOf(&UINumberEditor);
         return 1;
+    case MSG_PAGE_ENTER:
+        PlayReset();  // the view starts on the segment the recorder reports; edits then last while it shows
+        return 0;
     case MSG_REFRESH:
         DisplayRefresh(audition ? "(%d TRACKS)" : "%d TRACKS");
         return 0;

@@ -145,7 +145,7 @@ TEST_F(ListHooks, FolderNamesAndTheFolderChosenOnEachDrive)
 
     DriveFolderSet(DRIVE_MIRROR, 40);
     EXPECT_EQ(DriveFolderGet(DRIVE_PRIMARY), 2U);
-    EXPECT_EQ(Folder(DRIVE_MIRROR, -3), "Z040 240 60");
+    EXPECT_EQ(Folder(DRIVE_MIRROR, -3), "Z040 240000 60");
 
     DriveFolderSet(4, 2);
     EXPECT_EQ(DriveFolderGet(4), 0U);

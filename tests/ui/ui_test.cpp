@@ -228,7 +228,7 @@ TEST_F(GlobalKeys, MetaDataShortcutsEditSceneTakeAndNoteWithinTheirWidths)
 {
     const struct {
         std::uint32_t Key;
-        MsgTarget* Setting;
+        UITextValue* Setting;
         char* Store;
         std::uint32_t Width;
     } cases[] = {{KEY_F7, &SceneSetting, Orvel.Scene, 15}, {Alt('T'), &TakeSetting, Orvel.Take, 7},

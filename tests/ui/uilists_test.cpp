@@ -75,7 +75,7 @@ TEST_F(Lists, RowsCountAndShowTheirTablesTheCurrentFolderMarked)
         {NotePresetEditHandler, 20, 19, "20: ", UI_LIST_ROW_PLAIN},
         {FolderListHandler, 50, 0, " Z001       221 MB    5", UI_LIST_ROW_MARKED},
         {FolderListHandler, 50, 1, " Z002       17 MB     3", UI_LIST_ROW_UNMARKED},
-        {MirrorFolderListHandler, 50, 2, " Z003        0 MB     23", UI_LIST_ROW_MARKED},
+        {MirrorFolderListHandler, 50, 2, " Z003       203 MB    23", UI_LIST_ROW_MARKED},
     };
     for (const auto& c : cases) {
         Show(c.Handler);

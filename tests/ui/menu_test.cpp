@@ -1,0 +1,131 @@
+// The menu pages worked by their keys: every storage class of a value row keeps the value where it
+// belongs, shared values show on every row, read-only rows open no editor.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "menu_fixture.h"
+#include "support/golden.h"
+#include "orvel/orvelconfig.h"
+#include "orvel/orvelpages.h"
+#include "ui/menu/menu.h"
+#include "ui/uipages.h"
+#include "ui/uivalues.h"
+
+namespace {
+
+using MenuValues = MenuTest;
+
+TEST_F(MenuValues, EditorsStoreWhereEachRowKeepsItsValue)
+{
+    const struct {
+        UIPage* Page;
+        const char* Row;
+        std::int32_t Steps;
+        std::function<std::int32_t()> Stored;
+        std::int32_t Expected;
+        const char* Shown;
+    } cases[] = {
+        // the user interface's own values, from their start values
+        {&MirrorPage, "START SEG ", 2, [] { return UISettingValue(Find(MirrorPage, "START SEG ").Item->Setting); }, 3, "3"},
+        {&MirrorPage, "END SEG ", 1, [] { return UISettingValue(Find(MirrorPage, "END SEG ").Item->Setting); }, 999, "999"},
+        {&MirrorPage, "TC OFFSET ", -3, [] { return UISettingValue(Find(MirrorPage, "TC OFFSET ").Item->Setting); }, -3, "-3ms"},
+        // a field of the device state, an indexed element, values the model's hooks keep and adjust
+        {&PlaybackControlPage, "SCRUB: ", 5, [] { return Orvel.Play.Scrub; }, 5, "5"},
+        {&RecordRoutingPage, "CARD3 ", 2, [] { return static_cast<std::int32_t>(RecTrackLITE[2]); }, 2, "Input 2"},
+        {&ExtFadersPage, "EXT FADER 8 ", 21, [] { return static_cast<std::int32_t>(ExtFaders[7]); }, 21, "Trim D8"},
+        {&MyOrvelPage, "MIRROR DRIVE: ", -2, [] { return static_cast<std::int32_t>(Orvel.MirrorDrive); }, 1, "(USB)"},
+        {&PrimaryCardPage, "ISO ATTENUATION: ", -6, [] { return static_cast<std::int32_t>(Orvel.IsoAttenuation); }, 0, "OFF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Row);
+        Edit(*c.Page, c.Row, c.Steps);
+        EXPECT_EQ(c.Stored(), c.Expected);
+        EXPECT_EQ(ValueText(*c.Page, c.Row), c.Shown);
+    }
+}
+
+TEST_F(MenuValues, OneValueShowsOnEveryRowThatNamesIt)
+{
+    Edit(MyOrvelPage, "MIRROR MODE: ", 2);
+    EXPECT_EQ(ValueText(MirrorPage, "MIRROR MODE "), "CONTINUOUS");
+    Edit(MirrorPage, "MIRROR MODE ", -1);
+    EXPECT_EQ(ValueText(MyOrvelPage, "MIRROR MODE: "), "ON");
+}
+
+TEST_F(MenuValues, ReadOnlyRowsOpenNoEditor)
+{
+    for (const char* row : {"MODEL ", "CPU USAGE "}) {
+        Choose(AboutOrvelPage, row);
+        EXPECT_EQ(UIActiveEditor, nullptr) << row;
+    }
+    EXPECT_EQ(ValueText(AboutOrvelPage, "CPU USAGE "), "57%");
+    EXPECT_EQ(ValueText(AboutOrvelPage, "MODEL "), Orvel.ModelName);
+}
+
+TEST_F(MenuValues, PagesAsTheyShowOnEachModel)
+{
+    const struct {
+        const char* Model;
+        UIPage* Page;
+        std::function<void()> Prepare;
+        const char* Golden;
+    } cases[] = {
+        {"L", &MainMenuPage, [] { Tap({KEY_DOWN, KEY_DOWN, KEY_DOWN}); }, "main_menu_lite"},
+        {"12", &MetaDataPage, [] {}, "meta_data"},
+        {"12", &MyOrvelPage, [] {}, "my_orvel"},
+        {"12", &MirrorPage, [] { Edit(MirrorPage, "FILE NAME ", 1); }, "mirror_long_file_name"},
+        {"10", &RecordEnablesPage, [] {}, "record_enables_10_tracks"},
+        {"12", &ExtFadersPage, [] { Edit(ExtFadersPage, "EXT FADER 8 ", 19); }, "ext_fader_numbered_source"},
+    };
+    for (const auto& c : cases) {
+        PowerOnAs(c.Model);
+        UIGotoPage(c.Page);
+        c.Prepare();
+        UIRedraw();
+        EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, std::string("ui/menu/") + c.Golden));
+    }
+}
+
+// The places no row of these pages uses yet, on settings of the test's own.
+UISetting IfbInput = Options(OffOnOptions).In<InputBit<IO_IFB>>();
+UISetting SetupTrim = Number(-20, 20, "%ddB", "+__dB").In<ChannelField<&SetupChannel::Trim>>();
+UISetting CdScale = Number(-32768, 32767, "%d", "+_____").In<ChannelField<&SetupChannel::CDScal>>();
+UICellGrid Grid = CellGrid(OffOnOptions);
+
+TEST_F(MenuValues, InputBitsFollowTheConfigurationAndCannotBeSet)
+{
+    for (std::uint32_t config : {0u, 8u}) {
+        Orvel.IOConfig = config;
+        EXPECT_EQ(UISettingValue(&IfbInput), (IOConfigTbl_AUDPLD14[config] & IO_IFB) ? 1 : 0);
+        MsgQuery(&IfbInput, MSG_VALUE_SET, 1 - UISettingValue(&IfbInput));
+        EXPECT_EQ(UISettingValue(&IfbInput), (IOConfigTbl_AUDPLD14[config] & IO_IFB) ? 1 : 0);
+    }
+    EXPECT_EQ(MsgQuery(&IfbInput, MSG_IS_EDITABLE, 1), 0);
+}
+
+TEST_F(MenuValues, ChannelRowsFollowTheCurrentChannel)
+{
+    Orvel.Setup.Chan = 2;
+    MsgQuery(&SetupTrim, MSG_VALUE_SET, -7);
+    MsgQuery(&CdScale, MSG_VALUE_SET, 0x12345);  // the low 16 bits are kept
+    EXPECT_EQ(Orvel.Setup.Channel[2].Trim, -7);
+    EXPECT_EQ(Orvel.Setup.Channel[2].CDScal, 0x2345);
+    Orvel.Setup.Chan = 3;
+    EXPECT_EQ(UISettingValue(&SetupTrim), Orvel.Setup.Channel[3].Trim);
+    Orvel.Setup.Chan = 2;
+    EXPECT_EQ(UISettingValue(&SetupTrim), -7);
+}
+
+TEST_F(MenuValues, CellGridsKeepEachCellApart)
+{
+    UIMatrixCell cell = {.Row = 2, .Col = 3, .Value = 1, .Menu = nullptr, .Color = 0};
+    MsgSendParam(&Grid, MSG_CELL_SET, MsgParamOf(&cell));
+    for (std::uint8_t col : {2, 3, 4}) {
+        cell = {.Row = 2, .Col = col, .Value = 9, .Menu = nullptr, .Color = 0};
+        MsgSendParam(&Grid, MSG_CELL_GET, MsgParamOf(&cell));
+        EXPECT_EQ(cell.Value, col == 3 ? 1u : 0u);
+    }
+}
+}  // namespace

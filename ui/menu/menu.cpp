@@ -1,0 +1,27 @@
+#include "ui/menu/menu.h"
+
+#include "orvel/orvel.h"
+#include "ui/uihome.h"
+#include "uicore/uikeys.h"
+#include "uicore/uimatrix.h"
+
+const UIOptions<2> OffOnOptions = OptionsOf(OffOnOptions, {"OFF", "ON"});
+const UIOptions<2> CellOptions = OptionsOf(CellOptions, {" ", "X"});
+const UIOptions<6> SampleRateOptions =
+    OptionsOf(SampleRateOptions, {"44100", "47952", "48000", "48048", "88200", "96000"});
+const UIOptions<3> MirrorModeOptions = OptionsOf(MirrorModeOptions, {"OFF", "ON", "CONTINUOUS"});
+
+std::uint32_t TrackMatrixHandler(void* self, Message* msg)
+{
+    if (msg->Id == MSG_REFRESH)
+        UIMatrixSetCells(static_cast<UIMatrix*>(self), OrvelGetNTracks());
+    return UIMatrixHandler(self, msg);
+}
+
+std::uint32_t MirrorKeyHomeHandler(void*, Message* msg)
+{
+    if (msg->Id != MSG_KEY_DOWN || MsgParamUnsigned(msg) != KEY_MIRROR)
+        return 0;
+    UIGotoPage(UIHome());
+    return 1;
+}

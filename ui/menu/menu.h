@@ -1,0 +1,52 @@
+#pragma once
+// What the pages of the menu tree share: option tables shown by more than one row, the row
+// conditions of the recorder models, the track matrices and the pages one branch opens in another.
+#include <cstdint>
+
+#include "message/message.h"
+#include "ui/uivalues.h"
+#include "uicore/uimain.h"
+#include "uicore/uipagekit.h"
+
+extern const UIOptions<2> OffOnOptions;
+extern const UIOptions<2> CellOptions;  // " ", "X": a matrix cell on or off
+extern const UIOptions<6> SampleRateOptions;
+extern const UIOptions<3> MirrorModeOptions;
+
+// Row conditions: shown only while the model has (or lacks) the feature.
+template <std::uint32_t OrvelState::*Feature, bool Wanted = true>
+std::uint32_t IfFeature(void*, Message* msg)
+{
+    if (msg->Id != MSG_IS_VISIBLE)
+        return 0;
+    msg->Param = (Orvel.*Feature != 0) == Wanted ? 1 : 0;
+    return 1;
+}
+
+constexpr MsgHandler IfLite = IfFeature<&OrvelState::FeatLite>;
+constexpr MsgHandler IfNotLite = IfFeature<&OrvelState::FeatLite, false>;
+constexpr MsgHandler IfKavlin = IfFeature<&OrvelState::FeatKavlin>;
+constexpr MsgHandler IfMirror = IfFeature<&OrvelState::FeatMirror>;
+constexpr MsgHandler IfDigital = IfFeature<&OrvelState::FeatDigital>;
+constexpr MsgHandler IfNotDigital = IfFeature<&OrvelState::FeatDigital, false>;
+constexpr MsgHandler IfMp3 = IfFeature<&OrvelState::FeatMp3>;
+constexpr MsgHandler IfFactory = IfFeature<&OrvelState::FeatFactory>;
+
+// A matrix with one cell per track: dealt anew from the model's track count on every refresh.
+std::uint32_t TrackMatrixHandler(void* self, Message* msg);
+
+// Pages on which key 136 goes to the home screen.
+std::uint32_t MirrorKeyHomeHandler(void* self, Message* msg);
+
+// The pages "MAIN MENU" opens.
+extern UIPage RecordRoutingPage;
+extern UIPage MirrorEnablesPage;
+extern UIPage FaderAssignPage;
+extern UIPage ExtFadersPage;
+extern UIPage MemoryPage;
+extern UIPage AboutOrvelPage;
+extern UIPage ModePage;
+extern UIPage KavlinSetupPage;
+
+// Pages further down that keys and other branches open.
+extern UIPage PrimaryCardPage;  // "PRIMARY CF"
