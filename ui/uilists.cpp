@@ -13,7 +13,7 @@
 #include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uilist.h"
-#include "uicore/uipagetitle.h"
+#include "uicore/uipagekit.h"
 #include "uicore/uipoweron.h"
 #include "uicore/uitextedit.h"
 
@@ -256,33 +256,15 @@ std::uint32_t MarkAllTakes(Message* msg, std::uint8_t mark)
     return 1;
 }
 
-// A title and a provider list below it.
-constexpr UIList ProviderList(MsgHandler handler)
-{
-    return {.Control = {.Handler = handler, .Flags = UI_CTRL_FLAG_FOCUS, .X = 0, .Y = 24}, .NRows = 9, .Index = 0,
-            .Top = 0};
-}
-
-constexpr UIPage ListPage(PageTitle& title, UIControl* const (&controls)[2], UIPage* parent)
-{
-    UIPage page = TitledPage(UINullHandler, title);
-    page.Parent = parent;
-    page.NControls = 2;
-    page.Controls = controls;
-    return page;
-}
-
-PageTitle TrackPresetsTitle = TitleOf("TRACK PRESETS", TrackPresetsTitle);
-PageTitle NotePresetsTitle = TitleOf("NOTE PRESETS", NotePresetsTitle);
-UIList TrackPresetsList = ProviderList(TrackPresetPickHandler);
-UIList NotePresetsList = ProviderList(NotePresetPickHandler);
-UIControl* const TrackPresetsControls[] = {&TrackPresetsTitle.Title.Control, &TrackPresetsList.Control};
-UIControl* const NotePresetsControls[] = {&NotePresetsTitle.Title.Control, &NotePresetsList.Control};
+UIList TrackPresetsList = ListAt(TrackPresetPickHandler);
+UIPageControls<1> TrackPresetsControls = PageControls("TRACK PRESETS", TrackPresetsControls, {ControlOf(TrackPresetsList)});
+UIList NotePresetsList = ListAt(NotePresetPickHandler);
+UIPageControls<1> NotePresetsControls = PageControls("NOTE PRESETS", NotePresetsControls, {ControlOf(NotePresetsList)});
 
 }  // namespace
 
-UIPage TrackPresetsPage = ListPage(TrackPresetsTitle, TrackPresetsControls, &EditTrackNamesPage);
-UIPage NotePresetsPage = ListPage(NotePresetsTitle, NotePresetsControls, &MetaDataPage);
+UIPage TrackPresetsPage = PageOf(TrackPresetsControls, UINullHandler, &EditTrackNamesPage);
+UIPage NotePresetsPage = PageOf(NotePresetsControls, UINullHandler, &MetaDataPage);
 
 const UIKeepsPowerOn KeptLists{EditTrack, FolderListSync, TakeTbl, SlateDigits, TrackPresetsList, NotePresetsList,
                                TrackPresetsPage, NotePresetsPage};

@@ -77,7 +77,6 @@ PageTitle ModeTitle = TitleOf("MODE", ModeTitle);
 PageTitle KavlinSetupTitle = TitleOf("KAVLIN SETUP", KavlinSetupTitle);
 PageTitle AutoMixerSetupTitle = TitleOf("AUTO-MIXER SETUP", AutoMixerSetupTitle);
 PageTitle EngSetupTitle = TitleOf("ENG SETUP", EngSetupTitle);
-PageTitle EditTrackNamesTitle = TitleOf("EDIT TRACK NAMES", EditTrackNamesTitle);
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
 PageTitle ChKavlinTitle = NumberedTitle("CH# KAVLIN", ChKavlinTitle, ChKavlinTitleHandler);
 PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
@@ -90,7 +89,6 @@ UIPage ModePage = MenuPage(ModeTitle, nullptr);
 UIPage KavlinSetupPage = MenuPage(KavlinSetupTitle, nullptr);
 UIPage AutoMixerSetupPage = MenuPage(AutoMixerSetupTitle, nullptr);
 UIPage EngSetupPage = MenuPage(EngSetupTitle, nullptr);
-UIPage EditTrackNamesPage = MenuPage(EditTrackNamesTitle, &EngSetupPage);
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
 UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
@@ -98,4 +96,4 @@ UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
 
 const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     KavlinSetupPage, AutoMixerSetupPage, EngSetupPage,
-                               EditTrackNamesPage, ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
+                               ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};

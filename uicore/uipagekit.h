@@ -153,10 +153,11 @@ constexpr UIControl* ControlOf(UIMenuList<N>& menu)
     return &menu.List.List.Control;
 }
 
+// A page's Parent is left for the tree to link unless it is opened from outside the tree.
 template <typename Controls>
-constexpr UIPage PageOf(Controls& controls, MsgHandler handler = UINullHandler)
+constexpr UIPage PageOf(Controls& controls, MsgHandler handler = UINullHandler, UIPage* parent = nullptr)
 {
-    return {.Handler = handler, .Flags = 0, .Parent = nullptr, .ControlIndex = -1,
+    return {.Handler = handler, .Flags = 0, .Parent = parent, .ControlIndex = -1,
             .NControls = static_cast<std::int32_t>(std::size(controls.Controls)), .Controls = controls.Controls};
 }
 
