@@ -28,21 +28,28 @@ std::string Repeated(const std::string& steps, int times)
     return all;
 }
 
+// From anywhere through "MAIN MENU" and "MY ORVEL" to the first row of "MIRROR" (lists do not wrap).
+const std::string ToTop = Repeated("press UP\n", 14);
+const std::string ToMirrorPage = "press ESC\npress M\n" + ToTop + Repeated("press DOWN\n", 3) + "press MENU\n" + ToTop +
+                                 Repeated("press DOWN\n", 3) + "press MENU\n" + ToTop;
+
 // Leaves pages, editors, held keys, cursors, settings and the model changed, some of them half way.
 const std::string BusySession = Repeated(NextVariantAndMenu, 9) +
     "press ALT+3\npress CTRL+=\npress CTRL+S\npress MENU\npress ESC\npress SETUP\npress DOWN\npress DOWN\n"
     "press MENU\npress UP\npress ALT+S\ntype TAKE 9\npress LEFT\ndown MENU\nwait 1200\nup MENU\npress ESC\n"
     "press TC\nwait 700\nmenu Orvel 8\npress F4\npress DOWN\npress MENU\npress CTRL+R\npress F1\npress STAR\n"
-    "down KLIN\nwait 300\npress ALT+S\ntype X\n";
+    "down KLIN\nwait 300\npress ALT+S\ntype X\n" + ToMirrorPage +
+    "press DOWN\npress DOWN\npress MENU\npress UP\npress MENU\npress UP\npress UP\npress MENU\npress UP\npress MENU\n";
 
 // Visits the screens that show what a session may have left: every home-screen variant, the false
-// start page, the channel set-up page and its editor, the text editor's grid, the slate and the main menu.
+// start page, the channel set-up page and its editor, the text editor's grid, the slate, the main menu
+// and a menu page's own values and cursors.
 const std::vector<std::string> ProbeSteps = [] {
     std::vector<std::string> steps(9, NextVariantAndMenu);
     steps.insert(steps.end(), {"press CTRL+S\nwait 100", "press ESC\npress SETUP\nwait 100", "press MENU\nwait 100",
                                "press UP\nwait 100", "press ESC\npress ESC", "press ALT+S\nwait 100",
-                               "press RIGHT\nwait 100", "press ESC\nwait 100", "press TC\nwait 300",
-                               "press ESC\ndown MENU\nwait 1200\nup MENU"});
+                               "press RIGHT\nwait 100", "press ESC\nwait 100", ToMirrorPage + "wait 100",
+                               "press TC\nwait 300", "press ESC\ndown MENU\nwait 1200\nup MENU"});
     return steps;
 }();
 
