@@ -57,6 +57,7 @@ enum MessageId : std::uint32_t {
     MSG_NAV_BEGIN = 51,
     MSG_NAV_SEARCH = 52,
     MSG_NAV_TARGET = 53,
+    MSG_CONTROL_KIND = 54,
 };
 
 // Param is pointer-sized so that it can carry a record or buffer; as a number it keeps its 32-bit

@@ -139,7 +139,14 @@ std::uint32_t EditTimecode(UITimecodeField* p)
 
 std::uint32_t UITitleHandler(void* self, Message* msg)
 {
-    return msg->Id == MSG_DRAW ? DrawTitle(static_cast<UITitle*>(self)) : 0;
+    switch (msg->Id) {
+    case MSG_DRAW:
+        return DrawTitle(static_cast<UITitle*>(self));
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_TITLE);
+    default:
+        return 0;
+    }
 }
 
 std::uint32_t UITextHandler(void* self, Message* msg)
@@ -148,6 +155,8 @@ std::uint32_t UITextHandler(void* self, Message* msg)
     switch (msg->Id) {
     case MSG_DRAW:
         return DrawLabelledText(p);
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_TEXT);
     case MSG_TEXT_GET:
     case MSG_TEXT_ATTR_GET:
         return MsgDispatch(p->Setting, msg);
@@ -162,6 +171,8 @@ std::uint32_t UIFieldHandler(void* self, Message* msg)
     switch (msg->Id) {
     case MSG_DRAW:
         return DrawField(p);
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_FIELD);
     case MSG_KEY_UP:
         return IsMenuKey(msg) ? MsgSend(p->Setting, MSG_EDIT) : 0;
     case MSG_TEXT_GET:
@@ -177,6 +188,8 @@ std::uint32_t UIButtonHandler(void* self, Message* msg)
     switch (msg->Id) {
     case MSG_DRAW:
         return DrawButton(static_cast<UIButton*>(self));
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_BUTTON);
     case MSG_KEY_DOWN:
         return IsMenuKey(msg) ? MsgSend(self, MSG_ACTIVATE) : 0;
     default:
@@ -190,6 +203,8 @@ std::uint32_t UITimecodeFieldHandler(void* self, Message* msg)
     switch (msg->Id) {
     case MSG_DRAW:
         return DrawTimecodeField(p);
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_TIMECODE);
     case MSG_TEXT_ATTR_GET:
         return MsgDispatch(p->Setting, msg);
     case MSG_EDIT:

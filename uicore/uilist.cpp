@@ -259,6 +259,8 @@ std::uint32_t UIListHandler(void* self, Message* msg)
         return 0;
     case MSG_LIST_DRAW_ROW:
         return DrawRow(p, MsgParamPtr<UIListDraw>(msg));
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_LIST);
     default:
         return 0;
     }
@@ -276,6 +278,8 @@ std::uint32_t UIStaticListHandler(void* self, Message* msg)
         return DrawStaticRow(p, MsgParamPtr<UIListDraw>(msg));
     case MSG_LIST_SELECT:
         return ChooseStaticRow(p, MsgParamUnsigned(msg));
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_STATIC_LIST);
     default:
         return 0;
     }

@@ -26,6 +26,27 @@ struct UIControl {
     std::int32_t Y;
 };
 
+// The answer of MSG_CONTROL_KIND, which each kind's default handler gives: pages pass what they do not
+// handle on to the kind, so tools that read a page (the state inspector) cannot tell kinds by handler.
+enum UIControlKind : std::uint32_t {
+    UI_CTRL_KIND_UNKNOWN = 0,
+    UI_CTRL_KIND_TITLE = 1,
+    UI_CTRL_KIND_TEXT = 2,
+    UI_CTRL_KIND_FIELD = 3,
+    UI_CTRL_KIND_BUTTON = 4,
+    UI_CTRL_KIND_TIMECODE = 5,
+    UI_CTRL_KIND_LIST = 6,
+    UI_CTRL_KIND_STATIC_LIST = 7,
+    UI_CTRL_KIND_MATRIX = 8,
+    UI_CTRL_KIND_METER = 9,
+};
+
+inline std::uint32_t UIAnswerKind(Message* msg, UIControlKind kind)
+{
+    msg->Param = kind;
+    return 1;
+}
+
 struct UIPage {
     MsgHandler Handler;
     std::uint32_t Flags;

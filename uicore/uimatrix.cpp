@@ -411,6 +411,8 @@ std::uint32_t UIMatrixHandler(void* self, Message* msg)
         return NavSearch(p, MsgParamPtr<UIMatrixNav>(msg));
     case MSG_NAV_TARGET:
         return NavTarget(p, MsgParamPtr<UIMatrixNav>(msg));
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_MATRIX);
     default:
         return 0;
     }

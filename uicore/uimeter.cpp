@@ -98,6 +98,8 @@ std::uint32_t UIMeterHandler(void* self, Message* msg)
         return DrawFromQuery(static_cast<UIMeter*>(self));
     case MSG_METER_DATA:
         return MsgDispatch(UICurrentPage, msg);
+    case MSG_CONTROL_KIND:
+        return UIAnswerKind(msg, UI_CTRL_KIND_METER);
     default:
         return 0;
     }
