@@ -13,6 +13,7 @@
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"
+#include "host/inspector.h"
 #include "uicore/uitimer.h"
 
 namespace {
@@ -81,7 +82,7 @@ bool ReadScript(const HeadlessOptions& options, std::istream& in, std::string& t
 }  // namespace
 
 HeadlessRunner::HeadlessRunner(const HeadlessOptions& options, std::ostream& out, std::ostream& err)
-    : options_(options), err_(err), ui_(out)
+    : options_(options), out_(out), err_(err), ui_(out)
 {
 }
 
@@ -191,6 +192,8 @@ std::string HeadlessRunner::Execute(const ScriptCommand& cmd)
     case ScriptOp::Answer:
         ui_.QueueAnswer(cmd.AnswerOk);
         break;
+    case ScriptOp::Inspect:
+        return Inspect(cmd);
     }
     return ui_.TakeFailure();
 }
@@ -241,6 +244,20 @@ std::string HeadlessRunner::Shot(const ScriptCommand& cmd)
     return errno ? ErrnoText() : "the PNG could not be encoded";
 }
 
+// A file gets the document spread over lines, for reading; the output one line, for piping.
+std::string HeadlessRunner::Inspect(const ScriptCommand& cmd)
+{
+    if (cmd.Text.empty()) {
+        out_ << InspectState() << "\n";
+        return {};
+    }
+    errno = 0;
+    std::ofstream file(OutputPath(cmd.Text), std::ios::binary);
+    if (file << InspectState(2) << "\n" && file.flush())
+        return {};
+    return errno ? ErrnoText() : "the file could not be written";
+}
+
 std::string HeadlessRunner::OutputPath(const std::string& file) const
 {
     return options_.OutDir.empty() ? file : (std::filesystem::path(options_.OutDir) / file).string();
@@ -251,6 +268,8 @@ std::string HeadlessRunner::FileWritten(const ScriptCommand& cmd) const
     switch (cmd.Op) {
     case ScriptOp::Shot:
         return OutputPath(cmd.Text);
+    case ScriptOp::Inspect:
+        return cmd.Text.empty() ? std::string{} : OutputPath(cmd.Text);
     case ScriptOp::SaveLcd:
         return SaveLcdName(options_.OutDir);
     case ScriptOp::Menu:

@@ -14,7 +14,7 @@
 
 class HeadlessRunner {
 public:
-    // Message boxes go to out, failures to err.
+    // Message boxes and the inspector's lines go to out, failures to err.
     HeadlessRunner(const HeadlessOptions& options, std::ostream& out, std::ostream& err);
     ~HeadlessRunner();
     HeadlessRunner(const HeadlessRunner&) = delete;
@@ -36,11 +36,13 @@ private:
     void KeyDown(const ScriptCommand& cmd);
     void KeyUp(const ScriptCommand& cmd);
     std::string Shot(const ScriptCommand& cmd);
+    std::string Inspect(const ScriptCommand& cmd);
     std::string OutputPath(const std::string& file) const;
     // The file the command writes, for the message when it cannot.
     std::string FileWritten(const ScriptCommand& cmd) const;
 
     const HeadlessOptions& options_;
+    std::ostream& out_;
     std::ostream& err_;
     HeadlessUi ui_;
     std::uint64_t now_ = 0;  // ms since the start, never wrapping

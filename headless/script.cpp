@@ -270,6 +270,16 @@ std::string ParseShotArgs(ScriptCommand& cmd, std::string_view args)
     return {};
 }
 
+std::string ParseInspectArgs(ScriptCommand& cmd, std::string_view args)
+{
+    std::vector<std::string_view> words;
+    if (std::string error = TakeWords(args, 0, 1, "", words); !error.empty())
+        return error;
+    if (!words.empty())
+        cmd.Text = words[0];
+    return {};
+}
+
 std::string ParseAnswerArgs(ScriptCommand& cmd, std::string_view args)
 {
     const std::vector<std::string_view> words = Words(args);
@@ -304,6 +314,7 @@ constexpr CommandEntry CommandTbl[] = {
     {"save-lcd", ScriptOp::SaveLcd, ParseNoArgs, false, false},
     {"shot", ScriptOp::Shot, ParseShotArgs, false, false},
     {"answer", ScriptOp::Answer, ParseAnswerArgs, false, false},
+    {"inspect", ScriptOp::Inspect, ParseInspectArgs, false, false},
 };
 
 const CommandEntry* FindCommand(std::string_view name)

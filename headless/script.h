@@ -22,6 +22,7 @@ enum class ScriptOp : std::uint8_t {
     SaveLcd,
     Shot,
     Answer,
+    Inspect,    // the state inspector's JSON into a file, or on one line of the output
 };
 
 enum class ScriptKeyKind : std::uint8_t {
@@ -46,7 +47,7 @@ struct ScriptCommand {
     int Zoom;                 // shot
     int MenuCommand;          // menu: the host command of the item
     bool AnswerOk;            // answer
-    std::string Text;         // type: the characters; shot: the file
+    std::string Text;         // type: the characters; shot: the file; inspect: the file or empty
 };
 
 constexpr int MIN_SHOT_ZOOM = 1;

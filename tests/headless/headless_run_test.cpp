@@ -37,7 +37,7 @@ TEST_F(HeadlessTest, OutputFolderIsMadeWhenMissingAndWhatCannotBeWrittenStopsThe
     EXPECT_EQ(err.str().rfind("orvel-headless: cannot create " + options.OutDir + ": ", 0), 0U) << err.str();
 
     const std::tuple<const char*, const char*, const char*> failing[] = {
-        {"shot no/such/first.png", "no/such/first.png", ""},
+        {"shot no/such/first.png", "no/such/first.png", ""}, {"inspect no/such/state.json", "no/such/state.json", ""},
         {"save-lcd", "orvel-0000.bmp", "[Error] Failed to write BMP file: No such file or directory\n"},
         {"SHIFT+CTRL+mousedown 1 2\nSHIFT+CTRL+mouseup 5 6", "regions.txt",
          "[Capture region] Region (1,2 -> 5,6)\n[Error] Failed to open file\n"},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 #include "headless_fixture.h"
 #include "host/bmpcapture.h"
@@ -146,6 +147,20 @@ TEST_F(HeadlessRunning, SameScriptGivesTheSameFilesShotsAsTheViewsShowTheLcdAndS
     for (const char* file : {"early.png", "late.png", "orvel-0000.bmp"})
         EXPECT_EQ(Read(dir / "first" / file), Read(dir / "second" / file)) << file;
     EXPECT_NE(Read(dir / "first" / "early.png"), Read(dir / "first" / "late.png"));  // the timecode ran on
+}
+
+// "inspect" writes the inspector's document on one line of the output, or spread over lines into a file.
+TEST_F(HeadlessRunning, InspectWritesTheStateAsALineOrAFile)
+{
+    Start();
+    ASSERT_EQ(Run("wait 30\ninspect\ninspect state.json\n"), 0);
+    const std::string line = out.str(), file = Read("state.json");
+    ASSERT_EQ(std::ranges::count(line, '\n'), 1);
+    EXPECT_GT(std::ranges::count(file, '\n'), 10);
+    const nlohmann::json state = nlohmann::json::parse(line);
+    EXPECT_EQ(state, nlohmann::json::parse(file));
+    EXPECT_EQ(state["time"], 30);
+    EXPECT_EQ(state["model"]["tracks"], 12);
 }
 
 // Without --quiet the debug lines go to the standard output and a note tells the panel pictures are missing.

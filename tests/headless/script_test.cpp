@@ -80,7 +80,7 @@ TEST(Script, EachErrorNamesItsLineAndTheErrorTextItsFile)
         {"type caf\xC3\xA9", "1: cannot type the byte 0xC3"}, {"save-lcd now", "1: unexpected 'now'"},
         {"shot", "1: missing file"}, {"shot a.png 9", "1: zoom 9 is not 1 to 8"},
         {"shot a.png 2 3", "1: unexpected '3'"}, {"answer maybe", "1: answer takes ok or cancel"},
-        {"CTRL+wait 10", "1: 'wait' takes no modifiers"},
+        {"CTRL+wait 10", "1: 'wait' takes no modifiers"}, {"inspect a.json b.json", "1: unexpected 'b.json'"},
         {"press MENU\nshot a.png\nwait 1\nwait 2\nbad\nwait 3", "5: unknown command 'bad'"},
     };
     for (const auto& [text, error] : cases) {
