@@ -1,10 +1,14 @@
 #include "desktop/desktopapp.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QScreen>
+#include <cstdio>
 
 #include "canvas/lcdcanvas.h"
 #include "host/hostapp.h"
 #include "host/hosttimer.h"
+#include "host/inspector.h"
 #include "host/panel.h"
 
 namespace {
@@ -33,6 +37,7 @@ DesktopApp::DesktopApp(BoxAnswerer answerer)
     timer_.setSingleShot(true);
     timer_.setInterval(TICK_MS);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+    QObject::connect(main_.InspectAction(), &QAction::triggered, [this] { Inspect(); });
 }
 
 DesktopApp::~DesktopApp()
@@ -71,6 +76,16 @@ void DesktopApp::Command(int command)
 {
     if (running_)
         HostMenuCommand(command);
+}
+
+void DesktopApp::Inspect()
+{
+    if (!running_)
+        return;
+    const std::string state = InspectState();
+    std::printf("%s\n", state.c_str());
+    std::fflush(stdout);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(state));
 }
 
 void DesktopApp::Tick()

@@ -45,6 +45,8 @@ public:
 
 private:
     void Command(int command);
+    // "Inspect state": the inspector's JSON on one line of the standard output and on the clipboard.
+    void Inspect();
     void Tick();
 
     BoxAnswerer answer_;

@@ -46,6 +46,8 @@ void MainWindow::AddMenus()
         const int command = ModelTbl[i].Command;
         connect(models_[i], &QAction::triggered, this, [this, command] { onCommand_(command); });
     }
+    // no shortcut: every key combination belongs to the recorder
+    inspect_ = menuBar()->addMenu("&Tools")->addAction("Inspect state");
 }
 
 void MainWindow::CheckModel(int tracks)

@@ -1,5 +1,5 @@
 #pragma once
-// The main window "Orvel Simulator": the "&File" and "&Configure" menus over the panel view, sized
+// The main window "Orvel Simulator": the "&File", "&Configure" and "&Tools" menus over the panel view, sized
 // to the view and not resizable by the user.
 #include <QAction>
 #include <QMainWindow>
@@ -18,6 +18,8 @@ public:
     void CheckModel(int tracks);
     QAction* ModelAction(int tracks) const;
     QAction* SaveLcdAction() const { return saveLcd_; }
+    // "Inspect state"; what it does is the front end's, not a host command.
+    QAction* InspectAction() const { return inspect_; }
 
 private:
     void AddMenus();
@@ -25,5 +27,6 @@ private:
     std::function<void(int)> onCommand_;
     PanelView panel_;
     QAction* saveLcd_ = nullptr;
+    QAction* inspect_ = nullptr;
     std::array<QAction*, 4> models_ {};
 };

@@ -1,11 +1,15 @@
 // The desktop front end driven as a user drives it: menus, keys, clicks, the LCD window, the capture
 // and the timer, on Qt's offscreen platform. What the host does with the input is tested with the host.
+#include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <unistd.h>
 
 #include "common/debug.h"
 #include "desktop/desktopapp.h"
@@ -250,6 +254,31 @@ private slots:
         QCOMPARE(f.PanelPixel({10, 20}), RestRgb);
         QVERIFY(!QFile::exists(dir.filePath("regions.txt")));
         QVERIFY(f.Keys().empty());
+    }
+
+    // "Inspect state" prints the document on one line and leaves the same text on the clipboard.
+    void inspectStatePrintsTheStateAndCopiesItToTheClipboard()
+    {
+        Fixture f;
+        QAction* inspect = f.App().Main().InspectAction();
+        QCOMPARE(inspect->text(), QString("Inspect state"));
+        std::fflush(stdout);
+        const int savedStdout = dup(STDOUT_FILENO);
+        FILE* printed = std::tmpfile();
+        dup2(fileno(printed), STDOUT_FILENO);
+        inspect->trigger();
+        std::fflush(stdout);
+        dup2(savedStdout, STDOUT_FILENO);
+        close(savedStdout);
+        std::rewind(printed);
+        char line[4096] = "";
+        QVERIFY(std::fgets(line, sizeof(line), printed));
+        std::fclose(printed);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(QString(line), copied + "\n");
+        const nlohmann::json state = nlohmann::json::parse(copied.toStdString());
+        QCOMPARE(state["model"]["tracks"].get<int>(), 12);
+        QVERIFY(state["page"]["title"].is_null() && state["controls"].empty());  // the home screen
     }
 
     // Each timeout drives the host's timer and starts the next one, so a late tick never has a short
