@@ -14,6 +14,7 @@
 #include "uicore/uieditors.h"
 #include "uicore/uilist.h"
 #include "uicore/uimatrix.h"
+#include "uicore/uipagekit.h"
 #include "uicore/uitextedit.h"
 
 namespace {
@@ -44,12 +45,6 @@ std::uint32_t ChannelTitle(void* self, Message* msg)
     return UITitleHandler(self, msg);
 }
 
-std::uint32_t StaticList(void* self, Message* msg)
-{
-    const std::uint32_t result = UIStaticListHandler(self, msg);
-    return result ? result : UIListHandler(self, msg);
-}
-
 std::uint32_t TwoRows(void* self, Message* msg)
 {
     if (msg->Id == MSG_LIST_COUNT)
@@ -64,9 +59,9 @@ std::uint32_t TwoRows(void* self, Message* msg)
 // Cell (row, col) holds 5 * row + col: 0 and 1 in the first row, 5 (past the menu) in the second.
 std::uint32_t Cells(void*, Message* msg)
 {
-    auto* cell = MsgParamPtr<UIMatrixCell>(msg);
     if (msg->Id != MSG_CELL_GET)
         return 0;
+    auto* cell = MsgParamPtr<UIMatrixCell>(msg);
     cell->Value = 5U * cell->Row + cell->Col;
     return 1;
 }
@@ -91,7 +86,7 @@ TEST_F(Inspector, HandBuiltPageIsReportedAsDrawn)
     UIText text = {.Control = {.Handler = UITextHandler, .X = 4, .Y = 20}, .Text = "GAIN", .Setting = &gain};
     UIButton hidden = {.Control = {.Handler = Hidden, .Flags = UI_CTRL_FLAG_ASKVISIBLE}, .Text = "NO"};
     UITimecodeField clock = {.Control = {.Handler = UITimecodeFieldHandler, .Y = 40}, .Text = "TC", .Setting = &tc};
-    UIStaticList menu = {.List = {.Control = {.Handler = StaticList, .Flags = UI_CTRL_FLAG_FOCUS, .Y = 60},
+    UIStaticList menu = {.List = {.Control = {.Handler = UIMenuListHandler, .Flags = UI_CTRL_FLAG_FOCUS, .Y = 60},
                                   .NRows = 2, .Index = 2, .Top = 1}, .NItems = 4, .Items = items};
     UIList takes = {.Control = {.Handler = TwoRows, .Y = 100}, .NRows = 1, .Index = 1, .Top = 1};
     MsgTarget cells = {Cells};
@@ -158,7 +153,6 @@ TEST_F(Inspector, HomeScreenAndModel)
     const Json home = Inspect();
     EXPECT_EQ(home["time"], TimeNow());
     EXPECT_EQ(home["page"]["title"], nullptr);
-    EXPECT_EQ(home["focus"], -1);
     EXPECT_EQ(home["controls"], Json::array());
     EXPECT_EQ(home["model"], Json::parse(R"({"tracks": 12, "lite": false, "features": {"FeatKavlin": true,
         "FeatDigital": true, "FeatMirror": true, "FeatMp3": true, "FeatLite": false, "FeatFactory": false}})"));
