@@ -1,0 +1,133 @@
+// Every page of the menu tree on every model, as the inspector reads it: how many rows each list
+// shows, how the track matrices are dealt, and which page each one climbs back to.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "host/inspector.h"
+#include "ui/home_fixture.h"
+#include "ui/uipages.h"
+#include "uicore/uipagekit.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+// The models by their command line, the tracks set as the "Orvel 4" to "Orvel 12" menu items do.
+struct Model {
+    const char* Arg;
+    std::uint8_t Tracks;
+};
+constexpr Model Models[] = {{"12", 4}, {"12", 6}, {"12", 8}, {"10", 10}, {"12", 12}, {"L", 10}};
+
+// The lists ("L" and the rows shown) and matrices ("M" and the cells of each row) of a page.
+std::string Shape(const Json& page)
+{
+    std::string shape;
+    for (const Json& control : page["controls"]) {
+        std::string part;
+        if (control["type"] == "list") {
+            part = "L" + std::to_string(control["rows"].size());
+        } else if (control["type"] == "matrix") {
+            for (const Json& row : control["rows"])
+                part += (part.empty() ? "M" : "+") + std::to_string(row["cells"].size());
+        }
+        if (!part.empty())
+            shape += (shape.empty() ? "" : " ") + part;
+    }
+    return shape;
+}
+
+// The shape on the six models in the order above; a single entry holds for all of them.
+struct Expected {
+    const char* Parent;
+    std::vector<std::string> Shapes;
+};
+
+const std::map<std::string, Expected> Tree = {
+    {"MAIN MENU", {nullptr, {"L12", "L12", "L12", "L12", "L12", "L11"}}},
+    {"META DATA", {"MAIN MENU", {"L1"}}},
+    {"PLAYBACK CONTROL", {"MAIN MENU", {"L2"}}},
+    {"RECORD ENABLES", {"MAIN MENU", {"M4 M4", "M6 M6", "M8 M8", "M8+2 M8+2", "M8+4 M8+4", "M8+2 M8+2"}}},
+    {"RECORD ROUTING", {"MAIN MENU", {"L10"}}},
+    {"MIRROR ENABLES", {"MAIN MENU", {"M4", "M6", "M8", "M8+2", "M8+4", "M8+2"}}},
+    {"MY ORVEL", {"MAIN MENU", {"L5 L2", "L5 L2", "L5 L2", "L5 L2", "L5 L2", "L4 L2"}}},
+    {"FADER ASSIGN", {"MAIN MENU", {"M8+8+8+8+8+8"}}},
+    {"EXT FADERS", {"MAIN MENU", {"L8"}}},
+    {"MEMORY", {"MAIN MENU", {"L10"}}},
+    {"ABOUT ORVEL", {"MAIN MENU", {"L8", "L8", "L8", "L8", "L8", "L7"}}},
+    {"MODE", {"MAIN MENU", {""}}},
+    {"AUTO-MIXER SETUP", {"MAIN MENU", {""}}},
+    {"KAVLIN SETUP", {"MAIN MENU", {""}}},
+    {"ENG SETUP", {"MAIN MENU", {""}}},
+    {"PRIMARY CF", {"MY ORVEL", {"L6"}}},
+    {"MIRROR", {"MY ORVEL", {"L10"}}},
+    {"STORE MEMORY", {"MEMORY", {""}}},
+    {"CLEAR FADERS", {"MEMORY", {""}}},
+    {"RECALL MEMORY", {"MEMORY", {""}}},
+    {"FACTORY RESET", {"MEMORY", {""}}},
+    {"STORE TO MIR", {"MEMORY", {""}}},
+    {"RECALL FROM MIR", {"MEMORY", {""}}},
+    {"PRIMARY FOLDER", {"PRIMARY CF", {"L50"}}},
+    {"DELETE LAST SEG", {"PRIMARY CF", {""}}},
+    {"ERASE FOLDER", {"PRIMARY CF", {""}}},
+    {"ERASE PRIMARY", {"PRIMARY CF", {""}}},
+    {"ISO ATTEN ENABLE", {"PRIMARY CF", {"M4", "M6", "M8", "M8+2", "M8+4", "M8+2"}}},
+    {"FOLDER TO MIRROR", {"MIRROR", {"L50"}}},
+    {"MIRROR OPTIONS", {"MIRROR", {"L1"}}},
+    {"ERASE MIRROR", {"MIRROR", {""}}},
+};
+
+class MenuTree : public HomeTest, public testing::WithParamInterface<std::size_t> {
+protected:
+    static void Visit(UIPage* page, UIPage*, void* seen)
+    {
+        UIGotoPage(page);
+        static_cast<std::vector<Json>*>(seen)->push_back(Json::parse(InspectState()));
+    }
+};
+
+TEST_P(MenuTree, EveryPageShowsItsRowsAndMatricesForTheModel)
+{
+    const std::size_t m = GetParam();
+    const char* argv[] = {"orvel-sim", Models[m].Arg};
+    OrvelPowerOn(2, argv, "orvel-sim");
+    OrvelSetNTracks(Models[m].Tracks);
+    StartUserInterface();
+    std::vector<Json> pages;
+    UIWalkPages(&MainMenuPage, Visit, &pages);
+    EXPECT_EQ(pages.size(), 35u);
+    for (const Json& page : pages) {
+        const std::string title = page["page"]["title"];
+        const auto expected = Tree.find(title);
+        ASSERT_NE(expected, Tree.end()) << title;
+        const std::vector<std::string>& shapes = expected->second.Shapes;
+        EXPECT_EQ(Shape(page), shapes.size() == 1 ? shapes[0] : shapes.at(m)) << title;
+        EXPECT_EQ(page["page"]["parent"], expected->second.Parent ? Json(expected->second.Parent) : Json()) << title;
+    }
+}
+
+// The reduced model records through routing instead of enables and has no auto-mixer and no link.
+TEST_P(MenuTree, TheMainMenuOffersThePagesOfTheModel)
+{
+    const std::size_t m = GetParam();
+    const char* argv[] = {"orvel-sim", Models[m].Arg};
+    OrvelPowerOn(2, argv, "orvel-sim");
+    StartUserInterface();
+    UIGotoPage(&MainMenuPage);
+    const Json menu = Json::parse(InspectState());
+    std::string rows;
+    for (const Json& row : menu["controls"][1]["rows"])
+        rows += row["text"].get<std::string>() + ";";
+    const bool lite = Models[m].Arg[0] == 'L';
+    for (const char* full : {"RECORD ENABLES;", "AUTO-MIXER;", "KAVLIN SETUP;"})
+        EXPECT_EQ(rows.find(full) != std::string::npos, !lite) << full;
+    for (const char* reduced : {"RECORD ROUTING;", "MIRROR ENABLES;"})
+        EXPECT_EQ(rows.find(reduced) != std::string::npos, lite) << reduced;
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, MenuTree, testing::Range<std::size_t>(0, std::size(Models)));
+
+}  // namespace
