@@ -95,12 +95,17 @@ struct ReadOnly {
     static void Set(void*, std::int32_t) {}
 };
 
+// The hook of a row the device model leaves alone.
+inline std::uint32_t NoHook(void*, Message*)
+{
+    return 0;
+}
+
 template <MsgHandler Kind, typename Place, MsgHandler Hook>
 std::uint32_t UIValueHandler(void* self, Message* msg)
 {
-    if constexpr (Hook != nullptr)
-        if (const std::uint32_t result = Hook(self, msg))
-            return result;
+    if (const std::uint32_t result = Hook(self, msg))
+        return result;
     if constexpr (!std::is_same_v<Place, InDevice>) {
         switch (msg->Id) {
         case MSG_VALUE_GET:
@@ -126,7 +131,7 @@ template <MsgHandler Kind>
 struct UISettingOf : UIValue {
     constexpr UISettingOf(UISetting setting) : UIValue{setting, 0}
     {
-        Setting.Handler = UIValueHandler<Kind, Own, nullptr>;
+        Setting.Handler = UIValueHandler<Kind, Own, NoHook>;
     }
 
     constexpr UISettingOf Start(std::int32_t value) const
@@ -136,7 +141,7 @@ struct UISettingOf : UIValue {
         return copy;
     }
 
-    template <typename Place, MsgHandler Hook = nullptr>
+    template <typename Place, MsgHandler Hook = NoHook>
     constexpr UISetting In() const
     {
         UISetting setting = Setting;
