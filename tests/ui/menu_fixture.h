@@ -41,21 +41,16 @@ protected:
         return {};
     }
 
-    // Opens the page and chooses the row with the keys: MENU on a value row opens its editor.
-    static FoundRow Choose(UIPage& page, const std::string& text)
+    // Opens the page and chooses the row: MENU on a value row opens its editor.
+    static void Choose(UIPage& page, const std::string& text)
     {
         UIGotoPage(&page);
-        const FoundRow row = Find(page, text);
-        if (!row.List)
-            return row;
-        UIFocusControl(&page, row.List);
-        for (std::uint32_t i = 0; i < UIStaticListCount(row.List); ++i)
-            Tap(KEY_UP);
-        for (std::uint32_t i = 0; i < row.Index; ++i)
-            Tap(KEY_DOWN);
-        EXPECT_EQ(row.List->List.Index, row.Index) << text;
-        Tap(KEY_MENU);
-        return row;
+        if (const FoundRow row = Find(page, text); row.List) {
+            UIFocusControl(&page, row.List);
+            UIListSetIndex(&row.List->List, row.Index);
+            UIListMove(&row.List->List, 0);  // scrolled into the window
+            Tap(KEY_MENU);
+        }
     }
 
     // Chooses a value row, turns its editor by steps and confirms.

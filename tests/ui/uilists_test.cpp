@@ -7,14 +7,11 @@
 #include <cstring>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "home_fixture.h"
 #include "orvel/orvellisthooks.h"
-#include "support/assert_capture.h"
 #include "support/golden.h"
 #include "ui/uipages.h"
-#include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uilist.h"
 
@@ -169,17 +166,4 @@ TEST_F(Lists, SlateDigitIsRedrawnOnlyWhenItChanges)
     SlateDigitDraw(&LcdCanvas, 6, 8, true);
     EXPECT_EQ(InkInCell(6, PAINT), 0);
     EXPECT_GT(InkInCell(6, COLOUR_BLACK), 0);
-}
-
-TEST_F(Lists, RowsAndChoicesOutsideTheirTablesAreReported)
-{
-    AssertCapture capture;
-    Show(TrackNameListHandler);
-    Row(12);
-    Show(TrackPresetPickHandler);
-    MsgQuery(&list, MSG_LIST_SELECT, 20);
-    SlateDigitDraw(&LcdCanvas, 8, 1, false);
-    EXPECT_EQ(capture.Expressions(),
-              (std::vector<std::string>{"item->Index < numberof(Orvel.Setup.Tracks)",
-                                        "index < numberof(Orvel.Setup.TrackPresets)", "index < numberof(SlateDigits)"}));
 }
