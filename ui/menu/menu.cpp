@@ -4,12 +4,24 @@
 #include "ui/uihome.h"
 #include "uicore/uikeys.h"
 #include "uicore/uimatrix.h"
+#include "uicore/uipoweron.h"
 
 const UIOptions<2> OffOnOptions = OptionsOf(OffOnOptions, {"OFF", "ON"});
 const UIOptions<2> CellOptions = OptionsOf(CellOptions, {" ", "X"});
 const UIOptions<6> SampleRateOptions =
     OptionsOf(SampleRateOptions, {"44100", "47952", "48000", "48048", "88200", "96000"});
 const UIOptions<3> MirrorModeOptions = OptionsOf(MirrorModeOptions, {"OFF", "ON", "CONTINUOUS"});
+
+namespace {
+
+const UIOptions<2> TransportKeyOptions = OptionsOf(TransportKeyOptions, {"UNSHIFTED", "SHIFTED"});
+
+}  // namespace
+
+UISetting TransportKeys = Options(TransportKeyOptions).In<Field<&Orvel.TransportKeys>>();
+UIValue Prerecord = Number(0, 10, "%dsec", "__sec", "OFF");
+
+const UIKeepsPowerOn KeptSharedValues{Prerecord};
 
 std::uint32_t TrackMatrixHandler(void* self, Message* msg)
 {

@@ -13,6 +13,10 @@ extern const UIOptions<2> CellOptions;  // " ", "X": a matrix cell on or off
 extern const UIOptions<6> SampleRateOptions;
 extern const UIOptions<3> MirrorModeOptions;
 
+// Values shown on rows of more than one page.
+extern UISetting TransportKeys;  // "TRANSPORT KEYS " of "MODE" and of "ENG SETUP"
+extern UIValue Prerecord;        // "PRERECORD " of "MODE", "PRE:" of "META DATA"
+
 // Row conditions: shown only while the model has (or lacks) the feature.
 template <std::uint32_t OrvelState::*Feature, bool Wanted = true>
 std::uint32_t IfFeature(void*, Message* msg)
@@ -49,4 +53,5 @@ extern UIPage ModePage;
 extern UIPage KavlinSetupPage;
 
 // Pages further down that keys and other branches open.
-extern UIPage PrimaryCardPage;  // "PRIMARY CF"
+extern UIPage PrimaryCardPage;     // "PRIMARY CF"
+extern UIPage InputConfigurePage;  // "INPUT CONFIGURE", from "MODE" and "KAVLIN SETUP"

@@ -17,7 +17,6 @@ const UIOptions<7> FrameRateOptions =
 
 UISetting SampleRate = Options(SampleRateOptions).By<SampleRateHook>();
 UIValue FrameRate = Options(FrameRateOptions);
-UIValue Prerecord = Number(0, 10, "%dsec", "__sec", "OFF");
 UISetting EditSegment = Number(0, 1000, "%d", "____", "NEXT").By<EditSegmentHook>();
 
 UIText SampleRateText = TextAt(0, 24, "SR:", &SampleRate);
@@ -50,4 +49,4 @@ UITextValue NoteSetting = TextIn(Orvel.Note, 31);
 
 UIPage MetaDataPage = PageOf(MetaData, MetaDataHandler);
 
-const UIKeepsPowerOn KeptMetaData{FrameRate, Prerecord, EditSegmentRow, MetaDataPage};
+const UIKeepsPowerOn KeptMetaData{FrameRate, EditSegmentRow, MetaDataPage};
