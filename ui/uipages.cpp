@@ -76,7 +76,6 @@ std::uint32_t ChSetupPageHandler(void* self, Message* msg)
 PageTitle ModeTitle = TitleOf("MODE", ModeTitle);
 PageTitle KavlinSetupTitle = TitleOf("KAVLIN SETUP", KavlinSetupTitle);
 PageTitle AutoMixerSetupTitle = TitleOf("AUTO-MIXER SETUP", AutoMixerSetupTitle);
-PageTitle EngSetupTitle = TitleOf("ENG SETUP", EngSetupTitle);
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
 PageTitle ChKavlinTitle = NumberedTitle("CH# KAVLIN", ChKavlinTitle, ChKavlinTitleHandler);
 PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
@@ -88,12 +87,11 @@ UIPage SlatePage = BarePage(UISlateHandler, 0, &UIHomePage);
 UIPage ModePage = MenuPage(ModeTitle, nullptr);
 UIPage KavlinSetupPage = MenuPage(KavlinSetupTitle, nullptr);
 UIPage AutoMixerSetupPage = MenuPage(AutoMixerSetupTitle, nullptr);
-UIPage EngSetupPage = MenuPage(EngSetupTitle, nullptr);
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
 UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
 
-const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     KavlinSetupPage, AutoMixerSetupPage, EngSetupPage,
+const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     KavlinSetupPage, AutoMixerSetupPage,
                                ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};

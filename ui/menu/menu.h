@@ -36,6 +36,15 @@ constexpr MsgHandler IfNotDigital = IfFeature<&OrvelState::FeatDigital, false>;
 constexpr MsgHandler IfMp3 = IfFeature<&OrvelState::FeatMp3>;
 constexpr MsgHandler IfFactory = IfFeature<&OrvelState::FeatFactory>;
 
+// A list whose rows the device model's hook answers first.
+template <MsgHandler Hook>
+std::uint32_t HookedListHandler(void* self, Message* msg)
+{
+    if (const std::uint32_t result = Hook(self, msg))
+        return result;
+    return UIListHandler(self, msg);
+}
+
 // A matrix with one cell per track: dealt anew from the model's track count on every refresh.
 std::uint32_t TrackMatrixHandler(void* self, Message* msg);
 
