@@ -6,6 +6,8 @@
 #include <string>
 
 #include "home_fixture.h"
+#include "ui/uipages.h"
+#include "uicore/uicontrols.h"
 #include "uicore/uieditors.h"
 #include "uicore/uikeys.h"
 #include "uicore/uilist.h"
@@ -62,6 +64,23 @@ protected:
             Turn(steps < 0 ? -1 : 1);
         Tap(KEY_MENU);
         EXPECT_EQ(UIActiveEditor, nullptr) << text;
+    }
+
+    // The page of the menu tree with this title (the first one, where several share it).
+    static UIPage& Titled(const std::string& title)
+    {
+        struct Search {
+            std::string Title;
+            UIPage* Found = nullptr;
+        } search{title};
+        UIWalkPages(&MainMenuPage, [](UIPage* page, UIPage*, void* context) {
+            auto* s = static_cast<Search*>(context);
+            const auto* bar = reinterpret_cast<const UITitle*>(page->Controls ? page->Controls[0] : nullptr);
+            if (!s->Found && bar && bar->Control.Handler == UITitleHandler && s->Title == bar->Text)
+                s->Found = page;
+        }, &search);
+        EXPECT_NE(search.Found, nullptr) << title;
+        return search.Found ? *search.Found : MainMenuPage;
     }
 
     static std::string ValueText(UIPage& page, const std::string& text)

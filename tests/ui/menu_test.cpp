@@ -46,6 +46,47 @@ TEST_F(MenuValues, EditorsStoreWhereEachRowKeepsItsValue)
     }
 }
 
+// The values the user interface keeps start where the recorder starts them; the device's own win.
+TEST_F(MenuValues, StartValuesShowOnTheirRows)
+{
+    const struct {
+        const char* Page;
+        const char* Row;
+        const char* Shown;
+    } cases[] = {
+        {"WARNINGS SETUP", "INT BATT THRESHOLD ", "5.5V"}, {"WARNINGS SETUP", "EXT BATT THRESHOLD ", "10.5V"},
+        {"WARNINGS SETUP", "HP BEEP LOUDNESS ", "20"},     {"INPUT COMPRESSOR", "ATTACK ", "5mS"},
+        {"OUTPUT COMPRESSOR", "DECAY ", "100mS"},          {"CARD COMPRESSOR", "THRESH ", "-6dB"},
+        {"INPUT COMPRESSOR", "RATIO ", "4.0:1"},           {"MIRROR", "START SEG ", "1"},
+        {"MIRROR", "END SEG ", "999"},                     {"SET TIME DATE", "Year ", "2011"},
+        {"PLAYBACK CONTROL", "PLAY SEGMENT: ", "2"},       {"ENG SETUP", "TONE LEVEL ", "0dB"},
+    };
+    for (const auto& c : cases) {
+        UIPage& page = Titled(c.Page);
+        UIGotoPage(&page);
+        EXPECT_EQ(ValueText(page, c.Row), c.Shown) << c.Page << " " << c.Row;
+    }
+}
+
+// Each compressor keeps its own values; "TRANSPORT KEYS " is the device's one value.
+TEST_F(MenuValues, PagesWithTheSameRowsKeepValuesApart)
+{
+    Edit(Titled("INPUT COMPRESSOR"), "RATIO ", 85);
+    EXPECT_EQ(ValueText(Titled("INPUT COMPRESSOR"), "RATIO "), "12.5:1");
+    EXPECT_EQ(ValueText(Titled("OUTPUT COMPRESSOR"), "RATIO "), "4.0:1");
+    EXPECT_EQ(ValueText(Titled("CARD COMPRESSOR"), "RATIO "), "4.0:1");
+    Edit(EngSetupPage, "TRANSPORT KEYS ", 1);
+    EXPECT_EQ(Orvel.TransportKeys, 1);
+}
+
+TEST_F(MenuValues, FeatureRowsFollowTheModel)
+{
+    UIPage& advanced = Titled("ADVANCED SETUP");
+    Orvel.FeatFactory = 1;
+    Choose(advanced, "Factory Setup");
+    EXPECT_EQ(UICurrentPage, &Titled("FACTORY SETUP"));
+}
+
 TEST_F(MenuValues, OneValueShowsOnEveryRowThatNamesIt)
 {
     Edit(MyOrvelPage, "MIRROR MODE: ", 2);
@@ -68,20 +109,23 @@ TEST_F(MenuValues, PagesAsTheyShowOnEachModel)
 {
     const struct {
         const char* Model;
-        UIPage* Page;
+        const char* Page;
         std::function<void()> Prepare;
         const char* Golden;
     } cases[] = {
-        {"L", &MainMenuPage, [] { Tap({KEY_DOWN, KEY_DOWN, KEY_DOWN}); }, "main_menu_lite"},
-        {"12", &MetaDataPage, [] {}, "meta_data"},
-        {"12", &MyOrvelPage, [] {}, "my_orvel"},
-        {"12", &MirrorPage, [] { Edit(MirrorPage, "FILE NAME ", 1); }, "mirror_long_file_name"},
-        {"10", &RecordEnablesPage, [] {}, "record_enables_10_tracks"},
-        {"12", &ExtFadersPage, [] { Edit(ExtFadersPage, "EXT FADER 8 ", 19); }, "ext_fader_numbered_source"},
+        {"L", "MAIN MENU", [] { Tap({KEY_DOWN, KEY_DOWN, KEY_DOWN}); }, "main_menu_lite"},
+        {"12", "META DATA", [] {}, "meta_data"},
+        {"12", "MY ORVEL", [] {}, "my_orvel"},
+        {"12", "MIRROR", [] { Edit(MirrorPage, "FILE NAME ", 1); }, "mirror_long_file_name"},
+        {"10", "RECORD ENABLES", [] {}, "record_enables_10_tracks"},
+        {"12", "EXT FADERS", [] { Edit(ExtFadersPage, "EXT FADER 8 ", 19); }, "ext_fader_numbered_source"},
+        {"12", "ENG SETUP", [] {}, "eng_setup"},
+        {"L", "SET TIME DATE", [] {}, "set_time_date"},
+        {"L", "COMPRESSOR ENABLE", [] {}, "compressor_enable_lite"},
     };
     for (const auto& c : cases) {
         PowerOnAs(c.Model);
-        UIGotoPage(c.Page);
+        UIGotoPage(&Titled(c.Page));
         c.Prepare();
         UIRedraw();
         EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, std::string("ui/menu/") + c.Golden));
