@@ -74,7 +74,6 @@ std::uint32_t ChSetupPageHandler(void* self, Message* msg)
 }
 
 PageTitle ModeTitle = TitleOf("MODE", ModeTitle);
-PageTitle KavlinSetupTitle = TitleOf("KAVLIN SETUP", KavlinSetupTitle);
 PageTitle AutoMixerSetupTitle = TitleOf("AUTO-MIXER SETUP", AutoMixerSetupTitle);
 PageTitle EngSetupTitle = TitleOf("ENG SETUP", EngSetupTitle);
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
@@ -86,7 +85,6 @@ PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
 UIPage SlatePage = BarePage(UISlateHandler, 0, &UIHomePage);
 
 UIPage ModePage = MenuPage(ModeTitle, nullptr);
-UIPage KavlinSetupPage = MenuPage(KavlinSetupTitle, nullptr);
 UIPage AutoMixerSetupPage = MenuPage(AutoMixerSetupTitle, nullptr);
 UIPage EngSetupPage = MenuPage(EngSetupTitle, nullptr);
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
@@ -95,5 +93,5 @@ UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
 
-const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     KavlinSetupPage, AutoMixerSetupPage, EngSetupPage,
-                               ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
+const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     AutoMixerSetupPage, EngSetupPage,
+                               ChSetupPage, ChKavlinPage, BusRoutingPage,     HphRoutingPage};
