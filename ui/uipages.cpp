@@ -74,7 +74,6 @@ std::uint32_t ChSetupPageHandler(void* self, Message* msg)
 }
 
 PageTitle ModeTitle = TitleOf("MODE", ModeTitle);
-PageTitle KavlinSetupTitle = TitleOf("KAVLIN SETUP", KavlinSetupTitle);
 PageTitle AutoMixerSetupTitle = TitleOf("AUTO-MIXER SETUP", AutoMixerSetupTitle);
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
 PageTitle ChKavlinTitle = NumberedTitle("CH# KAVLIN", ChKavlinTitle, ChKavlinTitleHandler);
@@ -85,7 +84,6 @@ PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
 UIPage SlatePage = BarePage(UISlateHandler, 0, &UIHomePage);
 
 UIPage ModePage = MenuPage(ModeTitle, nullptr);
-UIPage KavlinSetupPage = MenuPage(KavlinSetupTitle, nullptr);
 UIPage AutoMixerSetupPage = MenuPage(AutoMixerSetupTitle, nullptr);
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
@@ -93,5 +91,5 @@ UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
 
-const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     KavlinSetupPage, AutoMixerSetupPage,
-                               ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
+const UIKeepsPowerOn KeptPages{SlatePage,   ModePage,     AutoMixerSetupPage, ChSetupPage,
+                               ChKavlinPage, BusRoutingPage, HphRoutingPage};
