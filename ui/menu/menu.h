@@ -17,14 +17,25 @@ extern const UIOptions<3> MirrorModeOptions;
 extern UISetting TransportKeys;  // "TRANSPORT KEYS " of "MODE" and of "ENG SETUP"
 extern UIValue Prerecord;        // "PRERECORD " of "MODE", "PRE:" of "META DATA"
 
-// Row conditions: shown only while the model has (or lacks) the feature.
-template <std::uint32_t OrvelState::*Feature, bool Wanted = true>
-std::uint32_t IfFeature(void*, Message* msg)
+// Row conditions: shown only while the model has (or lacks) the feature, or has all of them.
+inline std::uint32_t AnswerVisible(Message* msg, bool visible)
 {
     if (msg->Id != MSG_IS_VISIBLE)
         return 0;
-    msg->Param = (Orvel.*Feature != 0) == Wanted ? 1 : 0;
+    msg->Param = visible ? 1 : 0;
     return 1;
+}
+
+template <std::uint32_t OrvelState::*Feature, bool Wanted = true>
+std::uint32_t IfFeature(void*, Message* msg)
+{
+    return AnswerVisible(msg, (Orvel.*Feature != 0) == Wanted);
+}
+
+template <std::uint32_t OrvelState::*... Features>
+std::uint32_t IfFeatures(void*, Message* msg)
+{
+    return AnswerVisible(msg, ((Orvel.*Features != 0) && ...));
 }
 
 constexpr MsgHandler IfLite = IfFeature<&OrvelState::FeatLite>;
@@ -35,6 +46,7 @@ constexpr MsgHandler IfDigital = IfFeature<&OrvelState::FeatDigital>;
 constexpr MsgHandler IfNotDigital = IfFeature<&OrvelState::FeatDigital, false>;
 constexpr MsgHandler IfMp3 = IfFeature<&OrvelState::FeatMp3>;
 constexpr MsgHandler IfFactory = IfFeature<&OrvelState::FeatFactory>;
+constexpr MsgHandler IfKavlinDigital = IfFeatures<&OrvelState::FeatKavlin, &OrvelState::FeatDigital>;
 
 // A list whose rows the device model's hook answers first.
 template <MsgHandler Hook>
