@@ -73,7 +73,6 @@ std::uint32_t ChSetupPageHandler(void* self, Message* msg)
     return MeterPageHandler(self, msg);
 }
 
-PageTitle AutoMixerSetupTitle = TitleOf("AUTO-MIXER SETUP", AutoMixerSetupTitle);
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
 PageTitle ChKavlinTitle = NumberedTitle("CH# KAVLIN", ChKavlinTitle, ChKavlinTitleHandler);
 PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
@@ -82,12 +81,10 @@ PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
 
 UIPage SlatePage = BarePage(UISlateHandler, 0, &UIHomePage);
 
-UIPage AutoMixerSetupPage = MenuPage(AutoMixerSetupTitle, nullptr);
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
 UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
 
-const UIKeepsPowerOn KeptPages{SlatePage,    AutoMixerSetupPage, ChSetupPage,
-                               ChKavlinPage, BusRoutingPage,     HphRoutingPage};
+const UIKeepsPowerOn KeptPages{SlatePage, ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
