@@ -11,6 +11,7 @@
 #include "ui/home_fixture.h"
 #include "ui/uipages.h"
 #include "uicore/uipagekit.h"
+#include "uicore/uisetting.h"
 
 namespace {
 
@@ -154,6 +155,37 @@ TEST_P(MenuTree, TheMainMenuOffersThePagesOfTheModel)
         EXPECT_EQ(rows.find(full) != std::string::npos, !lite) << full;
     for (const char* reduced : {"RECORD ROUTING;", "MIRROR ENABLES;"})
         EXPECT_EQ(rows.find(reduced) != std::string::npos, lite) << reduced;
+}
+
+// Every value row and list cursor of the tree changed, then the recorder started again: every page
+// shows as after the first start, so no record that changes was left out of the power-on.
+TEST_P(MenuTree, PowerOnPutsEveryPageBack)
+{
+    const char* argv[] = {"orvel-sim", Models[GetParam()].Arg};
+    const auto everyPage = [&argv] {
+        OrvelPowerOn(2, argv, "orvel-sim");
+        StartUserInterface();
+        std::vector<Json> pages;
+        UIWalkPages(&MainMenuPage, Visit, &pages);
+        return pages;
+    };
+    const std::vector<Json> fresh = everyPage();
+    UIWalkPages(&MainMenuPage, [](UIPage* page, UIPage*, void*) {
+        UIGotoPage(page);
+        for (std::int32_t c = 0; c < page->NControls; ++c) {
+            if (page->Controls[c]->Handler != UIMenuListHandler)
+                continue;
+            auto* list = reinterpret_cast<UIStaticList*>(page->Controls[c]);
+            UIListSetIndex(&list->List, UIStaticListCount(list) - 1);
+            for (std::uint32_t i = 0; i < list->NItems; ++i)
+                if (void* setting = list->Items[i].Setting; setting && MsgQuery(setting, MSG_IS_EDITABLE, 1))
+                    MsgQuery(setting, MSG_VALUE_SET, UISettingValue(setting) + 1);
+        }
+    }, nullptr);
+    const std::vector<Json> again = everyPage();
+    ASSERT_EQ(again.size(), fresh.size());
+    for (std::size_t i = 0; i < fresh.size(); ++i)
+        EXPECT_EQ(again[i], fresh[i]) << fresh[i]["page"]["title"];
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, MenuTree, testing::Range<std::size_t>(0, std::size(Models)));
