@@ -20,29 +20,35 @@ using MenuValues = MenuTest;
 TEST_F(MenuValues, EditorsStoreWhereEachRowKeepsItsValue)
 {
     const struct {
-        UIPage* Page;
+        const char* Page;
         const char* Row;
         std::int32_t Steps;
-        std::function<std::int32_t()> Stored;
+        std::function<std::int32_t()> Stored;  // null: the row keeps its own value
         std::int32_t Expected;
         const char* Shown;
     } cases[] = {
-        // the user interface's own values, from their start values
-        {&MirrorPage, "START SEG ", 2, [] { return UISettingValue(Find(MirrorPage, "START SEG ").Item->Setting); }, 3, "3"},
-        {&MirrorPage, "END SEG ", 1, [] { return UISettingValue(Find(MirrorPage, "END SEG ").Item->Setting); }, 999, "999"},
-        {&MirrorPage, "TC OFFSET ", -3, [] { return UISettingValue(Find(MirrorPage, "TC OFFSET ").Item->Setting); }, -3, "-3ms"},
-        // a field of the device state, an indexed element, values the model's hooks keep and adjust
-        {&PlaybackControlPage, "SCRUB: ", 5, [] { return Orvel.Play.Scrub; }, 5, "5"},
-        {&RecordRoutingPage, "CARD3 ", 2, [] { return static_cast<std::int32_t>(RecTrackLITE[2]); }, 2, "Input 2"},
-        {&ExtFadersPage, "EXT FADER 8 ", 21, [] { return static_cast<std::int32_t>(ExtFaders[7]); }, 21, "Trim D8"},
-        {&MyOrvelPage, "MIRROR DRIVE: ", -2, [] { return static_cast<std::int32_t>(Orvel.MirrorDrive); }, 1, "(USB)"},
-        {&PrimaryCardPage, "ISO ATTENUATION: ", -6, [] { return static_cast<std::int32_t>(Orvel.IsoAttenuation); }, 0, "OFF"},
+        {"MIRROR", "START SEG ", 2, nullptr, 0, "3"},
+        {"MIRROR", "END SEG ", 1, nullptr, 0, "999"},
+        {"MIRROR", "TC OFFSET ", -3, nullptr, 0, "-3ms"},
+        {"KAVLIN SETUP", "TX CHANNEL ", -2, nullptr, 0, "2403"},
+        {"AUTO-MIXER SETUP", "ATTACK ", 2, nullptr, 0, "3ms"},
+        {"PLAYBACK CONTROL", "SCRUB: ", 5, [] { return Orvel.Play.Scrub; }, 5, "5"},
+        {"MODE", "TRANSPORT KEYS ", -1, [] { return Orvel.TransportKeys + 0; }, 0, "UNSHIFTED"},
+        {"RECORD ROUTING", "CARD3 ", 2, [] { return static_cast<std::int32_t>(RecTrackLITE[2]); }, 2, "Input 2"},
+        {"EXT FADERS", "EXT FADER 8 ", 21, [] { return static_cast<std::int32_t>(ExtFaders[7]); }, 21, "Trim D8"},
+        {"MY ORVEL", "MIRROR DRIVE: ", -2, [] { return static_cast<std::int32_t>(Orvel.MirrorDrive); }, 1, "(USB)"},
+        {"PRIMARY CF", "ISO ATTENUATION: ", -6, [] { return static_cast<std::int32_t>(Orvel.IsoAttenuation); }, 0, "OFF"},
+        {"MODE", "METERPEAK HOLD ", 3, [] { return static_cast<std::int32_t>(Orvel.MeterPeakHold); }, 4600, "4600MS"},
+        {"AUTO-MIXER SETUP", "A-MIX MODE ", 2, [] { return static_cast<std::int32_t>(Orvel.AMixMode); }, 2, "POST FADER"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Row);
-        Edit(*c.Page, c.Row, c.Steps);
-        EXPECT_EQ(c.Stored(), c.Expected);
-        EXPECT_EQ(ValueText(*c.Page, c.Row), c.Shown);
+        UIPage& page = Titled(c.Page);
+        Edit(page, c.Row, c.Steps);
+        if (c.Stored) {
+            EXPECT_EQ(c.Stored(), c.Expected);
+        }
+        EXPECT_EQ(ValueText(page, c.Row), c.Shown);
     }
 }
 
@@ -60,6 +66,9 @@ TEST_F(MenuValues, StartValuesShowOnTheirRows)
         {"INPUT COMPRESSOR", "RATIO ", "4.0:1"},           {"MIRROR", "START SEG ", "1"},
         {"MIRROR", "END SEG ", "999"},                     {"SET TIME DATE", "Year ", "2011"},
         {"PLAYBACK CONTROL", "PLAY SEGMENT: ", "2"},       {"ENG SETUP", "TONE LEVEL ", "0dB"},
+        {"AUTO-MIXER SETUP", "DECAY ", "1ms"},             {"MODE", "PRERECORD ", "OFF"},
+        {"MODE", "METERPEAK HOLD ", "4000MS"},             {"KAVLIN SETUP", "TX CHANNEL ", "2403"},
+        {"RX CHANNEL SETUP", "RX FREQ6 ", "2403"},
     };
     for (const auto& c : cases) {
         UIPage& page = Titled(c.Page);
@@ -68,27 +77,39 @@ TEST_F(MenuValues, StartValuesShowOnTheirRows)
     }
 }
 
-// Each compressor keeps its own values; "TRANSPORT KEYS " is the device's one value.
+// Each compressor and each receive channel keeps its own values.
 TEST_F(MenuValues, PagesWithTheSameRowsKeepValuesApart)
 {
     Edit(Titled("INPUT COMPRESSOR"), "RATIO ", 85);
     EXPECT_EQ(ValueText(Titled("INPUT COMPRESSOR"), "RATIO "), "12.5:1");
     EXPECT_EQ(ValueText(Titled("OUTPUT COMPRESSOR"), "RATIO "), "4.0:1");
     EXPECT_EQ(ValueText(Titled("CARD COMPRESSOR"), "RATIO "), "4.0:1");
-    Edit(EngSetupPage, "TRANSPORT KEYS ", 1);
-    EXPECT_EQ(Orvel.TransportKeys, 1);
+    Edit(Titled("RX CHANNEL SETUP"), "RX FREQ2 ", 1);
+    EXPECT_EQ(ValueText(Titled("RX CHANNEL SETUP"), "RX FREQ1 "), "2403");
+    EXPECT_EQ(ValueText(Titled("RX CHANNEL SETUP"), "RX FREQ2 "), "2404");
 }
 
+// The factory rows need the factory flag; the auto-mix enables have a digital row where there are
+// digital inputs, and only one of the two rows that open them shows.
 TEST_F(MenuValues, FeatureRowsFollowTheModel)
 {
-    UIPage& advanced = Titled("ADVANCED SETUP");
     Orvel.FeatFactory = 1;
-    Choose(advanced, "Factory Setup");
+    Choose(Titled("ADVANCED SETUP"), "Factory Setup");
     EXPECT_EQ(UICurrentPage, &Titled("FACTORY SETUP"));
+    for (std::uint32_t digital : {0u, 1u}) {
+        Orvel.FeatDigital = digital;
+        UIGotoPage(UIHome());  // the rows are shown as the page is entered
+        Choose(AutoMixerSetupPage, "A-MIX ENABLES");
+        EXPECT_EQ(reinterpret_cast<UIMatrix*>(UICurrentPage->Controls[1])->NRows, 2 + digital);
+        UIGotoPage(&AutoMixerSetupPage);
+        EXPECT_EQ(UIStaticListCount(Find(AutoMixerSetupPage, "ATTACK ").List), 7u);
+    }
 }
 
 TEST_F(MenuValues, OneValueShowsOnEveryRowThatNamesIt)
 {
+    Edit(ModePage, "TRANSPORT KEYS ", -1);
+    EXPECT_EQ(ValueText(EngSetupPage, "TRANSPORT KEYS "), "UNSHIFTED");
     Edit(MyOrvelPage, "MIRROR MODE: ", 2);
     EXPECT_EQ(ValueText(MirrorPage, "MIRROR MODE "), "CONTINUOUS");
     Edit(MirrorPage, "MIRROR MODE ", -1);
@@ -122,6 +143,9 @@ TEST_F(MenuValues, PagesAsTheyShowOnEachModel)
         {"12", "ENG SETUP", [] {}, "eng_setup"},
         {"L", "SET TIME DATE", [] {}, "set_time_date"},
         {"L", "COMPRESSOR ENABLE", [] {}, "compressor_enable_lite"},
+        {"12", "MODE", [] {}, "mode"},
+        {"12", "KAVLIN SETUP", [] { Edit(KavlinSetupPage, "POWER-ROLL MODE ", 2); Edit(KavlinSetupPage, "SEND PRU DELAY ", 500);
+                                    Tap({KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN}); }, "kavlin_setup"},
     };
     for (const auto& c : cases) {
         PowerOnAs(c.Model);
