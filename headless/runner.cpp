@@ -14,6 +14,7 @@
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"
 #include "host/inspector.h"
+#include "ui/catalogue.h"
 #include "uicore/uitimer.h"
 
 namespace {
@@ -194,6 +195,9 @@ std::string HeadlessRunner::Execute(const ScriptCommand& cmd)
         break;
     case ScriptOp::Inspect:
         return Inspect(cmd);
+    case ScriptOp::Goto:
+        Goto(cmd);
+        break;
     }
     return ui_.TakeFailure();
 }
@@ -244,6 +248,13 @@ std::string HeadlessRunner::Shot(const ScriptCommand& cmd)
     return errno ? ErrnoText() : "the PNG could not be encoded";
 }
 
+// Shown as any page switch shows it; the name was checked before the script ran.
+void HeadlessRunner::Goto(const ScriptCommand& cmd)
+{
+    if (UIPage* page = CatalogueFind(cmd.Text, cmd.Nth))
+        UIGotoPage(page);
+}
+
 // A file gets the document spread over lines, for reading; the output one line, for piping.
 std::string HeadlessRunner::Inspect(const ScriptCommand& cmd)
 {
@@ -284,12 +295,28 @@ std::string HeadlessRunner::FileWritten(const ScriptCommand& cmd) const
     }
 }
 
+namespace {
+
+// A goto names a page of the catalogue, or the script does not run.
+ScriptParse CheckPageNames(ScriptParse script)
+{
+    for (const ScriptCommand& cmd : script.Commands) {
+        if (script.ErrorLine || cmd.Op != ScriptOp::Goto || CatalogueFind(cmd.Text, cmd.Nth))
+            continue;
+        script.ErrorLine = cmd.Line;
+        script.Error = "no page \"" + cmd.Text + "\"" + (cmd.Nth > 1 ? " #" + std::to_string(cmd.Nth) : "");
+    }
+    return script;
+}
+
+}  // namespace
+
 int HeadlessRun(const HeadlessOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {
     std::string text;
     if (!ReadScript(options, in, text, err))
         return 2;
-    const ScriptParse script = ParseScript(text);
+    const ScriptParse script = CheckPageNames(ParseScript(text));
     if (script.ErrorLine) {
         const std::string name = options.ScriptPath == "-" ? "<stdin>" : options.ScriptPath;
         err << ScriptErrorText(name, script.ErrorLine, script.Error) << "\n";

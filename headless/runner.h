@@ -37,6 +37,7 @@ private:
     void KeyUp(const ScriptCommand& cmd);
     std::string Shot(const ScriptCommand& cmd);
     std::string Inspect(const ScriptCommand& cmd);
+    void Goto(const ScriptCommand& cmd);
     std::string OutputPath(const std::string& file) const;
     // The file the command writes, for the message when it cannot.
     std::string FileWritten(const ScriptCommand& cmd) const;

@@ -280,6 +280,27 @@ std::string ParseInspectArgs(ScriptCommand& cmd, std::string_view args)
     return {};
 }
 
+// "goto TITLE" or "goto TITLE #N": the rest of the line names the page ("CH# SETUP" keeps its '#').
+std::string ParseGotoArgs(ScriptCommand& cmd, std::string_view text)
+{
+    const std::size_t end = text.find_last_not_of(' ');
+    text = text.substr(0, end == std::string_view::npos ? 0 : end + 1);
+    cmd.Nth = 1;
+    if (const std::size_t hash = text.rfind(" #"); hash != std::string_view::npos) {
+        std::size_t nth = 0;
+        if (ParseNumber(text.substr(hash + 2), nth)) {
+            if (nth < 1)
+                return "page number " + std::to_string(nth) + " is not 1 or more";
+            cmd.Nth = nth;
+            text = text.substr(0, hash);
+        }
+    }
+    if (text.empty())
+        return "missing page title";
+    cmd.Text = text;
+    return {};
+}
+
 std::string ParseAnswerArgs(ScriptCommand& cmd, std::string_view args)
 {
     const std::vector<std::string_view> words = Words(args);
@@ -315,6 +336,7 @@ constexpr CommandEntry CommandTbl[] = {
     {"shot", ScriptOp::Shot, ParseShotArgs, false, false},
     {"answer", ScriptOp::Answer, ParseAnswerArgs, false, false},
     {"inspect", ScriptOp::Inspect, ParseInspectArgs, false, false},
+    {"goto", ScriptOp::Goto, ParseGotoArgs, false, true},
 };
 
 const CommandEntry* FindCommand(std::string_view name)

@@ -1,6 +1,7 @@
 #pragma once
 // The scripts of the headless front end: one command a line, read in full and checked before any of
 // it runs, so that a mistake on the last line costs no half-finished run.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ enum class ScriptOp : std::uint8_t {
     Shot,
     Answer,
     Inspect,    // the state inspector's JSON into a file, or on one line of the output
+    Goto,       // a page by its name, for reviews and tests
 };
 
 enum class ScriptKeyKind : std::uint8_t {
@@ -47,7 +49,8 @@ struct ScriptCommand {
     int Zoom;                 // shot
     int MenuCommand;          // menu: the host command of the item
     bool AnswerOk;            // answer
-    std::string Text;         // type: the characters; shot: the file; inspect: the file or empty
+    std::string Text;         // type: the characters; shot: the file; inspect: the file or empty; goto: the name
+    std::size_t Nth;          // goto: which of the pages of that name, from 1
 };
 
 constexpr int MIN_SHOT_ZOOM = 1;

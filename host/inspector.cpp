@@ -8,6 +8,7 @@
 #include "uicore/uicontrols.h"
 #include "uicore/uieditors.h"
 #include "uicore/uilist.h"
+#include "uicore/uipagekit.h"
 #include "uicore/uimatrix.h"
 #include "uicore/uisetting.h"
 #include "uicore/uitextedit.h"
@@ -52,21 +53,11 @@ Json SettingText(void* setting)
     return text;
 }
 
-// As the title bar draws it: the text its handler answers (a channel number filled in), else its own.
-Json TitleText(UIControl* title)
-{
-    char text[MAX_UI_TEXT] = "";
-    if (MsgSendParam(title, MSG_TEXT_GET, MsgParamOf(text)))
-        return text;
-    return TextOrNull(As<UITitle>(title)->Text);
-}
-
-// A page's title is its first control when that is a title bar.
+// A page's title is its title bar's text as drawn.
 Json PageTitle(const UIPage* page)
 {
-    if (!page || page->NControls < 1 || KindOf(page->Controls[0]) != UI_CTRL_KIND_TITLE)
-        return nullptr;
-    return TitleText(page->Controls[0]);
+    char text[MAX_UI_TEXT];
+    return UIPageTitle(page, text) ? Json(text) : Json(nullptr);
 }
 
 // The value after a label, asked as texts and fields ask when they draw: the attribute first (which
@@ -84,7 +75,8 @@ Json LabelledValue(UIControl* control, bool* byText)
 
 void DescribeTitle(UIControl* c, Json& j)
 {
-    j["text"] = TitleText(c);
+    char text[MAX_UI_TEXT];
+    j["text"] = UITitleText(c, text) ? Json(text) : Json(nullptr);
 }
 
 void DescribeText(UIControl* c, Json& j)

@@ -8,7 +8,7 @@
 #include "ui/uihome.h"
 #include "ui/uipages.h"
 #include "uicore/uikeys.h"
-#include "uicore/uipagekit.h"
+#include "ui/catalogue.h"
 
 namespace {
 
@@ -363,7 +363,7 @@ TransportSink TransportSetSink(TransportSink sink)
 
 void StartUserInterface()
 {
-    UILinkParents(&MainMenuPage);
+    CatalogueLinkParents();
     UIStart(&UIHomePage, PageDefaultHandler);
 }
 

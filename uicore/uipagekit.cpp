@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/debug.h"
+#include "common/format.h"
 
 namespace {
 
@@ -58,6 +59,22 @@ std::uint32_t UIMenuListHandler(void* self, Message* msg)
     if (const std::uint32_t result = UIStaticListHandler(self, msg))
         return result;
     return UIListHandler(self, msg);
+}
+
+bool UITitleText(UIControl* bar, char* text)
+{
+    text[0] = '\0';
+    if (MsgQuery(bar, MSG_CONTROL_KIND, UI_CTRL_KIND_UNKNOWN) != UI_CTRL_KIND_TITLE)
+        return false;
+    if (!MsgSendParam(bar, MSG_TEXT_GET, MsgParamOf(text)))
+        FormatText(text, MAX_UI_TEXT, "%s", reinterpret_cast<UITitle*>(bar)->Text);
+    return true;
+}
+
+bool UIPageTitle(const UIPage* page, char* text)
+{
+    text[0] = '\0';
+    return page && page->NControls >= 1 && UITitleText(page->Controls[0], text);
 }
 
 void UIWalkPages(UIPage* root, UIPageVisitor visit, void* context)

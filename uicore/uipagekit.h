@@ -27,6 +27,11 @@ std::uint32_t UIMenuListHandler(void* self, Message* msg);
 using UIPageVisitor = void (*)(UIPage* page, UIPage* openedFrom, void* context);
 void UIWalkPages(UIPage* root, UIPageVisitor visit, void* context);
 
+// The title a page shows in its title bar, as drawn (a handler may fill in a number); false, and an
+// empty text, for a page without one. text holds MAX_UI_TEXT bytes.
+bool UIPageTitle(const UIPage* page, char* text);
+bool UITitleText(UIControl* bar, char* text);
+
 // Sets the Parent of every page that a row of a kit list opens, below root, where none is set yet;
 // the first row found on the shortest way from root wins.
 void UILinkParents(UIPage* root);
@@ -65,6 +70,13 @@ constexpr UIStaticListItem Action(const char* text, MsgHandler handler)
 {
     UIStaticListItem item = Row(text);
     item.Handler = handler;
+    return item;
+}
+
+// A row whose value stands at its own column rather than at the list's.
+constexpr UIStaticListItem ValueAt(std::int32_t column, UIStaticListItem item)
+{
+    item.ValueX = column;
     return item;
 }
 

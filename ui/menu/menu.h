@@ -6,6 +6,7 @@
 #include "message/message.h"
 #include "ui/uivalues.h"
 #include "uicore/uimain.h"
+#include "uicore/uimatrix.h"
 #include "uicore/uipagekit.h"
 
 extern const UIOptions<2> OffOnOptions;
@@ -59,6 +60,15 @@ std::uint32_t HookedListHandler(void* self, Message* msg)
 
 // A matrix with one cell per track: dealt anew from the model's track count on every refresh.
 std::uint32_t TrackMatrixHandler(void* self, Message* msg);
+
+// A matrix beside others on its page: the cursor moves to the nearest cell on screen.
+template <MsgHandler Matrix = UIMatrixHandler>
+std::uint32_t SideBySideMatrix(void* self, Message* msg)
+{
+    if (UIMatrixNavigateHandler(self, msg))
+        return 1;
+    return Matrix(self, msg);
+}
 
 // Pages on which key 136 goes to the home screen.
 std::uint32_t MirrorKeyHomeHandler(void* self, Message* msg);

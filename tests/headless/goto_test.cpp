@@ -1,0 +1,49 @@
+// goto: any page of the catalogue by its name, the Nth of several of one name, an unknown name refused
+// before the script runs.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "headless_fixture.h"
+
+namespace {
+
+using Goto = HeadlessTest;
+
+TEST_F(Goto, ShowsThePageOfThatNameAsAPageSwitchDoes)
+{
+    const struct {
+        const char* Line;
+        const char* Title;
+        const char* FirstRow;  // of the page's first list, or null
+    } cases[] = {
+        {"goto PLAY OUT ROUTER", "PLAY OUT ROUTER", nullptr},
+        {"goto INPUT CONFIGURE", "INPUT CONFIGURE", "INPUT TYPE   "},
+        {"goto INPUT CONFIGURE #2  ", "INPUT CONFIGURE", "AES 1/2 "},
+        {"goto CH1 SETUP", "CH1 SETUP", nullptr},
+        {"goto SKYPOST", "SKYPOST", ""},
+    };
+    Start();
+    for (const auto& c : cases) {
+        out.str("");
+        ASSERT_EQ(Run(std::string(c.Line) + "\ninspect\n"), 0) << c.Line;
+        const nlohmann::json state = nlohmann::json::parse(out.str());
+        EXPECT_EQ(state["page"]["title"], c.Title) << c.Line;
+        if (c.FirstRow) {
+            EXPECT_EQ(state["controls"][1]["rows"][0]["text"], c.FirstRow) << c.Line;
+        }
+    }
+}
+
+TEST_F(Goto, UnknownNamesStopTheScriptBeforeItRuns)
+{
+    for (const char* line : {"goto NOWHERE", "goto MAIN MENU #2", "goto SKYPOST #0"}) {
+        err.str("");
+        EXPECT_EQ(RunFile(std::string("shot first.png\n") + line + "\n"), 2) << line;
+        EXPECT_NE(err.str().find("test.orvel:2:"), std::string::npos) << err.str();
+        EXPECT_FALSE(std::filesystem::exists(dir / "first.png")) << line;
+    }
+}
+
+}  // namespace

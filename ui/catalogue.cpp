@@ -1,0 +1,98 @@
+#include "ui/catalogue.h"
+
+#include <iterator>
+
+#include "common/format.h"
+#include "orvel/orvelpages.h"
+#include "orvel/orvelplay.h"
+#include "ui/pages/unreached.h"
+#include "ui/uihome.h"
+#include "ui/uilists.h"
+#include "ui/uipages.h"
+#include "uicore/uicontrols.h"
+
+namespace {
+
+// Where the walks start: each is visited with every page its rows lead to.
+UIPage* const CatalogueRootsTbl[] = {
+    &UIHomePage, &HomePanPage, &MainMenuPage, &SlatePage, &ChSetupPage, &ChKavlinPage, &BusRoutingPage,
+    &HphRoutingPage, &TrackPresetsPage, &NotePresetsPage, &FalseStartPage, &MarkDropoutPage,
+    &PlayOutRouterPage, &PlayOutRouter2Page, &PlayHphRouterPage, &PlayHphRouter2Page, &AuxRecordPage,
+    &SkypostPage, &KavlinAuditionPage, &InputBitsPage, &MetersPage, &BatteryWarningPage, &BatteryWarning2Page,
+    &LowRecordTimePage, &RecordConflictPage, &MirrorConflictPage, &ReRecordPage, &DropoutRecoverPage,
+};
+
+constexpr std::size_t MAX_CATALOGUE = 256;
+
+struct Visit {
+    UIPage* Seen[MAX_CATALOGUE];
+    std::size_t Count;
+    UIPageVisitor Visitor;
+    void* Context;
+};
+
+void VisitOnce(UIPage* page, UIPage* openedFrom, void* context)
+{
+    auto* visit = static_cast<Visit*>(context);
+    for (std::size_t i = 0; i < visit->Count; ++i)
+        if (visit->Seen[i] == page)
+            return;
+    if (visit->Count < MAX_CATALOGUE)
+        visit->Seen[visit->Count++] = page;
+    visit->Visitor(page, openedFrom, visit->Context);
+}
+
+// The corner text of a page without a title bar: its last control, when that is a text.
+void CornerText(const UIPage* page, char* text)
+{
+    if (page->NControls < 1)
+        return;
+    UIControl* last = page->Controls[page->NControls - 1];
+    if (MsgQuery(last, MSG_CONTROL_KIND, UI_CTRL_KIND_UNKNOWN) == UI_CTRL_KIND_TEXT)
+        FormatText(text, MAX_UI_TEXT, "%s", reinterpret_cast<UIText*>(last)->Text);
+}
+
+struct Search {
+    std::string_view Name;
+    std::size_t Left;
+    UIPage* Found;
+};
+
+void Match(UIPage* page, UIPage*, void* context)
+{
+    auto* search = static_cast<Search*>(context);
+    char name[MAX_UI_TEXT];
+    CataloguePageName(page, name);
+    if (!search->Found && search->Name == name && --search->Left == 0)
+        search->Found = page;
+}
+
+}  // namespace
+
+void CatalogueWalk(UIPageVisitor visit, void* context)
+{
+    static Visit walk;  // too large for the stack of a message handler
+    walk = {.Seen = {}, .Count = 0, .Visitor = visit, .Context = context};
+    for (UIPage* root : CatalogueRootsTbl)
+        UIWalkPages(root, VisitOnce, &walk);
+}
+
+void CataloguePageName(const UIPage* page, char* text)
+{
+    if (!UIPageTitle(page, text))
+        CornerText(page, text);
+}
+
+UIPage* CatalogueFind(std::string_view name, std::size_t nth)
+{
+    Search search = {.Name = name, .Left = nth, .Found = nullptr};
+    if (nth >= 1)
+        CatalogueWalk(Match, &search);
+    return search.Found;
+}
+
+void CatalogueLinkParents()
+{
+    for (UIPage* root : CatalogueRootsTbl)
+        UILinkParents(root);
+}
