@@ -5,7 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "canvas/lcdcanvas.h"
 #include "headless_fixture.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -34,6 +36,14 @@ TEST_F(Goto, ShowsThePageOfThatNameAsAPageSwitchDoes)
             EXPECT_EQ(state["controls"][1]["rows"][0]["text"], c.FirstRow) << c.Line;
         }
     }
+}
+
+// Four matrices side by side, two of them dealt by the track count.
+TEST_F(Goto, PageWithoutAWayToItAsItShows)
+{
+    Start();
+    ASSERT_EQ(Run("goto MP3 ROUTING\npress RIGHT\n"), 0);
+    EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/pages/mp3_routing"));
 }
 
 TEST_F(Goto, UnknownNamesStopTheScriptBeforeItRuns)
