@@ -216,5 +216,5 @@ std::uint32_t HphRoutingHandler(void* self, Message* msg)
 UIPage HphRoutingPage = BackgroundPage(HphRoutingHandler, RoutingControls);
 UIPage HphCardTracksPage = BackgroundPage(HphPagesHandler, CardTracksControls);
 
-const UIKeepsPowerOn KeptHeadphones{HpHold,      LeftInputs, RightInputs,    KLinInputs,       FirstExt,
-                                    LeftTracks,  RightTracks, SecondExt,     HphRoutingPage,   HphCardTracksPage};
+const UIKeepsPowerOn KeptHeadphones{HpHold,     LeftInputs,  RightInputs, KLinInputs,     FirstExt,
+                                    LeftTracks, RightTracks, SecondExt,   HphRoutingPage, HphCardTracksPage};
