@@ -5,6 +5,7 @@
 #include "common/format.h"
 #include "orvel/orvelpages.h"
 #include "orvel/orvelplay.h"
+#include "ui/pages/headphones.h"
 #include "ui/pages/unreached.h"
 #include "ui/uihome.h"
 #include "ui/uilists.h"
@@ -16,7 +17,7 @@ namespace {
 // Where the walks start: each is visited with every page its rows lead to.
 UIPage* const CatalogueRootsTbl[] = {
     &UIHomePage, &HomePanPage, &MainMenuPage, &SlatePage, &ChSetupPage, &ChKavlinPage, &BusRoutingPage,
-    &HphRoutingPage, &TrackPresetsPage, &NotePresetsPage, &FalseStartPage, &MarkDropoutPage,
+    &HphRoutingPage, &HphCardTracksPage, &TrackPresetsPage, &NotePresetsPage, &FalseStartPage, &MarkDropoutPage,
     &PlayOutRouterPage, &PlayOutRouter2Page, &PlayHphRouterPage, &PlayHphRouter2Page, &AuxRecordPage,
     &SkypostPage, &KavlinAuditionPage, &InputBitsPage, &MetersPage, &BatteryWarningPage, &BatteryWarning2Page,
     &LowRecordTimePage, &RecordConflictPage, &MirrorConflictPage, &ReRecordPage, &DropoutRecoverPage,
@@ -48,8 +49,9 @@ void CornerText(const UIPage* page, char* text)
     if (page->NControls < 1)
         return;
     UIControl* last = page->Controls[page->NControls - 1];
-    if (MsgQuery(last, MSG_CONTROL_KIND, UI_CTRL_KIND_UNKNOWN) == UI_CTRL_KIND_TEXT)
-        FormatText(text, MAX_UI_TEXT, "%s", reinterpret_cast<UIText*>(last)->Text);
+    const char* corner = reinterpret_cast<UIText*>(last)->Text;
+    if (MsgQuery(last, MSG_CONTROL_KIND, UI_CTRL_KIND_UNKNOWN) == UI_CTRL_KIND_TEXT && corner)
+        FormatText(text, MAX_UI_TEXT, "%s", corner);
 }
 
 struct Search {

@@ -85,6 +85,4 @@ UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
 UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
-UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
-
-const UIKeepsPowerOn KeptPages{SlatePage, ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
+const UIKeepsPowerOn KeptPages{SlatePage, ChSetupPage, ChKavlinPage, BusRoutingPage};
