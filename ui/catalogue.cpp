@@ -49,8 +49,9 @@ void CornerText(const UIPage* page, char* text)
     if (page->NControls < 1)
         return;
     UIControl* last = page->Controls[page->NControls - 1];
-    const char* corner = reinterpret_cast<UIText*>(last)->Text;
-    if (MsgQuery(last, MSG_CONTROL_KIND, UI_CTRL_KIND_UNKNOWN) == UI_CTRL_KIND_TEXT && corner)
+    if (MsgQuery(last, MSG_CONTROL_KIND, UI_CTRL_KIND_UNKNOWN) != UI_CTRL_KIND_TEXT)
+        return;
+    if (const char* corner = reinterpret_cast<UIText*>(last)->Text)
         FormatText(text, MAX_UI_TEXT, "%s", corner);
 }
 
