@@ -75,7 +75,6 @@ std::uint32_t ChSetupPageHandler(void* self, Message* msg)
 
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
 PageTitle ChKavlinTitle = NumberedTitle("CH# KAVLIN", ChKavlinTitle, ChKavlinTitleHandler);
-PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
 
 }  // namespace
 
@@ -83,8 +82,7 @@ UIPage SlatePage = BarePage(UISlateHandler, 0, &UIHomePage);
 
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
-UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
 UIPage HphRoutingPage = BarePage(UINullHandler, UI_PAGE_FLAG_BACKGROUND, nullptr);
 
-const UIKeepsPowerOn KeptPages{SlatePage, ChSetupPage, ChKavlinPage, BusRoutingPage, HphRoutingPage};
+const UIKeepsPowerOn KeptPages{SlatePage, ChSetupPage, ChKavlinPage, HphRoutingPage};
