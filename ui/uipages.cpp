@@ -75,7 +75,6 @@ std::uint32_t ChSetupPageHandler(void* self, Message* msg)
 
 PageTitle ChSetupTitle = NumberedTitle("CH# SETUP", ChSetupTitle, ChSetupTitleHandler);
 PageTitle ChKavlinTitle = NumberedTitle("CH# KAVLIN", ChKavlinTitle, ChKavlinTitleHandler);
-PageTitle BusRoutingTitle = TitleOf("BUS ROUTING", BusRoutingTitle);
 
 }  // namespace
 
@@ -83,6 +82,5 @@ UIPage SlatePage = BarePage(UISlateHandler, 0, &UIHomePage);
 
 UIPage ChSetupPage = MenuPage(ChSetupTitle, nullptr, ChSetupPageHandler);
 UIPage ChKavlinPage = MenuPage(ChKavlinTitle, nullptr, ChKavlinPageHook);
-UIPage BusRoutingPage = MenuPage(BusRoutingTitle, &UIHomePage);
 
-const UIKeepsPowerOn KeptPages{SlatePage, ChSetupPage, ChKavlinPage, BusRoutingPage};
+const UIKeepsPowerOn KeptPages{SlatePage, ChSetupPage, ChKavlinPage};
