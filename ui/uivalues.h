@@ -170,6 +170,23 @@ constexpr UISettingOf<UINumberSettingHandler> Number(std::int32_t min, std::int3
                      .ZeroText = zeroText, .Format = format, .Template = entry};
 }
 
+// Timecodes and user bits: eight packed digits, edited digit by digit; as a text, the packed word.
+constexpr UISetting PackedDigits()
+{
+    return {.Handler = nullptr, .Menu = nullptr, .Min = 0, .Max = 0, .Scaling = 1, .ZeroText = nullptr,
+            .Format = "%08X", .Template = nullptr};
+}
+
+constexpr UISettingOf<UITimecodeSettingHandler> Timecode()
+{
+    return PackedDigits();
+}
+
+constexpr UISettingOf<UIUserBitsSettingHandler> UserBits()
+{
+    return PackedDigits();
+}
+
 // Option tables: the texts of values 0, 1, 2, ... in order.
 template <std::size_t N>
 struct UIOptions {

@@ -15,13 +15,16 @@ const UIOptions<3> MirrorModeOptions = OptionsOf(MirrorModeOptions, {"OFF", "ON"
 namespace {
 
 const UIOptions<2> TransportKeyOptions = OptionsOf(TransportKeyOptions, {"UNSHIFTED", "SHIFTED"});
+const UIOptions<7> FrameRateOptions =
+    OptionsOf(FrameRateOptions, {"23.98", "24", "25", "29.97", "29.97DF", "30", "30DF"});
 
 }  // namespace
 
 UISetting TransportKeys = Options(TransportKeyOptions).In<Field<&Orvel.TransportKeys>>();
 UIValue Prerecord = Number(0, 10, "%dsec", "__sec", "OFF");
+UIValue TcFrameRate = Options(FrameRateOptions);
 
-const UIKeepsPowerOn KeptSharedValues{Prerecord};
+const UIKeepsPowerOn KeptSharedValues{Prerecord, TcFrameRate};
 
 std::uint32_t TrackMatrixHandler(void* self, Message* msg)
 {

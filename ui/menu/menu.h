@@ -17,6 +17,7 @@ extern const UIOptions<3> MirrorModeOptions;
 // Values shown on rows of more than one page.
 extern UISetting TransportKeys;  // "TRANSPORT KEYS " of "MODE" and of "ENG SETUP"
 extern UIValue Prerecord;        // "PRERECORD " of "MODE", "PRE:" of "META DATA"
+extern UIValue TcFrameRate;      // "TC FRAME RATE " of "TIME CODE SETUP", "TC:" of "META DATA"
 
 // Row conditions: shown only while the model has (or lacks) the feature, or has all of them.
 inline std::uint32_t AnswerVisible(Message* msg, bool visible)

@@ -12,15 +12,11 @@
 
 namespace {
 
-const UIOptions<7> FrameRateOptions =
-    OptionsOf(FrameRateOptions, {"23.98", "24", "25", "29.97", "29.97DF", "30", "30DF"});
-
 UISetting SampleRate = Options(SampleRateOptions).By<SampleRateHook>();
-UIValue FrameRate = Options(FrameRateOptions);
 UISetting EditSegment = Number(0, 1000, "%d", "____", "NEXT").By<EditSegmentHook>();
 
 UIText SampleRateText = TextAt(0, 24, "SR:", &SampleRate);
-UIText FrameRateText = TextAt(71, 24, "TC:", &FrameRate);
+UIText FrameRateText = TextAt(71, 24, "TC:", &TcFrameRate);
 UIText PrerecordText = TextAt(155, 24, "PRE:", &Prerecord);
 UIMenuList<1> EditSegmentRow = MenuList(EditSegmentRow, {.Y = 127, .Rows = 1, .Column = 116}, {
     Row("EDIT SEGMENT: ", EditSegment),
@@ -49,4 +45,4 @@ UITextValue NoteSetting = TextIn(Orvel.Note, 31);
 
 UIPage MetaDataPage = PageOf(MetaData, MetaDataHandler);
 
-const UIKeepsPowerOn KeptMetaData{FrameRate, EditSegmentRow, MetaDataPage};
+const UIKeepsPowerOn KeptMetaData{EditSegmentRow, MetaDataPage};
