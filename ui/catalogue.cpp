@@ -7,6 +7,7 @@
 #include "orvel/orvelplay.h"
 #include "ui/pages/bus.h"
 #include "ui/pages/headphones.h"
+#include "ui/pages/timecode.h"
 #include "ui/pages/unreached.h"
 #include "ui/uihome.h"
 #include "ui/uilists.h"
@@ -18,6 +19,7 @@ namespace {
 // Where the walks start: each is visited with every page its rows lead to.
 UIPage* const CatalogueRootsTbl[] = {
     &UIHomePage, &HomePanPage, &MainMenuPage, &SlatePage, &ChSetupPage, &ChKavlinPage, &BusRoutingPage,
+    &TimeCodePage, &EnterTimeCodePage, &TimeCodeSetupPage,
     &BusAssignAuxPage, &BusAssignDigitalPage, &CardMix1to4AuxPage, &CardMix1to4DigitalPage, &CardMix5to8AuxPage,
     &CardMix5to8DigitalPage, &CardMix9to10AuxPage, &CardMix9to10DigitalPage, &CardMix9to12AuxPage,
     &CardMix9to12DigitalPage, &HphRoutingPage, &HphCardTracksPage, &TrackPresetsPage, &NotePresetsPage, &FalseStartPage, &MarkDropoutPage,

@@ -97,20 +97,14 @@ UIMeter ChannelMeter = {.Control = {.Handler = UIMeterHandler, .Flags = 0, .X = 
 UIPageControls<2> ChSetup =
     NumberedPage("CH# SETUP", ChSetup, ChSetupTitleHandler, {ControlOf(ChSetupRows), ControlOf(ChannelMeter)});
 
-// The device model chooses the channel and closes and reopens an open editor around the change; the
-// rows that only some channels have are then worked out for the new one.
-void ShowChannelRows()
-{
-    MsgSend(&ChSetupRows, MSG_REFRESH);
-    UIListMove(&ChSetupRows.List.List, 0);  // a cursor past the last row comes back to it
-    UIRedraw();
-}
-
-// The digit keys choose the channel first; the meter moves with the page's ticks.
+// The digit keys choose the channel first: the device model closes and reopens an open editor around
+// the change, and the rows that only some channels have are then worked out for the new one (drawing
+// brings a cursor past the last row back to it). The meter moves with the page's ticks.
 std::uint32_t ChSetupPageHandler(void* self, Message* msg)
 {
     if (const std::uint32_t result = ChSetupPageHook(self, msg)) {
-        ShowChannelRows();
+        MsgSend(&ChSetupRows, MSG_REFRESH);
+        UIRedraw();
         return result;
     }
     return MeterPageHandler(self, msg);
@@ -130,6 +124,5 @@ UIPageControls<1> ChKavlin = NumberedPage("CH# KAVLIN", ChKavlin, ChKavlinTitleH
 UIPage ChSetupPage = PageOf(ChSetup, ChSetupPageHandler);
 UIPage ChKavlinPage = PageOf(ChKavlin, ChKavlinPageHook);
 
-const UIKeepsPowerOn KeptChannels{Compressor, Phantom,      Pnl8Trim,    Hpf,         HpfFrequency,
-                                  Notch1,     Notch1Frequency, Notch2,   Notch2Frequency, Phase,
-                                  ChSetupRows, ChKavlinRows, ChSetupPage, ChKavlinPage};
+const UIKeepsPowerOn KeptChannels{Compressor, Phantom, Pnl8Trim, Hpf, HpfFrequency, Notch1, Notch1Frequency, Notch2,
+                                  Notch2Frequency, Phase, ChSetupRows, ChKavlinRows, ChSetupPage, ChKavlinPage};

@@ -139,6 +139,6 @@ UIPage TimeCodePage = PageOf(TimeCode, ChainHandler<&EnterTimeCodePage>, &UIHome
 UIPage EnterTimeCodePage = PageOf(EnterTimeCode, ChainHandler<&TimeCodeSetupPage>, &TimeCodePage);
 UIPage TimeCodeSetupPage = PageOf(TimeCodeSetup, ChainHandler<&TimeCodePage>, &EnterTimeCodePage);
 
-const UIKeepsPowerOn KeptTimecode{GenUb,       EnteredTc,   EntryField,    TcMode,      TcDisplayed,
-                                  TcOutput,    IncrementUbits, UbDateStyle, AutoDateJam, TimeCodeSetup,
-                                  SlatePage,   TimeCodePage, EnterTimeCodePage, TimeCodeSetupPage};
+const UIKeepsPowerOn KeptTimecode{GenUb, EnteredTc, EntryField, TcMode, TcDisplayed, TcOutput, IncrementUbits,
+                                  UbDateStyle, AutoDateJam, TimeCodeSetup, SlatePage, TimeCodePage, EnterTimeCodePage,
+                                  TimeCodeSetupPage};
