@@ -19,13 +19,13 @@ namespace {
 // Where the walks start: each is visited with every page its rows lead to.
 UIPage* const CatalogueRootsTbl[] = {
     &UIHomePage, &HomePanPage, &MainMenuPage, &SlatePage, &ChSetupPage, &ChKavlinPage, &BusRoutingPage,
-    &TimeCodePage, &EnterTimeCodePage, &TimeCodeSetupPage,
-    &BusAssignAuxPage, &BusAssignDigitalPage, &CardMix1to4AuxPage, &CardMix1to4DigitalPage, &CardMix5to8AuxPage,
-    &CardMix5to8DigitalPage, &CardMix9to10AuxPage, &CardMix9to10DigitalPage, &CardMix9to12AuxPage,
-    &CardMix9to12DigitalPage, &HphRoutingPage, &HphCardTracksPage, &TrackPresetsPage, &NotePresetsPage, &FalseStartPage, &MarkDropoutPage,
-    &PlayOutRouterPage, &PlayOutRouter2Page, &PlayHphRouterPage, &PlayHphRouter2Page, &AuxRecordPage,
-    &SkypostPage, &KavlinAuditionPage, &InputBitsPage, &MetersPage, &BatteryWarningPage, &BatteryWarning2Page,
-    &LowRecordTimePage, &RecordConflictPage, &MirrorConflictPage, &ReRecordPage, &DropoutRecoverPage,
+    &TimeCodePage, &EnterTimeCodePage, &TimeCodeSetupPage, &BusAssignAuxPage, &BusAssignDigitalPage,
+    &CardMix1to4AuxPage, &CardMix1to4DigitalPage, &CardMix5to8AuxPage, &CardMix5to8DigitalPage,
+    &CardMix9to10AuxPage, &CardMix9to10DigitalPage, &CardMix9to12AuxPage, &CardMix9to12DigitalPage, &HphRoutingPage,
+    &HphCardTracksPage, &TrackPresetsPage, &NotePresetsPage, &FalseStartPage, &MarkDropoutPage, &PlayOutRouterPage,
+    &PlayOutRouter2Page, &PlayHphRouterPage, &PlayHphRouter2Page, &AuxRecordPage, &SkypostPage, &KavlinAuditionPage,
+    &InputBitsPage, &MetersPage, &BatteryWarningPage, &BatteryWarning2Page, &LowRecordTimePage, &RecordConflictPage,
+    &MirrorConflictPage, &ReRecordPage, &DropoutRecoverPage,
 };
 
 constexpr std::size_t MAX_CATALOGUE = 256;

@@ -9,8 +9,10 @@
 
 #include "host/inspector.h"
 #include "ui/home_fixture.h"
+#include "ui/catalogue.h"
 #include "ui/uipages.h"
 #include "uicore/uipagekit.h"
+#include "uicore/uimatrix.h"
 #include "uicore/uisetting.h"
 
 namespace {
@@ -106,6 +108,24 @@ const std::map<std::string, Expected> Tree = {
     {"LOG SCREEN", {"ADVANCED SETUP", {""}}},
 };
 
+// A list's cursor to its last row and every value one up; a matrix's cursor to its last cell and
+// its first cell set.
+void ChangeEverything(UIControl* control)
+{
+    if (control->Handler == UIMenuListHandler) {
+        auto* list = reinterpret_cast<UIStaticList*>(control);
+        UIListSetIndex(&list->List, UIStaticListCount(list) - 1);
+        for (std::uint32_t i = 0; i < list->NItems; ++i)
+            if (void* setting = list->Items[i].Setting; setting && MsgQuery(setting, MSG_IS_EDITABLE, 1))
+                MsgQuery(setting, MSG_VALUE_SET, UISettingValue(setting) + 1);
+    } else if (MsgQuery(control, MSG_CONTROL_KIND, UI_CTRL_KIND_UNKNOWN) == UI_CTRL_KIND_MATRIX) {
+        auto* matrix = reinterpret_cast<UIMatrix*>(control);
+        UIMatrixCell cell = {.Row = 0, .Col = 0, .Value = 1, .Menu = matrix->Menu, .Color = 0};
+        MsgSendParam(matrix->Setting, MSG_CELL_SET, MsgParamOf(&cell));
+        UIMatrixSetCursor(matrix, -1, -1);
+    }
+}
+
 class MenuTree : public HomeTest, public testing::WithParamInterface<std::size_t> {
 protected:
     static void Visit(UIPage* page, UIPage*, void* seen)
@@ -157,7 +177,7 @@ TEST_P(MenuTree, TheMainMenuOffersThePagesOfTheModel)
         EXPECT_EQ(rows.find(reduced) != std::string::npos, lite) << reduced;
 }
 
-// Every value row and list cursor of the tree changed, then the recorder started again: every page
+// Every value row and list cursor of every page changed, then the recorder started again: every page
 // shows as after the first start, so no record that changes was left out of the power-on.
 TEST_P(MenuTree, PowerOnPutsEveryPageBack)
 {
@@ -166,21 +186,14 @@ TEST_P(MenuTree, PowerOnPutsEveryPageBack)
         OrvelPowerOn(2, argv, "orvel-sim");
         StartUserInterface();
         std::vector<Json> pages;
-        UIWalkPages(&MainMenuPage, Visit, &pages);
+        CatalogueWalk(Visit, &pages);
         return pages;
     };
     const std::vector<Json> fresh = everyPage();
-    UIWalkPages(&MainMenuPage, [](UIPage* page, UIPage*, void*) {
+    CatalogueWalk([](UIPage* page, UIPage*, void*) {
         UIGotoPage(page);
-        for (std::int32_t c = 0; c < page->NControls; ++c) {
-            if (page->Controls[c]->Handler != UIMenuListHandler)
-                continue;
-            auto* list = reinterpret_cast<UIStaticList*>(page->Controls[c]);
-            UIListSetIndex(&list->List, UIStaticListCount(list) - 1);
-            for (std::uint32_t i = 0; i < list->NItems; ++i)
-                if (void* setting = list->Items[i].Setting; setting && MsgQuery(setting, MSG_IS_EDITABLE, 1))
-                    MsgQuery(setting, MSG_VALUE_SET, UISettingValue(setting) + 1);
-        }
+        for (std::int32_t c = 0; c < page->NControls && UICurrentPage == page; ++c)  // not a page that refused
+            ChangeEverything(page->Controls[c]);
     }, nullptr);
     const std::vector<Json> again = everyPage();
     ASSERT_EQ(again.size(), fresh.size());
