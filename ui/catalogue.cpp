@@ -28,6 +28,17 @@ UIPage* const CatalogueRootsTbl[] = {
     &MirrorConflictPage, &ReRecordPage, &DropoutRecoverPage,
 };
 
+// Pages with neither a title nor a corner text.
+struct PageLabel {
+    const UIPage* Page;
+    const char* Label;
+};
+
+const PageLabel PageLabelsTbl[] = {
+    {&UIHomePage, "(home)"}, {&HomePanPage, "(home pan)"}, {&SlatePage, "(slate)"}, {&MetersPage, "(meters)"},
+    {&HphRoutingPage, "(headphones)"}, {&HphCardTracksPage, "(headphones card tracks)"},
+};
+
 constexpr std::size_t MAX_CATALOGUE = 256;
 
 struct Visit {
@@ -69,7 +80,7 @@ struct Search {
 void Match(UIPage* page, UIPage*, void* context)
 {
     auto* search = static_cast<Search*>(context);
-    char name[MAX_UI_TEXT];
+    char name[MAX_UI_TEXT] = "";
     CataloguePageName(page, name);
     if (!search->Found && search->Name == name && --search->Left == 0)
         search->Found = page;
@@ -79,16 +90,42 @@ void Match(UIPage* page, UIPage*, void* context)
 
 void CatalogueWalk(UIPageVisitor visit, void* context)
 {
-    static Visit walk;  // too large for the stack of a message handler
-    walk = {.Seen = {}, .Count = 0, .Visitor = visit, .Context = context};
+    Visit walk = {.Seen = {}, .Count = 0, .Visitor = visit, .Context = context};  // walks may nest
     for (UIPage* root : CatalogueRootsTbl)
         UIWalkPages(root, VisitOnce, &walk);
 }
 
 void CataloguePageName(const UIPage* page, char* text)
 {
-    if (!UIPageTitle(page, text))
+    text[0] = '\0';
+    for (const PageLabel& label : PageLabelsTbl)
+        if (label.Page == page)
+            FormatText(text, MAX_UI_TEXT, "%s", label.Label);
+    if (text[0] == '\0' && !UIPageTitle(page, text))
         CornerText(page, text);
+}
+
+void CataloguePageKey(const UIPage* page, char* text)
+{
+    struct Count {
+        const UIPage* Page;
+        char Name[MAX_UI_TEXT];
+        std::size_t Before;  // pages of the same name ahead of it
+        bool Found;
+    } count = {.Page = page, .Name = "", .Before = 0, .Found = false};
+    CataloguePageName(page, count.Name);
+    CatalogueWalk([](UIPage* other, UIPage*, void* context) {
+        auto* c = static_cast<Count*>(context);
+        char name[MAX_UI_TEXT];
+        CataloguePageName(other, name);
+        if (other == c->Page)
+            c->Found = true;
+        else if (!c->Found && std::string_view(name) == c->Name)
+            ++c->Before;
+    }, &count);
+    text[0] = '\0';
+    if (count.Found)
+        FormatText(text, MAX_UI_TEXT, count.Before ? "%s #%zu" : "%s", count.Name, count.Before + 1);
 }
 
 UIPage* CatalogueFind(std::string_view name, std::size_t nth)
