@@ -32,6 +32,14 @@ std::uint32_t ChainHandler(void* self, Message* msg)
     return 1;
 }
 
+// The reader and the generator run on: each timecode broadcast shows them a frame on.
+std::uint32_t RunningTimecodes(void*, Message* msg)
+{
+    if (msg->Id == MSG_TIMECODE)
+        UIRedraw();
+    return 0;
+}
+
 // Values in the large digits; a label follows the value.
 constexpr UITimecodeField TimecodeAt(std::int32_t x, std::int32_t y, const char* label, void* setting)
 {
@@ -135,7 +143,7 @@ UIMenuPage<7> TimeCodeSetup = MenuPage("TIME CODE SETUP", TimeCodeSetup, {.Colum
 
 UIPage SlatePage = {.Handler = ChainHandler<&TimeCodePage, UISlateHandler>, .Flags = 0, .Parent = &UIHomePage,
                     .ControlIndex = -1, .NControls = 0, .Controls = nullptr};
-UIPage TimeCodePage = PageOf(TimeCode, ChainHandler<&EnterTimeCodePage>, &UIHomePage);
+UIPage TimeCodePage = PageOf(TimeCode, ChainHandler<&EnterTimeCodePage, RunningTimecodes>, &UIHomePage);
 UIPage EnterTimeCodePage = PageOf(EnterTimeCode, ChainHandler<&TimeCodeSetupPage>, &TimeCodePage);
 UIPage TimeCodeSetupPage = PageOf(TimeCodeSetup, ChainHandler<&TimeCodePage>, &EnterTimeCodePage);
 
