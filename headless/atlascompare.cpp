@@ -14,10 +14,10 @@ constexpr std::size_t UNREADABLE = static_cast<std::size_t>(-1);
 
 struct PageChange {
     const AtlasModel* Model;  // the new atlas's, or the old one's for a missing page
-    const AtlasPage* Page;    // the new atlas's page, or the old one's for a missing page
-    std::size_t Pixels = 0;   // of the 2x picture; UNREADABLE when a picture cannot be read
-    std::string OldPicture;   // the old picture's copy in the new atlas, relative to it; "" when none
-    std::string Diff;         // the difference picture, relative to the new atlas
+    const AtlasPage* Page;  // the new atlas's page, or the old one's for a missing page
+    std::size_t Pixels = 0;  // of the 2x picture; UNREADABLE when a picture cannot be read
+    std::string OldPicture;  // the old picture's copy in the new atlas, relative to it; "" when none
+    std::string Diff;  // the difference picture, relative to the new atlas
 };
 
 class AtlasComparer {
@@ -174,15 +174,16 @@ void AtlasComparer::WriteChanged(std::ostream& out) const
     for (const PageChange& change : changed_) {
         out << "<div class=change>";
         WriteTitle(out, change);
-        out << (change.Pixels == UNREADABLE ? "<span class=count>a picture cannot be read</span>"
-                                            : "<span class=count>" + Plural(change.Pixels, "pixel", "pixels") + "</span>")
+        out << (change.Pixels == UNREADABLE
+                    ? "<span class=count>a picture cannot be read</span>"
+                    : "<span class=count>" + Plural(change.Pixels, "pixel differs", "pixels differ") + "</span>")
             << "</div>\n";
         HtmlKeyPath(out, *change.Page);
         HtmlFacts(out, *change.Page, true);
         out << "<div class=pictures>";
         if (!change.OldPicture.empty())
-            Figure(out, change.OldPicture, "before");
-        Figure(out, change.Page->Picture, "after");
+            Figure(out, change.OldPicture, "old");
+        Figure(out, change.Page->Picture, "new");
         if (!change.Diff.empty())
             Figure(out, change.Diff, "difference");
         out << "</div></div>\n";

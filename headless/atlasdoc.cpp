@@ -272,16 +272,15 @@ std::string SlugOf(std::string_view text)
 
 std::string Html(std::string_view text)
 {
+    constexpr std::pair<char, const char*> ENTITIES[]
+        = {{'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
     std::string html;
     for (const char c : text) {
-        switch (c) {
-        case '&': html += "&amp;"; break;
-        case '<': html += "&lt;"; break;
-        case '>': html += "&gt;"; break;
-        case '"': html += "&quot;"; break;
-        case '\'': html += "&#39;"; break;
-        default: html += c;
-        }
+        const auto* entity = std::ranges::find(ENTITIES, c, &std::pair<char, const char*>::first);
+        if (entity != std::end(ENTITIES))
+            html += entity->second;
+        else
+            html += c;
     }
     return html;
 }

@@ -7,17 +7,17 @@
 #include <vector>
 
 struct AtlasPage {
-    std::string Key;    // what tells the page apart across runs and models: "INPUT CONFIGURE #2"
-    std::string Name;   // the key without "#N"
-    std::string Slug;   // the file name of its picture, state and script, without extension
+    std::string Key;  // what tells the page apart across runs and models: "INPUT CONFIGURE #2"
+    std::string Name;  // the key without "#N"
+    std::string Slug;  // the file name of its picture, state and script, without extension
     std::string Title;  // the title bar's text; empty for a page without one
-    std::string From;   // the key of the page it was first reached from; empty for home and the unreached
+    std::string From;  // the key of the page it was first reached from; empty for home and the unreached
     bool Reached = false;
     std::vector<std::string> Path;  // the script lines from the home screen; empty for home and the unreached
-    std::string Picture;            // the LCD at 2x, relative to the atlas's folder
+    std::string Picture;  // the LCD at 2x, relative to the atlas's folder
     std::string State;
-    std::string Script;             // empty when no key reaches the page
-    std::vector<int> Lists;         // the row count of each list
+    std::string Script;  // empty when no key reaches the page
+    std::vector<int> Lists;  // the row count of each list
     std::vector<std::vector<int>> Matrices;  // the cells of each row of each matrix
 };
 

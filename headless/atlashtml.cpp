@@ -12,7 +12,7 @@ namespace {
 // One page of the tree: the pages of that key on every model.
 struct IndexEntry {
     std::vector<const AtlasPage*> Models;  // one per model of the atlas, null where the model lacks it
-    const AtlasPage* Shown = nullptr;      // the first model's that a key reaches, else the first model's
+    const AtlasPage* Shown = nullptr;  // the first model's that a key reaches, else the first model's
     std::vector<std::size_t> Children;
     bool Placed = false;
 };
@@ -59,8 +59,8 @@ bool ModelsDiffer(const IndexEntry& entry)
 {
     const AtlasPage* first = entry.Models.front();
     return std::ranges::any_of(entry.Models, [&](const AtlasPage* page) {
-        return PresenceOf(page) != PresenceOf(first) ||
-               (page && first && (page->Lists != first->Lists || page->Matrices != first->Matrices));
+        return PresenceOf(page) != PresenceOf(first)
+            || (page && first && (page->Lists != first->Lists || page->Matrices != first->Matrices));
     });
 }
 
@@ -186,8 +186,8 @@ void AtlasIndex::WriteHeader()
 
 void AtlasIndex::WriteSection(const char* heading, const char* note, std::size_t count)
 {
-    out_ << "<tr class=section><th colspan=" << (Several() ? atlas_.Models.size() + 1 : 1) << ">" << heading
-         << "<span>" << count << (count == 1 ? " page, " : " pages, ") << note << "</span></th></tr>\n";
+    out_ << "<tr class=section><th colspan=" << (Several() ? atlas_.Models.size() + 1 : 1) << ">" << heading << "<span>"
+         << count << (count == 1 ? " page, " : " pages, ") << note << "</span></th></tr>\n";
 }
 
 // Every page's name as a link to its row, indented as in the tree: the atlas at a glance.
@@ -229,7 +229,8 @@ void AtlasIndex::WriteModelCell(const AtlasPage* page, const AtlasModel& model, 
         return;
     }
     out_ << "<a class=" << (page->Reached ? "present" : "hidden") << " href=\"" << HtmlHref(page->Picture)
-         << "\" title=\"the page on " << Html(model.Name) << "\">" << (page->Reached ? "&#10003;" : "hidden") << "</a></span>";
+         << "\" title=\"the page on " << Html(model.Name) << "\">" << (page->Reached ? "&#10003;" : "hidden")
+         << "</a></span>";
     if (shape)
         out_ << "<span class=shape>" << Html(PageShape(*page)) << "</span>";
     out_ << "</td>";
