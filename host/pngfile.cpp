@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -43,6 +44,24 @@ RgbPicture CanvasPicture(Canvas* c, int scale)
         for (int x = 0; x < picture.Width; ++x)
             picture.Set(x, y, ColourToRgb(CanvasGetPixelTurned(c, x / scale, y / scale)));
     return picture;
+}
+
+PictureDifference ComparePictures(const RgbPicture& before, const RgbPicture& after)
+{
+    PictureDifference diff;
+    RgbPicture& picture = diff.Picture;
+    picture.Width = std::max(before.Width, after.Width);
+    picture.Height = std::max(before.Height, after.Height);
+    picture.Pixels.resize(static_cast<std::size_t>(picture.Width * picture.Height * 3));
+    for (int y = 0; y < picture.Height; ++y) {
+        for (int x = 0; x < picture.Width; ++x) {
+            const bool inBefore = x < before.Width && y < before.Height;
+            const bool same = inBefore && x < after.Width && y < after.Height && before.At(x, y) == after.At(x, y);
+            picture.Set(x, y, same ? 0xC0C0C0 + ((before.At(x, y) >> 2) & 0x3F3F3F) : 0xFF0000);
+            diff.Changed += same ? 0 : 1;
+        }
+    }
+    return diff;
 }
 
 bool PngWrite(const std::string& path, const RgbPicture& picture)

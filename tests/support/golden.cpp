@@ -28,19 +28,6 @@ bool Updating()
     return update && std::string(update) == "1";
 }
 
-// Differing pixels in red over a faded copy of the expected picture.
-RgbPicture DiffPicture(const RgbPicture& expected, const RgbPicture& actual)
-{
-    RgbPicture diff = expected;
-    for (int y = 0; y < diff.Height; ++y) {
-        for (int x = 0; x < diff.Width; ++x) {
-            const std::uint32_t faded = (expected.At(x, y) >> 2) & 0x3F3F3F;
-            diff.Set(x, y, expected.At(x, y) == actual.At(x, y) ? 0xC0C0C0 + faded : 0xFF0000);
-        }
-    }
-    return diff;
-}
-
 testing::AssertionResult Mismatch(const std::string& name, const RgbPicture& expected, const RgbPicture& actual)
 {
     PngWrite(OutputPath(name, "_actual.png"), actual);
@@ -49,7 +36,7 @@ testing::AssertionResult Mismatch(const std::string& name, const RgbPicture& exp
     if (expected.Width != actual.Width || expected.Height != actual.Height)
         return testing::AssertionFailure() << why.str() << " (size " << expected.Width << "x" << expected.Height
                                            << " vs " << actual.Width << "x" << actual.Height << ")";
-    PngWrite(OutputPath(name, "_diff.png"), DiffPicture(expected, actual));
+    PngWrite(OutputPath(name, "_diff.png"), ComparePictures(expected, actual).Picture);
     for (int y = 0; y < expected.Height; ++y)
         for (int x = 0; x < expected.Width; ++x)
             if (expected.At(x, y) != actual.At(x, y))
