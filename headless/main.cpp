@@ -1,7 +1,8 @@
 // orvel-headless: the recorder and the host logic without windows, driven by a script on the virtual
-// clock, for automation, screenshots and tests.
+// clock, for automation, screenshots and tests; or the atlas of every page a user can reach.
 #include <iostream>
 
+#include "headless/atlasrun.h"
 #include "headless/options.h"
 #include "headless/runner.h"
 
@@ -16,5 +17,7 @@ int main(int argc, char** argv)
         std::cout << HEADLESS_USAGE;
         return 0;
     }
+    if (!options.AtlasDir.empty())
+        return AtlasRun(options, std::cerr);
     return HeadlessRun(options, std::cin, std::cout, std::cerr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of the headless front end:
 //   orvel-headless [--script FILE|-] [--out DIR] [--tick MS] [--seed N] [--quiet] [--panel DIR] [-- DEVICE-ARGS...]
+//   orvel-headless --atlas DIR [--models all|ID,...] [--compare OLD-DIR] [-- DEVICE-ARGS...]
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct HeadlessOptions {
     std::string PanelDir;  // empty: the pictures of the source tree
     std::string ProgramPath = "orvel-headless";
     std::vector<std::string> DeviceArgs;  // the recorder's own command line, e.g. "10" or "lite"
+    std::string AtlasDir;                 // not empty: crawl the pages into an atlas there, no script
+    std::vector<std::string> Models;      // --models: "all" or model ids; empty: the device args' model
+    std::string CompareDir;               // the atlas to compare the new one with
 };
 
 extern const char* const HEADLESS_USAGE;

@@ -101,13 +101,12 @@ bool HeadlessRunner::Start()
     now_ = 0;
     nextTick_ = options_.TickMs;
     Host.OutputDir = options_.OutDir;
-    RgbPicture rest;
-    RgbPicture lit;
-    LoadPanel(options_, rest, lit, err_);
+    if (panelRest_.Pixels.empty())
+        LoadPanel(options_, panelRest_, panelLit_, err_);
     std::vector<const char*> argv = {options_.ProgramPath.c_str()};
     for (const std::string& arg : options_.DeviceArgs)
         argv.push_back(arg.c_str());
-    started_ = HostStart(ui_, rest, lit, static_cast<int>(argv.size()), argv.data(), argv[0]);
+    started_ = HostStart(ui_, panelRest_, panelLit_, static_cast<int>(argv.size()), argv.data(), argv[0]);
     if (!started_) {
         err_ << "orvel-headless: the recorder did not start\n";
         return false;

@@ -11,6 +11,7 @@
 #include "headless/headlessui.h"
 #include "headless/options.h"
 #include "headless/script.h"
+#include "host/pngfile.h"
 
 class HeadlessRunner {
 public:
@@ -46,6 +47,8 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     HeadlessUi ui_;
+    RgbPicture panelRest_;  // read at the first start: a crawl starts the recorder thousands of times
+    RgbPicture panelLit_;
     std::uint64_t now_ = 0;  // ms since the start, never wrapping
     std::uint64_t nextTick_ = 0;
     bool started_ = false;

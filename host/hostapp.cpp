@@ -1,5 +1,6 @@
 #include "host/hostapp.h"
 
+#include <algorithm>
 #include <array>
 
 #include "canvas/lcdcanvas.h"
@@ -24,18 +25,22 @@ bool PanelPicturesUsable(const RgbPicture& rest, const RgbPicture& lit)
     return usable(rest) && usable(lit);
 }
 
-RgbPicture Blank(int width, int height)
+// Filled in place: a crawl of the pages starts the recorder thousands of times, and a fresh picture
+// of this size costs its pages again each time.
+void Blank(RgbPicture& picture, int width, int height)
 {
-    RgbPicture picture{.Width = width, .Height = height, .Pixels = {}};
+    picture.Width = width;
+    picture.Height = height;
     picture.Pixels.assign(static_cast<std::size_t>(width * height * 3), 0xF0);
-    return picture;
 }
 
+// Row by row: a crawl of the pages starts the recorder thousands of times.
 void CopyInto(RgbPicture& target, const RgbPicture& source)
 {
+    const auto bytes = static_cast<std::size_t>(std::min(source.Width, target.Width) * 3);
     for (int y = 0; y < source.Height && y < target.Height; ++y)
-        for (int x = 0; x < source.Width && x < target.Width; ++x)
-            target.Set(x, y, source.At(x, y));
+        std::copy_n(&source.Pixels[static_cast<std::size_t>(y * source.Width * 3)], bytes,
+                    &target.Pixels[static_cast<std::size_t>(y * target.Width * 3)]);
 }
 
 // The host's own state as at power-on; the recorder's is OrvelPowerOn's.
@@ -58,9 +63,9 @@ bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int ar
     ResetHost();
     Host.PanelRest = rest;
     Host.PanelLit = lit;
-    Host.Client = Blank(CLIENT_WIDTH, CLIENT_HEIGHT);
+    Blank(Host.Client, CLIENT_WIDTH, CLIENT_HEIGHT);
     CopyInto(Host.Client, rest);
-    Host.LcdWindow = Blank(LCD_WINDOW_WIDTH, LCD_WINDOW_HEIGHT);
+    Blank(Host.LcdWindow, LCD_WINDOW_WIDTH, LCD_WINDOW_HEIGHT);
     LcdToDibForget();  // the fresh pictures hold no view yet
     Host.SavedClientHeight = ui.ClientHeight();
     LcdCanvasInit(&LcdCanvas, LcdBuffer.data(), LCD_WIDTH, LCD_HEIGHT);

@@ -1,0 +1,300 @@
+#include "headless/atlasrun.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "canvas/lcdcanvas.h"
+#include "common/debug.h"
+#include "headless/atlashtml.h"
+#include "host/pngfile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+constexpr int ATLAS_ZOOM = 2;
+
+Json OrNull(const std::string& text)
+{
+    return text.empty() ? Json(nullptr) : Json(text);
+}
+
+std::string PageFile(const AtlasModel& model, const AtlasPage& page, const char* extension)
+{
+    return model.Id + "/" + AtlasSlug(page.Key) + extension;
+}
+
+// For each list its row count, for each matrix its cells per row, as the inspector read them.
+void Counts(const nlohmann::json& state, Json& lists, Json& matrices)
+{
+    for (const nlohmann::json& control : state["controls"]) {
+        if (control["type"] == "list")
+            lists.push_back(control["rows"].size());
+        if (control["type"] != "matrix")
+            continue;
+        Json cells = Json::array();
+        for (const nlohmann::json& row : control["rows"])
+            cells.push_back(row["cells"].size());
+        matrices.push_back(std::move(cells));
+    }
+}
+
+Json PageJson(const AtlasModel& model, const AtlasPage& page)
+{
+    const nlohmann::json state = nlohmann::json::parse(page.State);
+    Json lists = Json::array();
+    Json matrices = Json::array();
+    Counts(state, lists, matrices);
+    return {{"key", page.Key},
+            {"name", page.Name},
+            {"slug", AtlasSlug(page.Key)},
+            {"title", state["page"]["title"]},
+            {"parent", state["page"]["parent"]},
+            {"from", OrNull(page.From)},
+            {"reached", page.Reached},
+            {"path", page.Reached ? Json(page.Path) : Json(nullptr)},
+            {"picture", PageFile(model, page, ".png")},
+            {"state", PageFile(model, page, ".json")},
+            {"script", page.Reached ? Json(PageFile(model, page, ".orvel")) : Json(nullptr)},
+            {"lists", std::move(lists)},
+            {"matrices", std::move(matrices)}};
+}
+
+Json ModelJson(const AtlasCrawl& crawl)
+{
+    Json pages = Json::array();
+    for (const AtlasPage& page : crawl.Pages)
+        pages.push_back(PageJson(crawl.Model, page));
+    return {{"id", crawl.Model.Id},
+            {"name", crawl.Model.Name},
+            {"args", crawl.Model.Args},
+            {"setup", crawl.Model.Setup},
+            {"pages", std::move(pages)}};
+}
+
+bool WriteText(const fs::path& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary);
+    return file << text && file.flush();
+}
+
+bool Cannot(const fs::path& path, std::ostream& err)
+{
+    err << "orvel-headless: cannot write " << path.string() << "\n";
+    return false;
+}
+
+// The picture, the inspector's document and the script of the page the recorder shows.
+bool WritePageFiles(const fs::path& dir, const AtlasModel& model, const AtlasPage& page, std::ostream& err)
+{
+    const fs::path picture = dir / PageFile(model, page, ".png");
+    const fs::path state = dir / PageFile(model, page, ".json");
+    const fs::path script = dir / PageFile(model, page, ".orvel");
+    if (!PngWrite(picture.string(), CanvasPicture(&LcdCanvas, ATLAS_ZOOM)))
+        return Cannot(picture, err);
+    if (!WriteText(state, page.State + "\n"))
+        return Cannot(state, err);
+    if (page.Reached && !WriteText(script, AtlasScript(model, page)))
+        return Cannot(script, err);
+    return true;
+}
+
+std::size_t UnreachedCount(const Json& model)
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(model["pages"], [](const Json& page) { return !page["reached"].get<bool>(); }));
+}
+
+unsigned Reports;
+AssertSink PassOn;
+
+void CountAndPassOn(const AssertReport& report)
+{
+    ++Reports;
+    PassOn(report);
+}
+
+// The model's pages into DIR/<id>/, emptied first so that no page of an earlier run stays; its part of
+// atlas.json, or nothing after a message on err.
+std::optional<Json> CrawlModel(const fs::path& dir, const AtlasModel& model, const HeadlessOptions& options,
+                               std::ostream& err)
+{
+    std::error_code error;
+    fs::remove_all(dir / model.Id, error);
+    if (!fs::create_directories(dir / model.Id, error) && error) {
+        err << "orvel-headless: cannot create " << (dir / model.Id).string() << ": " << error.message() << "\n";
+        return std::nullopt;
+    }
+    bool written = true;
+    Reports = 0;
+    PassOn = AssertSetSink(CountAndPassOn);  // a report is a fault the crawl found: the run fails
+    const AtlasCrawl crawl = AtlasCrawlModel(
+        model, options, [&](const AtlasPage& page) { written = written && WritePageFiles(dir, model, page, err); },
+        &err);
+    AssertSetSink(PassOn);
+    if (Reports)
+        err << "orvel-headless: the recorder reported " << Reports << " failed assertions in " << model.Name << "\n";
+    if (!written || Reports)
+        return std::nullopt;
+    Json json = ModelJson(crawl);
+    err << "atlas: " << model.Name << ": " << crawl.Pages.size() << " pages, " << UnreachedCount(json)
+        << " of them unreached, in " << crawl.Seconds << " s\n" << std::flush;
+    return json;
+}
+
+fs::path PartFile(const fs::path& dir, const AtlasModel& model)
+{
+    return dir / (".part-" + model.Id + ".json");
+}
+
+// What a child process does: the model's files and its part of atlas.json, for the parent to gather.
+int CrawlChild(const fs::path& dir, const AtlasModel& model, const HeadlessOptions& options, std::ostream& err)
+{
+    const std::optional<Json> json = CrawlModel(dir, model, options, err);
+    if (!json)
+        return 1;
+    return WriteText(PartFile(dir, model), json->dump()) ? 0 : !Cannot(PartFile(dir, model), err);
+}
+
+// Starts the next model's child, or crawls it here when no process can be made.
+void StartChild(const fs::path& dir, const AtlasModel& model, const HeadlessOptions& options, std::ostream& err,
+                std::map<pid_t, const AtlasModel*>& running, bool& ok)
+{
+    err.flush();
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(CrawlChild(dir, model, options, err));
+    if (pid > 0)
+        running[pid] = &model;
+    else
+        ok = CrawlChild(dir, model, options, err) == 0 && ok;
+}
+
+// Each model in a child process of its own, as many at a time as there are processors.
+bool CrawlInChildren(const fs::path& dir, const std::vector<AtlasModel>& models, const HeadlessOptions& options,
+                     std::ostream& err)
+{
+    const auto processors = static_cast<std::size_t>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
+    std::map<pid_t, const AtlasModel*> running;
+    bool ok = true;
+    for (std::size_t next = 0; next < models.size() || !running.empty();) {
+        if (next < models.size() && running.size() < processors) {
+            StartChild(dir, models[next++], options, err, running, ok);
+            continue;
+        }
+        int status = 0;
+        const pid_t pid = wait(&status);
+        if (pid < 0)
+            return false;
+        ok = ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        running.erase(pid);
+    }
+    return ok;
+}
+
+// The parts the children left, in the order of the models.
+bool GatherParts(const fs::path& dir, const std::vector<AtlasModel>& models, Json& parts, std::ostream& err)
+{
+    for (const AtlasModel& model : models) {
+        std::ifstream file(PartFile(dir, model), std::ios::binary);
+        Json part = Json::parse(file, nullptr, false);
+        file.close();
+        fs::remove(PartFile(dir, model));
+        if (part.is_discarded()) {
+            err << "orvel-headless: the crawl of " << model.Name << " left no result\n";
+            return false;
+        }
+        parts.push_back(std::move(part));
+    }
+    return true;
+}
+
+bool CrawlModels(const fs::path& dir, const std::vector<AtlasModel>& models, const HeadlessOptions& options,
+                 Json& parts, std::ostream& err)
+{
+    if (models.size() > 1)
+        return CrawlInChildren(dir, models, options, err) && GatherParts(dir, models, parts, err);
+    const std::optional<Json> json = CrawlModel(dir, models.front(), options, err);
+    if (json)
+        parts.push_back(*json);
+    return json.has_value();
+}
+
+void Summary(const fs::path& dir, const Json& models, double seconds, std::ostream& err)
+{
+    std::size_t pages = 0;
+    std::size_t unreached = 0;
+    for (const Json& model : models) {
+        pages += model["pages"].size();
+        unreached += UnreachedCount(model);
+    }
+    err << "atlas: " << models.size() << (models.size() == 1 ? " model, " : " models, ") << pages << " pages, "
+        << unreached << " of them unreached, in " << seconds << " s: " << (dir / "atlas.json").string() << "\n";
+}
+
+// All six, the ones named, or the one the device args choose; false after a message on err.
+bool ChosenModels(const HeadlessOptions& options, std::vector<AtlasModel>& models, std::ostream& err)
+{
+    if (options.Models.empty()) {
+        models = {AtlasModelOf(options)};
+        return true;
+    }
+    if (options.Models == std::vector<std::string>{"all"}) {
+        models = AtlasModels();
+        return true;
+    }
+    for (const std::string& id : options.Models) {
+        const auto model = std::ranges::find(AtlasModels(), id, &AtlasModel::Id);
+        if (model == AtlasModels().end()) {
+            err << "orvel-headless: no model '" << id << "'; the models are 4, 6, 8, 10, 12 and lite\n";
+            return false;
+        }
+        models.push_back(*model);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string AtlasScript(const AtlasModel& model, const AtlasPage& page)
+{
+    std::string script = "# " + page.Key + " on " + model.Name + "\n";
+    for (const std::string& line : model.Setup)
+        script += line + "\n";
+    for (const std::string& line : page.Path)
+        script += line + "\n";
+    return script + "wait " + std::to_string(ATLAS_SETTLE_MS) + "\n";
+}
+
+int AtlasRun(const HeadlessOptions& options, std::ostream& err)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const fs::path dir = options.AtlasDir;
+    std::vector<AtlasModel> models;
+    if (!ChosenModels(options, models, err))
+        return 2;
+    std::error_code error;
+    if (!fs::create_directories(dir, error) && error) {
+        err << "orvel-headless: cannot create " << dir.string() << ": " << error.message() << "\n";
+        return 1;
+    }
+    Json parts = Json::array();
+    if (!CrawlModels(dir, models, options, parts, err))
+        return 1;
+    const Json atlas = {{"generator", "orvel-headless --atlas"}, {"models", parts}};
+    if (!WriteText(dir / "atlas.json", atlas.dump(2) + "\n"))
+        return !Cannot(dir / "atlas.json", err);
+    if (!WriteAtlasIndex(dir.string(), err))
+        return 1;
+    Summary(dir, parts, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), err);
+    return options.CompareDir.empty() ? 0 : CompareAtlases(dir.string(), options.CompareDir, err);
+}
