@@ -324,7 +324,7 @@ void Crawler::Crawl(const AtlasPageShown& shown, std::ostream* progress)
 void Crawler::AddUnreached(const AtlasPageShown& shown)
 {
     std::vector<UIPage*> catalogue;
-    CatalogueWalk([](UIPage* page, UIPage*, void* context) { static_cast<std::vector<UIPage*>*>(context)->push_back(page); },
+    CatalogueWalk([](UIPage* page, UIPage*, void* all) { static_cast<std::vector<UIPage*>*>(all)->push_back(page); },
                   &catalogue);
     for (UIPage* page : catalogue) {
         const std::string key = KeyOf(page);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -146,8 +147,9 @@ std::optional<Json> CrawlModel(const fs::path& dir, const AtlasModel& model, con
     if (!written || Reports)
         return std::nullopt;
     Json json = ModelJson(crawl);
-    err << "atlas: " << model.Name << ": " << crawl.Pages.size() << " pages, " << UnreachedCount(json)
-        << " of them unreached, in " << crawl.Seconds << " s\n" << std::flush;
+    const std::size_t unreached = UnreachedCount(json);
+    err << "atlas: " << model.Name << ": " << crawl.Pages.size() - unreached << " pages reached by keys, " << unreached
+        << " not, in " << std::fixed << std::setprecision(2) << crawl.Seconds << " s\n" << std::flush;
     return json;
 }
 
@@ -237,8 +239,9 @@ void Summary(const fs::path& dir, const Json& models, double seconds, std::ostre
         pages += model["pages"].size();
         unreached += UnreachedCount(model);
     }
-    err << "atlas: " << models.size() << (models.size() == 1 ? " model, " : " models, ") << pages << " pages, "
-        << unreached << " of them unreached, in " << seconds << " s: " << (dir / "atlas.json").string() << "\n";
+    err << "atlas: " << models.size() << (models.size() == 1 ? " model, " : " models, ") << pages - unreached
+        << " pages reached by keys, " << unreached << " not, in " << std::fixed << std::setprecision(2) << seconds
+        << " s: " << (dir / "atlas.json").string() << "\n";
 }
 
 // All six, the ones named, or the one the device args choose; false after a message on err.

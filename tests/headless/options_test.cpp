@@ -42,3 +42,21 @@ TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderEveryOptionIs
     for (const auto& [args, error] : mistakes)
         EXPECT_EQ(Parse(args, options), error);
 }
+
+TEST(HeadlessOptions, TheAtlasTakesItsFolderModelsAndOldAtlasAndRefusesWhatDoesNotGoWithIt)
+{
+    HeadlessOptions options;
+    ASSERT_EQ(Parse({"--atlas", "out", "--models", "12,lite", "--compare", "old"}, options), "");
+    EXPECT_EQ(std::tuple(options.AtlasDir, options.Models, options.CompareDir),
+              std::tuple("out", std::vector<std::string>{"12", "lite"}, "old"));
+    const std::pair<std::vector<const char*>, std::string> mistakes[] = {
+        {{"--models", "all"}, "--models needs --atlas"},
+        {{"--compare", "old"}, "--compare needs --atlas"},
+        {{"--atlas", "out", "--models", "12,"}, "--models takes all or model ids parted by commas, not '12,'"},
+        {{"--atlas", "out", "--models", "all", "--", "10"}, "--models takes no device args: each model has its own"},
+    };
+    for (const auto& [args, error] : mistakes) {
+        HeadlessOptions fresh;
+        EXPECT_EQ(Parse(args, fresh), error);
+    }
+}

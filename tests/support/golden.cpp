@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
 #include <sstream>
 
 #include "host/pngfile.h"
@@ -22,10 +23,12 @@ fs::path OutputPath(const std::string& name, const char* suffix)
     return path;
 }
 
-bool Updating()
+// A manipulator streamed into an AssertionResult does not reach the next value: each has a stream of its own.
+std::string Hex(std::uint32_t rgb)
 {
-    const char* update = std::getenv("UPDATE_GOLDEN");
-    return update && std::string(update) == "1";
+    std::ostringstream text;
+    text << std::hex << std::setw(6) << std::setfill('0') << rgb;
+    return text.str();
 }
 
 testing::AssertionResult Mismatch(const std::string& name, const RgbPicture& expected, const RgbPicture& actual)
@@ -41,18 +44,28 @@ testing::AssertionResult Mismatch(const std::string& name, const RgbPicture& exp
         for (int x = 0; x < expected.Width; ++x)
             if (expected.At(x, y) != actual.At(x, y))
                 return testing::AssertionFailure() << why.str() << " and _diff.png; first differing pixel (" << x
-                                                   << ", " << y << "): expected #" << std::hex << expected.At(x, y)
-                                                   << ", got #" << actual.At(x, y);
+                                                   << ", " << y << "): expected #" << Hex(expected.At(x, y))
+                                                   << ", got #" << Hex(actual.At(x, y));
     return testing::AssertionFailure() << why.str();
 }
 
 }  // namespace
 
+bool UpdatingGoldens()
+{
+    const char* update = std::getenv("UPDATE_GOLDEN");
+    return update && std::string(update) == "1";
+}
+
 testing::AssertionResult LcdMatchesGolden(Canvas* c, const std::string& name)
 {
-    const RgbPicture actual = CanvasPicture(c, 1);
+    return PictureMatchesGolden(CanvasPicture(c, 1), name);
+}
+
+testing::AssertionResult PictureMatchesGolden(const RgbPicture& actual, const std::string& name)
+{
     const fs::path golden = GoldenPath(name);
-    if (Updating()) {
+    if (UpdatingGoldens()) {
         fs::create_directories(golden.parent_path());
         if (!PngWrite(golden, actual))
             return testing::AssertionFailure() << "cannot write " << golden;

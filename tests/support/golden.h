@@ -7,6 +7,11 @@
 #include <string>
 
 #include "canvas/canvas.h"
+#include "host/pngfile.h"
 
 // name: a path below tests/golden without extension, e.g. "uicore/title_and_fields".
 testing::AssertionResult LcdMatchesGolden(Canvas* c, const std::string& name);
+testing::AssertionResult PictureMatchesGolden(const RgbPicture& actual, const std::string& name);
+
+// UPDATE_GOLDEN=1: the comparisons write the goldens instead.
+bool UpdatingGoldens();
