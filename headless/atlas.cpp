@@ -7,7 +7,6 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <set>
-#include <sstream>
 
 #include "common/debug.h"
 #include "headless/runner.h"
@@ -367,8 +366,10 @@ const std::vector<AtlasModel>& AtlasModels()
 
 AtlasModel AtlasModelOf(const HeadlessOptions& options)
 {
+    HeadlessOptions quiet = options;
+    quiet.Quiet = true;
     std::ostream discard(nullptr);
-    HeadlessRunner runner(options, discard, discard);
+    HeadlessRunner runner(quiet, discard, discard);
     const bool lite = runner.Start() && Orvel.FeatLite;
     const std::string tracks = std::to_string(OrvelGetNTracks());
     return {lite ? "lite" : tracks, lite ? "Orvel Lite" : "Orvel " + tracks, options.DeviceArgs, {}};

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -143,7 +142,8 @@ std::optional<Json> CrawlModel(const fs::path& dir, const AtlasModel& model, con
         &err);
     AssertSetSink(PassOn);
     if (Reports)
-        err << "orvel-headless: the recorder reported " << Reports << " failed assertions in " << model.Name << "\n";
+        err << "orvel-headless: " << model.Name << ": the recorder reported " << Reports << " failed assertion"
+            << (Reports == 1 ? "" : "s") << "\n";
     if (!written || Reports)
         return std::nullopt;
     Json json = ModelJson(crawl);
@@ -164,41 +164,36 @@ int CrawlChild(const fs::path& dir, const AtlasModel& model, const HeadlessOptio
     const std::optional<Json> json = CrawlModel(dir, model, options, err);
     if (!json)
         return 1;
-    return WriteText(PartFile(dir, model), json->dump()) ? 0 : !Cannot(PartFile(dir, model), err);
+    if (WriteText(PartFile(dir, model), json->dump()))
+        return 0;
+    Cannot(PartFile(dir, model), err);
+    return 1;
 }
 
-// Starts the next model's child, or crawls it here when no process can be made.
-void StartChild(const fs::path& dir, const AtlasModel& model, const HeadlessOptions& options, std::ostream& err,
-                std::map<pid_t, const AtlasModel*>& running, bool& ok)
-{
-    err.flush();
-    const pid_t pid = fork();
-    if (pid == 0)
-        _exit(CrawlChild(dir, model, options, err));
-    if (pid > 0)
-        running[pid] = &model;
-    else
-        ok = CrawlChild(dir, model, options, err) == 0 && ok;
-}
-
-// Each model in a child process of its own, as many at a time as there are processors.
+// Each model in a child process of its own, as many at a time as there are processors; a model is
+// crawled here when no process can be made.
 bool CrawlInChildren(const fs::path& dir, const std::vector<AtlasModel>& models, const HeadlessOptions& options,
                      std::ostream& err)
 {
     const auto processors = static_cast<std::size_t>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
-    std::map<pid_t, const AtlasModel*> running;
+    std::size_t running = 0;
     bool ok = true;
-    for (std::size_t next = 0; next < models.size() || !running.empty();) {
-        if (next < models.size() && running.size() < processors) {
-            StartChild(dir, models[next++], options, err, running, ok);
+    for (std::size_t next = 0; next < models.size() || running > 0;) {
+        if (next < models.size() && running < processors) {
+            err.flush();
+            const pid_t pid = fork();
+            if (pid == 0)
+                _exit(CrawlChild(dir, models[next], options, err));
+            ok = (pid > 0 || CrawlChild(dir, models[next], options, err) == 0) && ok;
+            running += pid > 0 ? 1 : 0;
+            ++next;
             continue;
         }
         int status = 0;
-        const pid_t pid = wait(&status);
-        if (pid < 0)
+        if (wait(&status) < 0)
             return false;
         ok = ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        running.erase(pid);
+        --running;
     }
     return ok;
 }
@@ -223,8 +218,10 @@ bool GatherParts(const fs::path& dir, const std::vector<AtlasModel>& models, Jso
 bool CrawlModels(const fs::path& dir, const std::vector<AtlasModel>& models, const HeadlessOptions& options,
                  Json& parts, std::ostream& err)
 {
-    if (models.size() > 1)
-        return CrawlInChildren(dir, models, options, err) && GatherParts(dir, models, parts, err);
+    if (models.size() > 1) {
+        const bool crawled = CrawlInChildren(dir, models, options, err);
+        return GatherParts(dir, models, parts, err) && crawled;  // the parts are removed either way
+    }
     const std::optional<Json> json = CrawlModel(dir, models.front(), options, err);
     if (json)
         parts.push_back(*json);
