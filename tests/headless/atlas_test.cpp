@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -94,14 +95,16 @@ RgbPicture Halved(const RgbPicture& twice)
 }
 
 // New, changed and missing pages of one model, with their key paths; with UPDATE_GOLDEN=1 the goldens
-// and the index are written again and the pictures of vanished pages removed.
+// and the index are written again and the pictures of pages gone removed.
 void CompareWithGoldens(const fs::path& dir, const Json& model)
 {
     const std::string id = model["id"];
     std::map<std::string, std::string> listed = ReadIndex(id);
     std::ostringstream index;
+    std::set<std::string> slugs;
     for (const Json& page : model["pages"]) {
         const std::string key = page["key"];
+        slugs.insert(page["slug"].get<std::string>());
         const std::string golden = "atlas/" + id + "/" + page["slug"].get<std::string>();
         RgbPicture picture;
         ASSERT_TRUE(PngRead((dir / page["picture"].get<std::string>()).string(), picture)) << key;
@@ -119,14 +122,15 @@ void CompareWithGoldens(const fs::path& dir, const Json& model)
             listed.erase(was);
         index << key << "\t" << PathText(page) << "\n";
     }
-    for (const auto& [key, path] : listed) {
-        if (UpdatingGoldens())
-            fs::remove(IndexFile(id).parent_path() / (AtlasSlug(key) + ".png"));
-        else
+    if (!UpdatingGoldens()) {
+        for (const auto& [key, path] : listed)
             ADD_FAILURE() << "missing page " << Told(model, key, path, "which was reached by");
+        return;
     }
-    if (UpdatingGoldens())
-        std::ofstream(IndexFile(id)) << index.str();
+    std::ofstream(IndexFile(id)) << index.str();
+    for (const fs::directory_entry& file : fs::directory_iterator(IndexFile(id).parent_path()))
+        if (file.path().extension() == ".png" && !slugs.contains(file.path().stem().string()))
+            fs::remove(file.path());
 }
 
 TEST(Atlas, SlugsAreTheKeysInLowerCaseWithOneDashForEachRunOfOtherCharacters)
