@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 constexpr std::size_t UNREADABLE = static_cast<std::size_t>(-1);
 
 struct PageChange {
-    const AtlasModel* Model;  // the new atlas's, or the old one's for a missing page
-    const AtlasPage* Page;  // the new atlas's page, or the old one's for a missing page
+    const AtlasDocModel* Model;  // the new atlas's, or the old one's for a missing page
+    const AtlasDocPage* Page;  // the new atlas's page, or the old one's for a missing page
     std::size_t Pixels = 0;  // of the 2x picture; UNREADABLE when a picture cannot be read
     std::string OldPicture;  // the old picture's copy in the new atlas, relative to it; "" when none
     std::string Diff;  // the difference picture, relative to the new atlas
@@ -29,11 +29,11 @@ public:
     void Summary(std::ostream& err) const;
 
 private:
-    void ComparePage(const AtlasModel& model, const AtlasPage& page, const AtlasPage& old);
+    void ComparePage(const AtlasDocModel& model, const AtlasDocPage& page, const AtlasDocPage& old);
     void FindMissing();
-    std::string CopyOld(const AtlasModel& model, const AtlasPage& old) const;
+    std::string CopyOld(const AtlasDocModel& model, const AtlasDocPage& old) const;
     // Where the comparison keeps a picture of the page, relative to the new atlas.
-    static std::string Kept(const AtlasModel& model, const AtlasPage& page, const char* suffix);
+    static std::string Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix);
     bool WriteHtml(std::ostream& err) const;
     void WriteHeader(std::ostream& out) const;
     void WriteChanged(std::ostream& out) const;
@@ -66,10 +66,10 @@ bool AtlasComparer::Run(std::ostream& err)
         return false;
     std::error_code error;
     fs::remove_all(dir_ / "compare", error);  // the pictures of an earlier comparison
-    for (const AtlasModel& model : atlas_.Models) {
-        const AtlasModel* oldModel = old_.Find(model.Id);
-        for (const AtlasPage& page : model.Pages) {
-            const AtlasPage* old = oldModel ? oldModel->Find(page.Key) : nullptr;
+    for (const AtlasDocModel& model : atlas_.Models) {
+        const AtlasDocModel* oldModel = old_.Find(model.Id);
+        for (const AtlasDocPage& page : model.Pages) {
+            const AtlasDocPage* old = oldModel ? oldModel->Find(page.Key) : nullptr;
             if (old)
                 ComparePage(model, page, *old);
             else
@@ -80,7 +80,7 @@ bool AtlasComparer::Run(std::ostream& err)
     return WriteHtml(err);
 }
 
-void AtlasComparer::ComparePage(const AtlasModel& model, const AtlasPage& page, const AtlasPage& old)
+void AtlasComparer::ComparePage(const AtlasDocModel& model, const AtlasDocPage& page, const AtlasDocPage& old)
 {
     ++compared_;
     RgbPicture before, after;
@@ -102,16 +102,16 @@ void AtlasComparer::ComparePage(const AtlasModel& model, const AtlasPage& page, 
 // The pages of the old atlas that the new one lacks, models and all.
 void AtlasComparer::FindMissing()
 {
-    for (const AtlasModel& oldModel : old_.Models) {
-        const AtlasModel* model = atlas_.Find(oldModel.Id);
-        for (const AtlasPage& old : oldModel.Pages)
+    for (const AtlasDocModel& oldModel : old_.Models) {
+        const AtlasDocModel* model = atlas_.Find(oldModel.Id);
+        for (const AtlasDocPage& old : oldModel.Pages)
             if (!model || !model->Find(old.Key))
                 missing_.push_back({.Model = &oldModel, .Page = &old, .OldPicture = CopyOld(oldModel, old)});
     }
 }
 
 // A copy, so that the comparison shows the old picture however far the old atlas is, or after it is gone.
-std::string AtlasComparer::CopyOld(const AtlasModel& model, const AtlasPage& old) const
+std::string AtlasComparer::CopyOld(const AtlasDocModel& model, const AtlasDocPage& old) const
 {
     const std::string kept = Kept(model, old, "_old.png");
     std::error_code error;
@@ -120,7 +120,7 @@ std::string AtlasComparer::CopyOld(const AtlasModel& model, const AtlasPage& old
     return error ? std::string() : kept;
 }
 
-std::string AtlasComparer::Kept(const AtlasModel& model, const AtlasPage& page, const char* suffix)
+std::string AtlasComparer::Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix)
 {
     return "compare/" + SlugOf(model.Id) + (*suffix ? "/" + SlugOf(page.Slug) + suffix : "");
 }
@@ -214,7 +214,7 @@ void AtlasComparer::WriteListed(std::ostream& out, const char* heading, const st
 // Opens the title line; the caller closes it.
 void AtlasComparer::WriteTitle(std::ostream& out, const PageChange& change)
 {
-    const AtlasPage& page = *change.Page;
+    const AtlasDocPage& page = *change.Page;
     out << "<div class=title><span class=model>" << Html(change.Model->Name) << "</span>" << Html(PageLabel(page));
     if (page.Key != PageLabel(page))
         out << "<span class=key>" << Html(page.Key) << "</span>";

@@ -127,7 +127,7 @@ const Json& Member(const Json& j, const char* name)
 }
 
 // A page needs at least its key and its picture.
-bool ReadPage(const Json& j, AtlasPage& page)
+bool ReadPage(const Json& j, AtlasDocPage& page)
 {
     if (!j.is_object())
         return false;
@@ -159,7 +159,7 @@ std::string ReadModels(const Json& j, Atlas& atlas)
         return "no list of models";
     atlas.Generator = Text(j, "generator");
     for (const Json& m : Member(j, "models")) {
-        AtlasModel model{.Id = Text(m, "id"), .Name = Text(m, "name"), .Pages = {}};
+        AtlasDocModel model{.Id = Text(m, "id"), .Name = Text(m, "name"), .Pages = {}};
         if (model.Id.empty() || !Member(m, "pages").is_array())
             return "a model without an id or pages";
         for (const Json& p : Member(m, "pages"))
@@ -208,15 +208,15 @@ std::string Joined(const std::vector<std::string>& lines)
 
 }  // namespace
 
-const AtlasPage* AtlasModel::Find(std::string_view key) const
+const AtlasDocPage* AtlasDocModel::Find(std::string_view key) const
 {
-    const auto it = std::ranges::find(Pages, key, &AtlasPage::Key);
+    const auto it = std::ranges::find(Pages, key, &AtlasDocPage::Key);
     return it == Pages.end() ? nullptr : &*it;
 }
 
-const AtlasModel* Atlas::Find(std::string_view id) const
+const AtlasDocModel* Atlas::Find(std::string_view id) const
 {
-    const auto it = std::ranges::find(Models, id, &AtlasModel::Id);
+    const auto it = std::ranges::find(Models, id, &AtlasDocModel::Id);
     return it == Models.end() ? nullptr : &*it;
 }
 
@@ -235,12 +235,12 @@ bool ReadAtlas(const std::string& dir, Atlas& atlas, std::ostream& err)
     return why.empty();
 }
 
-const std::string& PageLabel(const AtlasPage& page)
+const std::string& PageLabel(const AtlasDocPage& page)
 {
     return page.Title.empty() ? page.Name : page.Title;
 }
 
-std::string PageShape(const AtlasPage& page)
+std::string PageShape(const AtlasDocPage& page)
 {
     std::string lists, matrices;
     for (const int rows : page.Lists)
@@ -314,7 +314,7 @@ void HtmlEnd(std::ostream& out)
     out << "<script>" << SCRIPT << "</script>\n</body>\n</html>\n";
 }
 
-void HtmlKeyPath(std::ostream& out, const AtlasPage& page, std::string_view note)
+void HtmlKeyPath(std::ostream& out, const AtlasDocPage& page, std::string_view note)
 {
     out << "<div class=path>";
     if (!page.Reached)
@@ -330,7 +330,7 @@ void HtmlKeyPath(std::ostream& out, const AtlasPage& page, std::string_view note
     out << (note.empty() ? "" : "<span class=note>" + Html(note) + "</span>") << "</div>\n";
 }
 
-void HtmlFacts(std::ostream& out, const AtlasPage& page, bool links)
+void HtmlFacts(std::ostream& out, const AtlasDocPage& page, bool links)
 {
     const std::string shape = PageShape(page);
     out << "<div class=meta>" << (shape.empty() ? "" : "<span>" + Html(shape) + "</span>");

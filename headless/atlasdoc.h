@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-struct AtlasPage {
+struct AtlasDocPage {
     std::string Key;  // what tells the page apart across runs and models: "INPUT CONFIGURE #2"
     std::string Name;  // the key without "#N"
     std::string Slug;  // the file name of its picture, state and script, without extension
@@ -21,29 +21,29 @@ struct AtlasPage {
     std::vector<std::vector<int>> Matrices;  // the cells of each row of each matrix
 };
 
-struct AtlasModel {
+struct AtlasDocModel {
     std::string Id;
     std::string Name;
-    std::vector<AtlasPage> Pages;
+    std::vector<AtlasDocPage> Pages;
 
-    const AtlasPage* Find(std::string_view key) const;
+    const AtlasDocPage* Find(std::string_view key) const;
 };
 
 struct Atlas {
     std::string Generator;
-    std::vector<AtlasModel> Models;
+    std::vector<AtlasDocModel> Models;
 
-    const AtlasModel* Find(std::string_view id) const;
+    const AtlasDocModel* Find(std::string_view id) const;
 };
 
 // dir/atlas.json into atlas; false after a message on err when it is missing or not an atlas.
 bool ReadAtlas(const std::string& dir, Atlas& atlas, std::ostream& err);
 
 // What a reader calls the page: its title, or its name for a page without one.
-const std::string& PageLabel(const AtlasPage& page);
+const std::string& PageLabel(const AtlasDocPage& page);
 // The list rows and matrix shapes in a few words ("21 rows", "5, 2 rows, matrix 8/4", "matrices 4x8, 2x8":
 // cells per row, or rows x cells when every row has as many); "" for none.
-std::string PageShape(const AtlasPage& page);
+std::string PageShape(const AtlasDocPage& page);
 // Lower case, every run of characters other than a-z and 0-9 one '-', no '-' at either end: a name that
 // is safe as a file name whatever an atlas holds.
 std::string SlugOf(std::string_view text);
@@ -57,9 +57,9 @@ std::string HtmlHref(std::string_view path);
 void HtmlBegin(std::ostream& out, std::string_view title);
 void HtmlEnd(std::ostream& out);
 // The page's key path as key caps, with a button that copies its script lines and a note after them.
-void HtmlKeyPath(std::ostream& out, const AtlasPage& page, std::string_view note = {});
+void HtmlKeyPath(std::ostream& out, const AtlasDocPage& page, std::string_view note = {});
 // Its list rows and matrix shapes and, with links, its state and script (which resolve only from the
 // page's own atlas).
-void HtmlFacts(std::ostream& out, const AtlasPage& page, bool links);
+void HtmlFacts(std::ostream& out, const AtlasDocPage& page, bool links);
 // The LCD picture at its 1x size, linking to the picture itself.
 void HtmlThumb(std::ostream& out, std::string_view picture);

@@ -11,8 +11,8 @@ namespace {
 
 // One page of the tree: the pages of that key on every model.
 struct IndexEntry {
-    std::vector<const AtlasPage*> Models;  // one per model of the atlas, null where the model lacks it
-    const AtlasPage* Shown = nullptr;  // the first model's that a key reaches, else the first model's
+    std::vector<const AtlasDocPage*> Models;  // one per model of the atlas, null where the model lacks it
+    const AtlasDocPage* Shown = nullptr;  // the first model's that a key reaches, else the first model's
     std::vector<std::size_t> Children;
     bool Placed = false;
 };
@@ -37,7 +37,7 @@ private:
     void WriteOutline(const std::vector<IndexRow>& order);
     void WriteSection(const char* heading, const char* note, std::size_t count);
     void WriteRow(const IndexEntry& entry, int depth);
-    void WriteModelCell(const AtlasPage* page, const AtlasModel& model, bool shape);
+    void WriteModelCell(const AtlasDocPage* page, const AtlasDocModel& model, bool shape);
     bool Several() const { return atlas_.Models.size() > 1; }
 
     const Atlas& atlas_;
@@ -48,7 +48,7 @@ private:
 
 enum class Presence { Absent, Hidden, Present };
 
-Presence PresenceOf(const AtlasPage* page)
+Presence PresenceOf(const AtlasDocPage* page)
 {
     return !page ? Presence::Absent : page->Reached ? Presence::Present : Presence::Hidden;
 }
@@ -57,8 +57,8 @@ Presence PresenceOf(const AtlasPage* page)
 // matrices have other sizes.
 bool ModelsDiffer(const IndexEntry& entry)
 {
-    const AtlasPage* first = entry.Models.front();
-    return std::ranges::any_of(entry.Models, [&](const AtlasPage* page) {
+    const AtlasDocPage* first = entry.Models.front();
+    return std::ranges::any_of(entry.Models, [&](const AtlasDocPage* page) {
         return PresenceOf(page) != PresenceOf(first)
             || (page && first && (page->Lists != first->Lists || page->Matrices != first->Matrices));
     });
@@ -67,17 +67,17 @@ bool ModelsDiffer(const IndexEntry& entry)
 // Where the models reach the page by other keys, which model's path is shown.
 std::string PathNote(const IndexEntry& entry, const Atlas& atlas)
 {
-    const AtlasPage* shown = entry.Shown;
+    const AtlasDocPage* shown = entry.Shown;
     const bool differ = std::ranges::any_of(
-        entry.Models, [&](const AtlasPage* page) { return page && page->Reached && page->Path != shown->Path; });
+        entry.Models, [&](const AtlasDocPage* page) { return page && page->Reached && page->Path != shown->Path; });
     const auto model = static_cast<std::size_t>(std::ranges::find(entry.Models, shown) - entry.Models.begin());
     return differ ? "on " + atlas.Models[model].Name : "";
 }
 
 bool ShapesDiffer(const IndexEntry& entry)
 {
-    const AtlasPage* shown = entry.Shown;
-    return std::ranges::any_of(entry.Models, [&](const AtlasPage* page) {
+    const AtlasDocPage* shown = entry.Shown;
+    return std::ranges::any_of(entry.Models, [&](const AtlasDocPage* page) {
         return page && (page->Lists != shown->Lists || page->Matrices != shown->Matrices);
     });
 }
@@ -87,10 +87,10 @@ bool ShapesDiffer(const IndexEntry& entry)
 void AtlasIndex::Collect()
 {
     for (std::size_t m = 0; m < atlas_.Models.size(); ++m) {
-        for (const AtlasPage& page : atlas_.Models[m].Pages) {
+        for (const AtlasDocPage& page : atlas_.Models[m].Pages) {
             const auto [it, added] = byKey_.try_emplace(page.Key, entries_.size());
             if (added)
-                entries_.push_back({.Models = std::vector<const AtlasPage*>(atlas_.Models.size()), .Shown = &page});
+                entries_.push_back({.Models = std::vector<const AtlasDocPage*>(atlas_.Models.size()), .Shown = &page});
             IndexEntry& entry = entries_[it->second];
             if (entry.Models[m])
                 continue;  // a key twice on one model: the first counts
@@ -106,7 +106,7 @@ std::vector<std::size_t> AtlasIndex::LinkTree()
 {
     std::vector<std::size_t> roots;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const AtlasPage& page = *entries_[i].Shown;
+        const AtlasDocPage& page = *entries_[i].Shown;
         if (!page.Reached)
             continue;
         const auto from = byKey_.find(page.From);
@@ -153,7 +153,7 @@ void AtlasIndex::Write()
     out_ << "<main>\n";
     WriteOutline(order);
     out_ << "<table>\n<thead><tr><th>Page</th>";
-    for (const AtlasModel& model : atlas_.Models)
+    for (const AtlasDocModel& model : atlas_.Models)
         out_ << (Several() ? "<th class=m>" + Html(model.Name) + "</th>" : "");
     out_ << "</tr></thead>\n<tbody>\n";
     WriteSection("Menu tree", "each under the page it is first reached from", reached);
@@ -169,8 +169,8 @@ void AtlasIndex::Write()
 void AtlasIndex::WriteHeader()
 {
     out_ << "<header>\n<h1>Menu atlas</h1>\n<p class=sub>";
-    for (const AtlasModel& model : atlas_.Models) {
-        const auto reached = std::ranges::count_if(model.Pages, &AtlasPage::Reached);
+    for (const AtlasDocModel& model : atlas_.Models) {
+        const auto reached = std::ranges::count_if(model.Pages, &AtlasDocPage::Reached);
         out_ << (&model == &atlas_.Models.front() ? "" : " &middot; ") << "<b>" << Html(model.Name) << "</b> "
              << model.Pages.size() << " pages, " << reached << " reached by keys";
     }
@@ -195,7 +195,7 @@ void AtlasIndex::WriteOutline(const std::vector<IndexRow>& order)
 {
     out_ << "<details class=outline><summary>All " << order.size() << " pages by name</summary><div class=cols>\n";
     for (const IndexRow& row : order) {
-        const AtlasPage& page = *entries_[row.Entry].Shown;
+        const AtlasDocPage& page = *entries_[row.Entry].Shown;
         out_ << "<a href=\"#" << Html(SlugOf(page.Key)) << "\" style=\"--d:" << row.Depth << "\""
              << (page.Reached ? "" : " class=unreached") << ">" << Html(page.Key) << "</a>\n";
     }
@@ -204,7 +204,7 @@ void AtlasIndex::WriteOutline(const std::vector<IndexRow>& order)
 
 void AtlasIndex::WriteRow(const IndexEntry& entry, int depth)
 {
-    const AtlasPage& page = *entry.Shown;
+    const AtlasDocPage& page = *entry.Shown;
     out_ << "<tr id=\"" << Html(SlugOf(page.Key)) << "\"" << (Several() && ModelsDiffer(entry) ? " class=differs" : "")
          << "><td class=page style=\"--d:" << depth << "\"><div class=node>";
     HtmlThumb(out_, page.Picture);
@@ -221,7 +221,7 @@ void AtlasIndex::WriteRow(const IndexEntry& entry, int depth)
     out_ << "</tr>\n";
 }
 
-void AtlasIndex::WriteModelCell(const AtlasPage* page, const AtlasModel& model, bool shape)
+void AtlasIndex::WriteModelCell(const AtlasDocPage* page, const AtlasDocModel& model, bool shape)
 {
     out_ << "<td class=m><span class=marks>";
     if (!page) {
