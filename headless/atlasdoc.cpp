@@ -55,7 +55,7 @@ button.copy { font: 11px system-ui, sans-serif; color: var(--muted); background:
 button.copy:hover { color: var(--ink); border-color: var(--muted); }
 .meta { color: var(--muted); font-size: 12px; }
 .meta > * + *::before { content: "\00b7"; color: var(--muted); margin: 0 6px; display: inline-block; }
-th.m, td.m { width: 72px; text-align: center; white-space: nowrap; font-size: 12px; }
+th.m, td.m { width: 64px; text-align: center; font-size: 12px; }
 td.m { padding-top: 10px; }
 td.m .marks { font-size: 13px; }
 td.m .shape { display: block; color: var(--muted); font-size: 11px; }
