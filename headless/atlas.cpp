@@ -134,11 +134,11 @@ std::vector<Action> FocusActions(const nlohmann::json& state)
 }
 
 struct Found {
-    AtlasPage Page;
+    CrawlPage Page;
     Commands Path;
 };
 
-HeadlessOptions CrawlOptions(const HeadlessOptions& options, const AtlasModel& model)
+HeadlessOptions CrawlOptions(const HeadlessOptions& options, const CrawlModel& model)
 {
     HeadlessOptions crawl = options;
     crawl.DeviceArgs = model.Args;
@@ -161,15 +161,15 @@ void CountReport(const AssertReport&)
 
 class Crawler {
 public:
-    Crawler(const AtlasModel& model, const HeadlessOptions& options)
+    Crawler(const CrawlModel& model, const HeadlessOptions& options)
         : model_(model), options_(CrawlOptions(options, model)), runner_(options_, discard_, discard_),
           setup_(MakeAction(model.Setup).Run)
     {
     }
 
-    void Crawl(const AtlasPageShown& shown, std::ostream* progress);
-    void AddUnreached(const AtlasPageShown& shown);
-    std::vector<AtlasPage> Pages();
+    void Crawl(const CrawlPageShown& shown, std::ostream* progress);
+    void AddUnreached(const CrawlPageShown& shown);
+    std::vector<CrawlPage> Pages();
 
 private:
     // A fresh recorder after the setup and the parts.
@@ -181,9 +181,9 @@ private:
     const std::string& KeyOf(UIPage* page);
     void Add(UIPage* page, const Found* from, const Action* action);
     std::vector<Action> ActionsOn(std::size_t index) const;
-    void LookThrough(std::size_t index, const AtlasPageShown& shown);
+    void LookThrough(std::size_t index, const CrawlPageShown& shown);
 
-    const AtlasModel& model_;
+    const CrawlModel& model_;
     HeadlessOptions options_;
     std::ostream discard_{nullptr};  // message boxes are answered OK; what they say does not matter here
     HeadlessRunner runner_;
@@ -295,7 +295,7 @@ std::vector<Action> Crawler::ActionsOn(std::size_t index) const
 
 // The page as its script leaves it, read first (reading a running time code moves it on); then each
 // action from the end of the path.
-void Crawler::LookThrough(std::size_t index, const AtlasPageShown& shown)
+void Crawler::LookThrough(std::size_t index, const CrawlPageShown& shown)
 {
     Replay({&found_[index].Path});
     Settle();
@@ -308,7 +308,7 @@ void Crawler::LookThrough(std::size_t index, const AtlasPageShown& shown)
         Add(Try(found_[index], action), &found_[index], &action);
 }
 
-void Crawler::Crawl(const AtlasPageShown& shown, std::ostream* progress)
+void Crawler::Crawl(const CrawlPageShown& shown, std::ostream* progress)
 {
     Replay({});
     Add(Settle(), nullptr, nullptr);
@@ -320,7 +320,7 @@ void Crawler::Crawl(const AtlasPageShown& shown, std::ostream* progress)
     }
 }
 
-void Crawler::AddUnreached(const AtlasPageShown& shown)
+void Crawler::AddUnreached(const CrawlPageShown& shown)
 {
     std::vector<UIPage*> catalogue;
     CatalogueWalk([](UIPage* page, UIPage*, void* all) { static_cast<std::vector<UIPage*>*>(all)->push_back(page); },
@@ -344,9 +344,9 @@ void Crawler::AddUnreached(const AtlasPageShown& shown)
     runner_.Stop();
 }
 
-std::vector<AtlasPage> Crawler::Pages()
+std::vector<CrawlPage> Crawler::Pages()
 {
-    std::vector<AtlasPage> pages;
+    std::vector<CrawlPage> pages;
     for (Found& f : found_)
         pages.push_back(std::move(f.Page));
     return pages;
@@ -354,9 +354,9 @@ std::vector<AtlasPage> Crawler::Pages()
 
 }  // namespace
 
-const std::vector<AtlasModel>& AtlasModels()
+const std::vector<CrawlModel>& AtlasModels()
 {
-    static const std::vector<AtlasModel> models = {
+    static const std::vector<CrawlModel> models = {
         {"4", "Orvel 4", {}, {"menu Orvel 4"}}, {"6", "Orvel 6", {}, {"menu Orvel 6"}},
         {"8", "Orvel 8", {}, {"menu Orvel 8"}}, {"10", "Orvel 10", {"10"}, {}},
         {"12", "Orvel 12", {}, {}},             {"lite", "Orvel Lite", {"lite"}, {}},
@@ -364,7 +364,7 @@ const std::vector<AtlasModel>& AtlasModels()
     return models;
 }
 
-AtlasModel AtlasModelOf(const HeadlessOptions& options)
+CrawlModel AtlasModelOf(const HeadlessOptions& options)
 {
     HeadlessOptions quiet = options;
     quiet.Quiet = true;
@@ -375,7 +375,7 @@ AtlasModel AtlasModelOf(const HeadlessOptions& options)
     return {lite ? "lite" : tracks, lite ? "Orvel Lite" : "Orvel " + tracks, options.DeviceArgs, {}};
 }
 
-AtlasCrawl AtlasCrawlModel(const AtlasModel& model, const HeadlessOptions& options, const AtlasPageShown& shown,
+AtlasCrawl AtlasCrawlModel(const CrawlModel& model, const HeadlessOptions& options, const CrawlPageShown& shown,
                            std::ostream* progress)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -385,22 +385,4 @@ AtlasCrawl AtlasCrawlModel(const AtlasModel& model, const HeadlessOptions& optio
     AtlasCrawl crawl = {.Model = model, .Pages = crawler.Pages(), .Seconds = 0};
     crawl.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return crawl;
-}
-
-std::string AtlasSlug(const std::string& key)
-{
-    std::string slug;
-    bool gap = false;
-    for (const char c : key) {
-        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9')) {
-            if (gap && !slug.empty())
-                slug += '-';
-            slug += lower;
-            gap = false;
-        } else {
-            gap = true;
-        }
-    }
-    return slug;
 }

@@ -177,8 +177,11 @@ std::string Shape(const std::vector<int>& cells)
     if (std::ranges::all_of(cells, [&](int n) { return n == cells.front(); }))
         return std::to_string(cells.size()) + "x" + std::to_string(cells.front());
     std::string shape;
-    for (const int n : cells)
-        shape += (shape.empty() ? "" : "/") + std::to_string(n);
+    for (const int n : cells) {
+        if (!shape.empty())
+            shape += '/';  // apart: a prefix inserted before the number sets off a false overflow warning
+        shape += std::to_string(n);
+    }
     return shape;
 }
 

@@ -13,6 +13,7 @@
 
 #include "canvas/lcdcanvas.h"
 #include "common/debug.h"
+#include "headless/atlasdoc.h"
 #include "headless/atlashtml.h"
 #include "host/pngfile.h"
 
@@ -28,9 +29,9 @@ Json OrNull(const std::string& text)
     return text.empty() ? Json(nullptr) : Json(text);
 }
 
-std::string PageFile(const AtlasModel& model, const AtlasPage& page, const char* extension)
+std::string PageFile(const CrawlModel& model, const CrawlPage& page, const char* extension)
 {
-    return model.Id + "/" + AtlasSlug(page.Key) + extension;
+    return model.Id + "/" + SlugOf(page.Key) + extension;
 }
 
 // For each list its row count, for each matrix its cells per row, as the inspector read them.
@@ -48,7 +49,7 @@ void Counts(const nlohmann::json& state, Json& lists, Json& matrices)
     }
 }
 
-Json PageJson(const AtlasModel& model, const AtlasPage& page)
+Json PageJson(const CrawlModel& model, const CrawlPage& page)
 {
     const nlohmann::json state = nlohmann::json::parse(page.State);
     Json lists = Json::array();
@@ -56,7 +57,7 @@ Json PageJson(const AtlasModel& model, const AtlasPage& page)
     Counts(state, lists, matrices);
     return {{"key", page.Key},
             {"name", page.Name},
-            {"slug", AtlasSlug(page.Key)},
+            {"slug", SlugOf(page.Key)},
             {"title", state["page"]["title"]},
             {"parent", state["page"]["parent"]},
             {"from", OrNull(page.From)},
@@ -72,7 +73,7 @@ Json PageJson(const AtlasModel& model, const AtlasPage& page)
 Json ModelJson(const AtlasCrawl& crawl)
 {
     Json pages = Json::array();
-    for (const AtlasPage& page : crawl.Pages)
+    for (const CrawlPage& page : crawl.Pages)
         pages.push_back(PageJson(crawl.Model, page));
     return {{"id", crawl.Model.Id},
             {"name", crawl.Model.Name},
@@ -94,7 +95,7 @@ bool Cannot(const fs::path& path, std::ostream& err)
 }
 
 // The picture, the inspector's document and the script of the page the recorder shows.
-bool WritePageFiles(const fs::path& dir, const AtlasModel& model, const AtlasPage& page, std::ostream& err)
+bool WritePageFiles(const fs::path& dir, const CrawlModel& model, const CrawlPage& page, std::ostream& err)
 {
     const fs::path picture = dir / PageFile(model, page, ".png");
     const fs::path state = dir / PageFile(model, page, ".json");
@@ -125,8 +126,8 @@ void CountAndPassOn(const AssertReport& report)
 
 // The model's pages into DIR/<id>/, emptied first so that no page of an earlier run stays; its part of
 // atlas.json, or nothing after a message on err.
-std::optional<Json> CrawlModel(const fs::path& dir, const AtlasModel& model, const HeadlessOptions& options,
-                               std::ostream& err)
+std::optional<Json> CrawlInto(const fs::path& dir, const CrawlModel& model, const HeadlessOptions& options,
+                              std::ostream& err)
 {
     std::error_code error;
     fs::remove_all(dir / model.Id, error);
@@ -138,7 +139,7 @@ std::optional<Json> CrawlModel(const fs::path& dir, const AtlasModel& model, con
     Reports = 0;
     PassOn = AssertSetSink(CountAndPassOn);  // a report is a fault the crawl found: the run fails
     const AtlasCrawl crawl = AtlasCrawlModel(
-        model, options, [&](const AtlasPage& page) { written = written && WritePageFiles(dir, model, page, err); },
+        model, options, [&](const CrawlPage& page) { written = written && WritePageFiles(dir, model, page, err); },
         &err);
     AssertSetSink(PassOn);
     if (Reports)
@@ -153,15 +154,15 @@ std::optional<Json> CrawlModel(const fs::path& dir, const AtlasModel& model, con
     return json;
 }
 
-fs::path PartFile(const fs::path& dir, const AtlasModel& model)
+fs::path PartFile(const fs::path& dir, const CrawlModel& model)
 {
     return dir / (".part-" + model.Id + ".json");
 }
 
 // What a child process does: the model's files and its part of atlas.json, for the parent to gather.
-int CrawlChild(const fs::path& dir, const AtlasModel& model, const HeadlessOptions& options, std::ostream& err)
+int CrawlChild(const fs::path& dir, const CrawlModel& model, const HeadlessOptions& options, std::ostream& err)
 {
-    const std::optional<Json> json = CrawlModel(dir, model, options, err);
+    const std::optional<Json> json = CrawlInto(dir, model, options, err);
     if (!json)
         return 1;
     if (WriteText(PartFile(dir, model), json->dump()))
@@ -172,7 +173,7 @@ int CrawlChild(const fs::path& dir, const AtlasModel& model, const HeadlessOptio
 
 // Each model in a child process of its own, as many at a time as there are processors; a model is
 // crawled here when no process can be made.
-bool CrawlInChildren(const fs::path& dir, const std::vector<AtlasModel>& models, const HeadlessOptions& options,
+bool CrawlInChildren(const fs::path& dir, const std::vector<CrawlModel>& models, const HeadlessOptions& options,
                      std::ostream& err)
 {
     const auto processors = static_cast<std::size_t>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
@@ -199,9 +200,9 @@ bool CrawlInChildren(const fs::path& dir, const std::vector<AtlasModel>& models,
 }
 
 // The parts the children left, in the order of the models.
-bool GatherParts(const fs::path& dir, const std::vector<AtlasModel>& models, Json& parts, std::ostream& err)
+bool GatherParts(const fs::path& dir, const std::vector<CrawlModel>& models, Json& parts, std::ostream& err)
 {
-    for (const AtlasModel& model : models) {
+    for (const CrawlModel& model : models) {
         std::ifstream file(PartFile(dir, model), std::ios::binary);
         Json part = Json::parse(file, nullptr, false);
         file.close();
@@ -215,14 +216,14 @@ bool GatherParts(const fs::path& dir, const std::vector<AtlasModel>& models, Jso
     return true;
 }
 
-bool CrawlModels(const fs::path& dir, const std::vector<AtlasModel>& models, const HeadlessOptions& options,
+bool CrawlModels(const fs::path& dir, const std::vector<CrawlModel>& models, const HeadlessOptions& options,
                  Json& parts, std::ostream& err)
 {
     if (models.size() > 1) {
         const bool crawled = CrawlInChildren(dir, models, options, err);
         return GatherParts(dir, models, parts, err) && crawled;  // the parts are removed either way
     }
-    const std::optional<Json> json = CrawlModel(dir, models.front(), options, err);
+    const std::optional<Json> json = CrawlInto(dir, models.front(), options, err);
     if (json)
         parts.push_back(*json);
     return json.has_value();
@@ -242,7 +243,7 @@ void Summary(const fs::path& dir, const Json& models, double seconds, std::ostre
 }
 
 // All six, the ones named, or the one the device args choose; false after a message on err.
-bool ChosenModels(const HeadlessOptions& options, std::vector<AtlasModel>& models, std::ostream& err)
+bool ChosenModels(const HeadlessOptions& options, std::vector<CrawlModel>& models, std::ostream& err)
 {
     if (options.Models.empty()) {
         models = {AtlasModelOf(options)};
@@ -253,7 +254,7 @@ bool ChosenModels(const HeadlessOptions& options, std::vector<AtlasModel>& model
         return true;
     }
     for (const std::string& id : options.Models) {
-        const auto model = std::ranges::find(AtlasModels(), id, &AtlasModel::Id);
+        const auto model = std::ranges::find(AtlasModels(), id, &CrawlModel::Id);
         if (model == AtlasModels().end()) {
             err << "orvel-headless: no model '" << id << "'; the models are 4, 6, 8, 10, 12 and lite\n";
             return false;
@@ -265,7 +266,7 @@ bool ChosenModels(const HeadlessOptions& options, std::vector<AtlasModel>& model
 
 }  // namespace
 
-std::string AtlasScript(const AtlasModel& model, const AtlasPage& page)
+std::string AtlasScript(const CrawlModel& model, const CrawlPage& page)
 {
     std::string script = "# " + page.Key + " on " + model.Name + "\n";
     for (const std::string& line : model.Setup)
@@ -279,7 +280,7 @@ int AtlasRun(const HeadlessOptions& options, std::ostream& err)
 {
     const auto start = std::chrono::steady_clock::now();
     const fs::path dir = options.AtlasDir;
-    std::vector<AtlasModel> models;
+    std::vector<CrawlModel> models;
     if (!ChosenModels(options, models, err))
         return 2;
     std::error_code error;

@@ -11,7 +11,7 @@
 #include "headless/options.h"
 
 // A headless script that reaches the page on a fresh recorder of the model.
-std::string AtlasScript(const AtlasModel& model, const AtlasPage& page);
+std::string AtlasScript(const CrawlModel& model, const CrawlPage& page);
 
 // The exit status: 0; 1 when a file cannot be written or the recorder reported a failed assertion
 // (after a message on err); 2 for an unknown model; or the comparison's status.
