@@ -71,6 +71,13 @@ void CornerText(const UIPage* page, char* text)
         FormatText(text, MAX_UI_TEXT, "%s", corner);
 }
 
+// Corner texts may end in blanks that no script line keeps.
+std::string_view Trimmed(std::string_view name)
+{
+    const std::size_t end = name.find_last_not_of(' ');
+    return name.substr(0, end == std::string_view::npos ? 0 : end + 1);
+}
+
 struct Search {
     std::string_view Name;
     std::size_t Left;
@@ -82,7 +89,7 @@ void Match(UIPage* page, UIPage*, void* context)
     auto* search = static_cast<Search*>(context);
     char name[MAX_UI_TEXT] = "";
     CataloguePageName(page, name);
-    if (!search->Found && search->Name == name && --search->Left == 0)
+    if (!search->Found && Trimmed(search->Name) == Trimmed(name) && --search->Left == 0)
         search->Found = page;
 }
 

@@ -25,13 +25,14 @@ TEST_F(Goto, ShowsThePageOfThatNameAsAPageSwitchDoes)
         {"goto INPUT CONFIGURE #2  ", "INPUT CONFIGURE", "AES 1/2 "},
         {"goto CH1 SETUP", "CH1 SETUP", nullptr},
         {"goto SKYPOST", "SKYPOST", ""},
+        {"goto ANALOG INPUTS", nullptr, nullptr},  // named by its corner text, which ends in blanks
     };
     Start();
     for (const auto& c : cases) {
         out.str("");
         ASSERT_EQ(Run(std::string(c.Line) + "\ninspect\n"), 0) << c.Line;
         const nlohmann::json state = nlohmann::json::parse(out.str());
-        EXPECT_EQ(state["page"]["title"], c.Title) << c.Line;
+        EXPECT_EQ(state["page"]["title"], c.Title ? nlohmann::json(c.Title) : nlohmann::json()) << c.Line;
         if (c.FirstRow) {
             EXPECT_EQ(state["controls"][1]["rows"][0]["text"], c.FirstRow) << c.Line;
         }
