@@ -8,7 +8,7 @@
 #include "canvas/lcdcanvas.h"
 #include "host/hostapp.h"
 #include "host/hosttimer.h"
-#include "host/inspector.h"
+#include "host/uistate.h"
 #include "host/panel.h"
 
 namespace {

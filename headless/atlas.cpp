@@ -10,7 +10,7 @@
 
 #include "common/debug.h"
 #include "headless/runner.h"
-#include "host/inspector.h"
+#include "host/uistate.h"
 #include "orvel/orvel.h"
 #include "ui/catalogue.h"
 #include "uicore/uimain.h"

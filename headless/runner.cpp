@@ -13,7 +13,7 @@
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"
-#include "host/inspector.h"
+#include "host/uistate.h"
 #include "ui/catalogue.h"
 #include "uicore/uitimer.h"
 

@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "host/inspector.h"
+#include "host/uistate.h"
 #include "ui/home_fixture.h"
 #include "ui/catalogue.h"
 #include "ui/uipages.h"

@@ -1,6 +1,6 @@
 // The inspector reports what the screen shows: a page built here of every control kind, the open
 // editors, and the recorder's own home screen and model.
-#include "host/inspector.h"
+#include "host/uistate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "host/inspector.h"
+#include "host/uistate.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
