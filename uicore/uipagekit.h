@@ -187,6 +187,22 @@ constexpr UIField FieldAt(std::int32_t x, std::int32_t y, const char* label, voi
             .Align = UI_ALIGN_LEFT, .Color = 0, .Setting = setting};
 }
 
+// Right-aligned at x: how pages without a title name themselves in a corner.
+constexpr UIText TextRightAt(std::int32_t x, std::int32_t y, const char* label, void* setting = nullptr)
+{
+    UIText text = TextAt(x, y, label, setting);
+    text.Align = UI_ALIGN_RIGHT;
+    return text;
+}
+
+// A page without a title bar that paints the background picture; controls in drawing order.
+template <std::size_t N>
+constexpr UIPage BackgroundPage(UIControl* const (&controls)[N], MsgHandler handler, UIPage* parent = nullptr)
+{
+    return {.Handler = handler, .Flags = UI_PAGE_FLAG_BACKGROUND, .Parent = parent, .ControlIndex = -1,
+            .NControls = static_cast<std::int32_t>(N), .Controls = controls};
+}
+
 // Matrices: rows with their titles and cell counts, column titles, the cell values' menu and the
 // setting that keeps the cells. Matrices of one page form a ring through Next and Prev; a lone
 // matrix is its own ring.

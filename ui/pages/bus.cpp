@@ -21,16 +21,7 @@ namespace {
 // An untitled page names itself in the corner.
 constexpr UIText CornerText(const char* name)
 {
-    UIText text = TextAt(218, 160, name);
-    text.Align = UI_ALIGN_RIGHT;
-    return text;
-}
-
-template <std::size_t N>
-constexpr UIPage UntitledPage(UIControl* const (&controls)[N], MsgHandler handler, UIPage* parent)
-{
-    return {.Handler = handler, .Flags = UI_PAGE_FLAG_BACKGROUND, .Parent = parent, .ControlIndex = -1,
-            .NControls = static_cast<std::int32_t>(N), .Controls = controls};
+    return TextRightAt(218, 160, name);
 }
 
 constexpr UIMatrix WithLegend(UIMatrix matrix, const char* legend)
@@ -168,15 +159,15 @@ std::uint32_t BusRoutingHandler(void*, Message* msg)
 
 UIPage BusRoutingPage = PageOf(BusRouting, BusRoutingHandler, &UIHomePage);
 
-UIPage BusAssignAnalogPage = UntitledPage(BusAssignAnalogControls, BusPageHandler<&BusAssignAuxPage>, &BusRoutingPage);
+UIPage BusAssignAnalogPage = BackgroundPage(BusAssignAnalogControls, BusPageHandler<&BusAssignAuxPage>, &BusRoutingPage);
 UIPage BusAssignAuxPage =
-    UntitledPage(BusAssignAuxControls, BusPageHandler<&BusAssignDigitalPage>, &BusAssignAnalogPage);
+    BackgroundPage(BusAssignAuxControls, BusPageHandler<&BusAssignDigitalPage>, &BusAssignAnalogPage);
 UIPage BusAssignDigitalPage =
-    UntitledPage(BusAssignDigitalControls, BusPageHandler<nullptr, IfDigital>, &BusAssignAuxPage);
+    BackgroundPage(BusAssignDigitalControls, BusPageHandler<nullptr, IfDigital>, &BusAssignAuxPage);
 
-UIPage MonoOutPage = UntitledPage(MonoOutControls, BusPageHandler<>, &BusRoutingPage);
-UIPage TapeIfbOutPage = UntitledPage(TapeIfbOutControls, BusPageHandler<>, &BusRoutingPage);
-UIPage Headphone2Page = UntitledPage(Headphone2Controls, BusPageHandler<>, &BusRoutingPage);
+UIPage MonoOutPage = BackgroundPage(MonoOutControls, BusPageHandler<>, &BusRoutingPage);
+UIPage TapeIfbOutPage = BackgroundPage(TapeIfbOutControls, BusPageHandler<>, &BusRoutingPage);
+UIPage Headphone2Page = BackgroundPage(Headphone2Controls, BusPageHandler<>, &BusRoutingPage);
 
 UIPage CardToneEnablePage = PageOf(ToneEnable.Page, UINullHandler, &BusRoutingPage);
 UIPage CardSlateEnablePage = PageOf(SlateEnable.Page, UINullHandler, &BusRoutingPage);

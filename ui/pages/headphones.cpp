@@ -62,16 +62,7 @@ constexpr UIMatrix Conditional(UIMatrix matrix)
 // The memory's name in the corner, where background pages name themselves.
 constexpr UIText CornerText(std::int32_t x, std::int32_t y, void* setting)
 {
-    UIText text = TextAt(x, y, nullptr, setting);
-    text.Align = UI_ALIGN_RIGHT;
-    return text;
-}
-
-template <std::size_t N>
-constexpr UIPage BackgroundPage(MsgHandler handler, UIControl* const (&controls)[N])
-{
-    return {.Handler = handler, .Flags = UI_PAGE_FLAG_BACKGROUND, .Parent = nullptr, .ControlIndex = -1,
-            .NControls = static_cast<std::int32_t>(N), .Controls = controls};
+    return TextRightAt(x, y, nullptr, setting);
 }
 
 UISetting Upper = CellsBy<HphUpperHook>(RouteOptions);
@@ -213,8 +204,8 @@ std::uint32_t HphRoutingHandler(void* self, Message* msg)
 
 }  // namespace
 
-UIPage HphRoutingPage = BackgroundPage(HphRoutingHandler, RoutingControls);
-UIPage HphCardTracksPage = BackgroundPage(HphPagesHandler, CardTracksControls);
+UIPage HphRoutingPage = BackgroundPage(RoutingControls, HphRoutingHandler);
+UIPage HphCardTracksPage = BackgroundPage(CardTracksControls, HphPagesHandler);
 
 const UIKeepsPowerOn KeptHeadphones{HpHold,     LeftInputs,  RightInputs, KLinInputs,     FirstExt,
                                     LeftTracks, RightTracks, SecondExt,   HphRoutingPage, HphCardTracksPage};
