@@ -48,14 +48,6 @@ void LoadPanel(const HeadlessOptions& options, RgbPicture& rest, RgbPicture& lit
     lit = PlainPanel(0xD0D0D0);
 }
 
-PanelPoint RegionCentre(std::int32_t key)
-{
-    for (const PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
-        if (r->Key == key)
-            return {(r->Rect.Left + r->Rect.Right) / 2, (r->Rect.Top + r->Rect.Bottom) / 2};
-    return {-1, -1};
-}
-
 std::string ErrnoText()
 {
     return std::strerror(errno);
@@ -201,16 +193,14 @@ std::string HeadlessRunner::Execute(const ScriptCommand& cmd)
     return ui_.TakeFailure();
 }
 
-// Panel keys are clicked on the panel picture; PC keys arrive as key events, and a character without
+// Panel keys are held each by itself, as fingers hold them; PC keys arrive as key events, and a character without
 // Ctrl or Alt also as a character event between them, as a desktop's keyboard delivers them.
 void HeadlessRunner::KeyDown(const ScriptCommand& cmd)
 {
     switch (cmd.Key.Kind) {
-    case ScriptKeyKind::Panel: {
-        const PanelPoint centre = RegionCentre(cmd.Key.Code);
-        HostMouseDown(centre.X, centre.Y, cmd.Mods);
+    case ScriptKeyKind::Panel:
+        HostPanelKeyDown(cmd.Key.Code);
         break;
-    }
     case ScriptKeyKind::Pc:
         HostKeyDown(cmd.Key.Code, cmd.Mods, false);
         break;
@@ -225,11 +215,9 @@ void HeadlessRunner::KeyDown(const ScriptCommand& cmd)
 void HeadlessRunner::KeyUp(const ScriptCommand& cmd)
 {
     switch (cmd.Key.Kind) {
-    case ScriptKeyKind::Panel: {
-        const PanelPoint centre = RegionCentre(cmd.Key.Code);
-        HostMouseUp(centre.X, centre.Y, cmd.Mods);
+    case ScriptKeyKind::Panel:
+        HostPanelKeyUp(cmd.Key.Code, cmd.Mods);
         break;
-    }
     case ScriptKeyKind::Pc:
         HostKeyUp(cmd.Key.Code, cmd.Mods);
         break;
@@ -286,8 +274,6 @@ std::string HeadlessRunner::FileWritten(const ScriptCommand& cmd) const
         return cmd.MenuCommand == CMD_SAVE_LCD ? SaveLcdName(options_.OutDir) : std::string{};
     case ScriptOp::Click:
     case ScriptOp::MouseUp:
-    case ScriptOp::Press:
-    case ScriptOp::Up:
         return OutputPath("regions.txt");  // a region capture ends with the mouse released
     default:
         return {};

@@ -40,6 +40,16 @@ PanelMouse PanelMouseState = {.A = {}, .B = {}, .Capture = false, .HeldKey = -1}
 
 namespace {
 
+// Who holds a panel key beside the pointer: a press of that key itself (a script's "down", which can
+// hold several keys at once) and Ctrl, which keeps keys down until it comes up. A key is released by
+// whoever still holds it, once; a release by anyone else is ignored.
+enum KeyHolder : std::uint8_t {
+    HeldDirectly = 1,
+    KeptByCtrl = 2,
+};
+
+std::array<std::uint8_t, std::size(PanelKeyTbl)> Holders{};
+
 struct KeyMapping {
     int VirtualKey;
     std::int32_t Key;
@@ -57,6 +67,31 @@ PanelRegion* RegionOfKey(std::int32_t key)
         if (r->Key == key)
             return r;
     return nullptr;
+}
+
+std::uint8_t& HoldersOf(const PanelRegion& region)
+{
+    return Holders[static_cast<std::size_t>(&region - PanelRegions.data())];
+}
+
+bool IsPressed(std::int32_t key)
+{
+    const PanelRegion* r = RegionOfKey(key);
+    return r && r->Pressed;
+}
+
+// Ctrl keeps the key down; releasing Ctrl lets it go.
+void KeepWithCtrl(std::int32_t key)
+{
+    if (PanelRegion* r = RegionOfKey(key); r && r->Pressed)
+        HoldersOf(*r) = KeptByCtrl;
+}
+
+void ReleaseKeptByCtrl()
+{
+    for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
+        if (r->Pressed && (HoldersOf(*r) & KeptByCtrl))
+            PanelRelease(r->Key);
 }
 
 void CopyRect(const RgbPicture& from, const PanelRect& rect)
@@ -142,8 +177,10 @@ void PanelRelease(std::int32_t key)
 {
     if (key < 0)
         return;
-    if (PanelRegion* r = RegionOfKey(key))
+    if (PanelRegion* r = RegionOfKey(key)) {
         r->Pressed = 0;
+        HoldersOf(*r) = 0;
+    }
     MsgBroadcastQuery(MSG_KEY_UP, key);
 }
 
@@ -172,6 +209,7 @@ void PanelReset()
 {
     for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         r->Pressed = r->Shown = 0;
+    Holders = {};
     PanelMouseState = {.A = {}, .B = {}, .Capture = false, .HeldKey = -1};
 }
 
@@ -202,7 +240,7 @@ void HostKeyUp(int vk, const KeyMods& mods)
     const std::int32_t k = PanelKeyOfVirtualKey(vk);
     if (k < 0) {
         if (vk == VK_CONTROL) {
-            PanelReleaseAll();
+            ReleaseKeptByCtrl();
             PanelRefresh();
         }
         return;
@@ -230,6 +268,8 @@ void HostMouseDown(std::int32_t x, std::int32_t y, const KeyMods& mods)
         return;
     }
     if (PanelRegion* r = PanelHit(x, y)) {
+        if (m.HeldKey >= 0 && IsPressed(m.HeldKey))
+            PanelRelease(m.HeldKey);  // one pointer holds one key: a press without a release lets go of it
         PanelPress(r->Key);
         m.HeldKey = r->Key;
         PanelRefresh();
@@ -260,11 +300,44 @@ void HostMouseUp(std::int32_t x, std::int32_t y, const KeyMods& mods)
         m.Capture = false;
         return;
     }
-    if (mods.Ctrl)
-        return;  // the key stays held; releasing Ctrl releases every such key
-    m.A = m.B;
-    PanelRelease(m.HeldKey);
+    if (mods.Ctrl) {
+        KeepWithCtrl(m.HeldKey);
+    } else {
+        m.A = m.B;
+        if (IsPressed(m.HeldKey))
+            PanelRelease(m.HeldKey);
+    }
     m.HeldKey = -1;
+    PanelRefresh();
+}
+
+void HostPanelKeyDown(std::int32_t key)
+{
+    PanelRegion* r = RegionOfKey(key);
+    if (!r)
+        return;
+    if (!r->Pressed)
+        PanelPress(key);
+    HoldersOf(*r) |= HeldDirectly;
+    PanelRefresh();
+}
+
+void HostPanelKeyUp(std::int32_t key, const KeyMods& mods)
+{
+    PanelRegion* r = RegionOfKey(key);
+    if (!r || !r->Pressed || !(HoldersOf(*r) & HeldDirectly))
+        return;
+    if (mods.Ctrl)
+        KeepWithCtrl(key);
+    else
+        PanelRelease(key);
+    PanelRefresh();
+}
+
+void HostFocusLost()
+{
+    PanelReleaseAll();
+    PanelMouseState.HeldKey = -1;
     PanelRefresh();
 }
 

@@ -191,7 +191,12 @@ private slots:
         QCOMPARE(f.PanelPixel(StarKey), LitRgb);
         QTest::keyRelease(&f.Panel(), Qt::Key_Control);
         QCOMPARE(f.PanelPixel(StarKey), RestRgb);
-        QCOMPARE(f.Keys(), KeyLog({{Down, KEY_MENU}, {Up, KEY_MENU}, {Down, KEY_STAR}, {Up, KEY_STAR}}));
+        QTest::keyPress(&f.Panel(), Qt::Key_Return);  // a key held while the window loses the keyboard
+        QFocusEvent focusOut(QEvent::FocusOut);
+        QApplication::sendEvent(&f.Panel(), &focusOut);
+        QCOMPARE(f.PanelPixel(MenuKey), RestRgb);
+        QCOMPARE(f.Keys(), KeyLog({{Down, KEY_MENU}, {Up, KEY_MENU}, {Down, KEY_STAR}, {Up, KEY_STAR},
+                                   {Down, KEY_MENU}, {Up, KEY_MENU}}));
     }
 
     void theWindowsShowTheHostsPicturesAndLcdAreaClicksToggleTheEnlargedLcdAndTheLcdWindow()
