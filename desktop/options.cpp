@@ -1,5 +1,6 @@
 #include "desktop/options.h"
 
+#include "host/inputcheck.h"
 #include "host/panel.h"
 #include "uicore/uikeys.h"
 
@@ -14,6 +15,34 @@ std::int32_t KeyOfName(const std::string& name)
     return -1;
 }
 
+namespace {
+
+// The value of --press or --screenshot into options; the error, or "".
+std::string TakeValue(const std::string& option, const std::string& value, DesktopOptions& options)
+{
+    if (value.empty())
+        return option + " needs a value";
+    if (std::string error = NameError(option, value); !error.empty())
+        return error;
+    if (option == "--screenshot") {
+        options.Screenshot = value;
+        return {};
+    }
+    const std::int32_t key = KeyOfName(value);
+    options.Presses.push_back(key);
+    return key < 0 ? "no such key: " + Quoted(value) : std::string{};
+}
+
+std::string TakeRecorderArgument(const std::string& arg, DesktopOptions& options)
+{
+    if (arg.starts_with("--") || options.RecorderArgs.size() > 1)
+        return "unexpected argument: " + Quoted(arg);
+    options.RecorderArgs.push_back(arg);
+    return NameError("recorder argument", arg);
+}
+
+}  // namespace
+
 DesktopOptions ParseDesktopOptions(int argc, const char* const* argv)
 {
     DesktopOptions options;
@@ -21,20 +50,12 @@ DesktopOptions ParseDesktopOptions(int argc, const char* const* argv)
     for (int i = 1; i < argc && options.Error.empty(); ++i) {
         const std::string arg = argv[i];
         const bool valued = arg == "--press" || arg == "--screenshot";
-        if (valued && i + 1 >= argc) {
+        if (valued && i + 1 >= argc)
             options.Error = arg + " needs a value";
-        } else if (arg == "--press") {
-            const std::int32_t key = KeyOfName(argv[++i]);
-            options.Presses.push_back(key);
-            if (key < 0)
-                options.Error = std::string("no such key: ") + argv[i];
-        } else if (arg == "--screenshot") {
-            options.Screenshot = argv[++i];
-        } else if (arg.starts_with("--") || options.RecorderArgs.size() > 1) {
-            options.Error = "unexpected argument: " + arg;
-        } else {
-            options.RecorderArgs.push_back(arg);
-        }
+        else if (valued)
+            options.Error = TakeValue(arg, argv[++i], options);
+        else
+            options.Error = TakeRecorderArgument(arg, options);
     }
     return options;
 }

@@ -15,6 +15,7 @@
 #include "common/debug.h"
 #include "headless/atlasdoc.h"
 #include "headless/atlashtml.h"
+#include "host/inputcheck.h"
 #include "host/pngfile.h"
 
 namespace {
@@ -256,7 +257,7 @@ bool ChosenModels(const HeadlessOptions& options, std::vector<CrawlModel>& model
     for (const std::string& id : options.Models) {
         const auto model = std::ranges::find(AtlasModels(), id, &CrawlModel::Id);
         if (model == AtlasModels().end()) {
-            err << "orvel-headless: no model '" << id << "'; the models are 4, 6, 8, 10, 12 and lite\n";
+            err << "orvel-headless: no model " << Quoted(id) << "; the models are 4, 6, 8, 10, 12 and lite\n";
             return false;
         }
         models.push_back(*model);

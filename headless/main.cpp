@@ -19,5 +19,5 @@ int main(int argc, char** argv)
     }
     if (!options.AtlasDir.empty())
         return AtlasRun(options, std::cerr);
-    return HeadlessRun(options, std::cin, std::cout, std::cerr);
+    return HeadlessRun(options, std::cout, std::cerr);
 }

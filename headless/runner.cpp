@@ -1,10 +1,10 @@
 #include "headless/runner.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "canvas/lcdcanvas.h"
 #include "common/rand.h"
@@ -13,6 +13,7 @@
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"
+#include "host/inputcheck.h"
 #include "host/uistate.h"
 #include "ui/catalogue.h"
 #include "uicore/uitimer.h"
@@ -53,23 +54,40 @@ std::string ErrnoText()
     return std::strerror(errno);
 }
 
-bool ReadScript(const HeadlessOptions& options, std::istream& in, std::string& text, std::ostream& err)
+std::string ScriptName(const HeadlessOptions& options)
+{
+    return options.ScriptPath == "-" ? "<stdin>" : options.ScriptPath;
+}
+
+// Reads to the end, or just past the most a script may hold; why it cannot be read, or "". A folder
+// opens as a file and fails on the first read, so it takes the way of any failing read.
+std::string ReadAtMost(std::FILE* file, std::string& text)
+{
+    char buffer[1 << 16];
+    std::size_t got = sizeof(buffer);
+    while (got == sizeof(buffer) && text.size() <= MAX_SCRIPT_BYTES) {
+        got = std::fread(buffer, 1, sizeof(buffer), file);
+        text.append(buffer, got);
+    }
+    if (std::ferror(file))
+        return "cannot read the script: " + ErrnoText();
+    if (text.size() > MAX_SCRIPT_BYTES)
+        return "the script is larger than " + std::to_string(MAX_SCRIPT_BYTES >> 20) + " MiB";
+    return {};
+}
+
+// The script's text from its file, or from the standard input for "-".
+bool ReadScript(const HeadlessOptions& options, std::string& text, std::ostream& err)
 {
     const bool fromInput = options.ScriptPath == "-";
-    std::ifstream file;
-    if (!fromInput)
-        file.open(options.ScriptPath, std::ios::binary);
-    std::istream& source = fromInput ? in : file;
-    std::ostringstream content;
-    if (source)
-        content << source.rdbuf();
-    if (!source || source.bad()) {
-        const std::string name = fromInput ? "<stdin>" : options.ScriptPath;
-        err << ScriptErrorText(name, 0, "cannot read the script: " + ErrnoText()) << "\n";
-        return false;
-    }
-    text = content.str();
-    return true;
+    std::FILE* file = fromInput ? stdin : std::fopen(options.ScriptPath.c_str(), "rb");
+    const std::string error = file ? ReadAtMost(file, text) : "cannot read the script: " + ErrnoText();
+    if (file && !fromInput)
+        std::fclose(file);
+    if (error.empty())
+        return true;
+    err << ScriptErrorText(ScriptName(options), 0, error) << "\n";
+    return false;
 }
 
 }  // namespace
@@ -282,29 +300,39 @@ std::string HeadlessRunner::FileWritten(const ScriptCommand& cmd) const
 
 namespace {
 
-// A goto names a page of the catalogue, or the script does not run.
+std::size_t PagesNamed(const std::string& name)
+{
+    std::size_t count = 0;
+    while (CatalogueFind(name, count + 1))
+        ++count;
+    return count;
+}
+
+// A goto names a page of the catalogue, and no more of them than there are, or the script does not run.
 ScriptParse CheckPageNames(ScriptParse script)
 {
     for (const ScriptCommand& cmd : script.Commands) {
         if (script.ErrorLine || cmd.Op != ScriptOp::Goto || CatalogueFind(cmd.Text, cmd.Nth))
             continue;
         script.ErrorLine = cmd.Line;
-        script.Error = "no page \"" + cmd.Text + "\"" + (cmd.Nth > 1 ? " #" + std::to_string(cmd.Nth) : "");
+        const std::size_t count = PagesNamed(cmd.Text);
+        script.Error = count == 0 ? "no page \"" + Excerpt(cmd.Text) + "\""
+                                  : RangeError("goto", "#" + std::to_string(cmd.Nth), "page number", 1,
+                                               static_cast<long long>(count));
     }
     return script;
 }
 
 }  // namespace
 
-int HeadlessRun(const HeadlessOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
+int HeadlessRun(const HeadlessOptions& options, std::ostream& out, std::ostream& err)
 {
     std::string text;
-    if (!ReadScript(options, in, text, err))
+    if (!ReadScript(options, text, err))
         return 2;
     const ScriptParse script = CheckPageNames(ParseScript(text));
     if (script.ErrorLine) {
-        const std::string name = options.ScriptPath == "-" ? "<stdin>" : options.ScriptPath;
-        err << ScriptErrorText(name, script.ErrorLine, script.Error) << "\n";
+        err << ScriptErrorText(ScriptName(options), script.ErrorLine, script.Error) << "\n";
         return 2;
     }
     std::error_code error;

@@ -3,7 +3,6 @@
 // falls on every multiple of the tick period, whatever the waits in between, and input happens
 // between ticks, as it does on a desktop.
 #include <cstdint>
-#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -55,6 +54,6 @@ private:
 };
 
 // Reads and checks the whole script (standard input for "-"), makes the output folder and runs it.
-// The exit status: 0; 1 when a file or folder cannot be written; 2 for a script error, which stops
-// the run before any command.
-int HeadlessRun(const HeadlessOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
+// The exit status: 0; 1 when a file or folder cannot be written; 2 for a script that cannot be read
+// or has an error, which stops the run before any command.
+int HeadlessRun(const HeadlessOptions& options, std::ostream& out, std::ostream& err);

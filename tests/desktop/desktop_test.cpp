@@ -14,6 +14,7 @@
 #include "common/debug.h"
 #include "desktop/desktopapp.h"
 #include "desktop/desktopclock.h"
+#include "desktop/options.h"
 #include "host/bmpcapture.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
@@ -148,6 +149,26 @@ private slots:
         Fixture ten("10");
         QCOMPARE(OrvelGetNTracks(), 10);
         QVERIFY(CheckedModels(ten.App().Main()).empty());  // no menu item for ten tracks
+    }
+
+    void commandLineMistakesAreNamedInShortWithTheirBytes()
+    {
+        const std::string word(1000, 'x');
+        const std::string excerpt = "'" + std::string(40, 'x') + "...'";
+        const std::pair<std::vector<const char*>, std::string> rows[] = {
+            {{"--press", "TC", "--press", "F12", "--screenshot", "caf\xC3\xA9.png", "lite"}, ""},
+            {{"--press", "T\x01"}, "--press 'T?' holds the control byte 0x01"},
+            {{"--screenshot", ""}, "--screenshot needs a value"},
+            {{"--screenshot", "a\x1B.png"}, "--screenshot 'a?.png' holds the control byte 0x1B"},
+            {{"1\x7F"}, "recorder argument '1?' holds the control byte 0x7F"},
+            {{"--press", word.c_str()}, "no such key: " + excerpt},
+            {{"lite", word.c_str()}, "unexpected argument: " + excerpt},
+        };
+        for (auto [args, error] : rows) {
+            args.insert(args.begin(), "orvel-sim");
+            QCOMPARE(QString::fromStdString(ParseDesktopOptions(static_cast<int>(args.size()), args.data()).Error),
+                     QString::fromStdString(error));
+        }
     }
 
     void keysAndClicksReachTheHomePageAsKeysOrTypedCharacters()
