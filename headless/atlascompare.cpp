@@ -1,9 +1,12 @@
 // The comparison of two atlases, page by page by model and key.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "headless/atlasdoc.h"
 #include "headless/atlashtml.h"
+#include "headless/headlessui.h"
 #include "host/pngfile.h"
 
 namespace {
@@ -31,7 +34,9 @@ public:
 private:
     void ComparePage(const AtlasDocModel& model, const AtlasDocPage& page, const AtlasDocPage& old);
     void FindMissing();
-    std::string CopyOld(const AtlasDocModel& model, const AtlasDocPage& old) const;
+    std::string CopyOld(const AtlasDocModel& model, const AtlasDocPage& old);
+    // The path relative to the new atlas when the file was written; else "", the first failure kept.
+    std::string Written(const std::string& kept, const WriteResult& written);
     // Where the comparison keeps a picture of the page, relative to the new atlas.
     static std::string Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix);
     bool WriteHtml(std::ostream& err) const;
@@ -44,6 +49,7 @@ private:
     Atlas atlas_, old_;
     std::vector<PageChange> changed_, added_, missing_;
     std::size_t compared_ = 0;
+    WriteFailure failed_;
 };
 
 void Figure(std::ostream& out, const std::string& picture, const char* caption)
@@ -77,6 +83,8 @@ bool AtlasComparer::Run(std::ostream& err)
         }
     }
     FindMissing();
+    if (!failed_.Reason.empty())
+        return ReportWrite(failed_.Path, {.Reason = failed_.Reason}, err);
     return WriteHtml(err);
 }
 
@@ -92,8 +100,8 @@ void AtlasComparer::ComparePage(const AtlasDocModel& model, const AtlasDocPage& 
         change.Pixels = diff.Changed;
         std::error_code error;
         fs::create_directories(dir_ / Kept(model, page, ""), error);
-        if (PngWrite((dir_ / Kept(model, page, "_diff.png")).string(), diff.Picture))
-            change.Diff = Kept(model, page, "_diff.png");
+        const std::string kept = Kept(model, page, "_diff.png");
+        change.Diff = Written(kept, PngWrite((dir_ / kept).string(), diff.Picture));
     }
     change.OldPicture = CopyOld(model, old);
     changed_.push_back(change);
@@ -111,13 +119,26 @@ void AtlasComparer::FindMissing()
 }
 
 // A copy, so that the comparison shows the old picture however far the old atlas is, or after it is gone.
-std::string AtlasComparer::CopyOld(const AtlasDocModel& model, const AtlasDocPage& old) const
+// An old picture that cannot be read is left out.
+std::string AtlasComparer::CopyOld(const AtlasDocModel& model, const AtlasDocPage& old)
 {
+    std::ifstream in(oldDir_ / old.Picture, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    if (!in)
+        return {};
     const std::string kept = Kept(model, old, "_old.png");
     std::error_code error;
     fs::create_directories((dir_ / kept).parent_path(), error);
-    fs::copy_file(oldDir_ / old.Picture, dir_ / kept, fs::copy_options::overwrite_existing, error);
-    return error ? std::string() : kept;
+    return Written(kept, WriteWholeFile((dir_ / kept).string(), bytes));
+}
+
+std::string AtlasComparer::Written(const std::string& kept, const WriteResult& written)
+{
+    if (written)
+        return kept;
+    if (failed_.Reason.empty())
+        failed_ = {(dir_ / kept).string(), written.Reason};
+    return {};
 }
 
 std::string AtlasComparer::Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix)
@@ -138,8 +159,7 @@ void AtlasComparer::Summary(std::ostream& err) const
 
 bool AtlasComparer::WriteHtml(std::ostream& err) const
 {
-    const std::string file = (dir_ / "compare.html").string();
-    std::ofstream out(file);
+    std::ostringstream out;
     HtmlBegin(out, "Atlas comparison");
     WriteHeader(out);
     out << "<main>\n";
@@ -150,10 +170,8 @@ bool AtlasComparer::WriteHtml(std::ostream& err) const
     WriteListed(out, "Missing pages", missing_, false);
     out << "</main>\n";
     HtmlEnd(out);
-    out.close();
-    if (!out)
-        err << "cannot write " << file << "\n";
-    return static_cast<bool>(out);
+    const std::string file = (dir_ / "compare.html").string();
+    return ReportWrite(file, WriteWholeFile(file, out.str()), err);
 }
 
 void AtlasComparer::WriteHeader(std::ostream& out) const

@@ -9,7 +9,6 @@
 #include "canvas/lcdcanvas.h"
 #include "common/rand.h"
 #include "headless/keyboard.h"
-#include "host/bmpcapture.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"
@@ -128,10 +127,9 @@ bool HeadlessRunner::Start()
 int HeadlessRunner::Run(const std::vector<ScriptCommand>& commands)
 {
     for (const ScriptCommand& cmd : commands) {
-        const std::string file = FileWritten(cmd);
-        const std::string why = Execute(cmd);
-        if (!why.empty()) {
-            err_ << "orvel-headless: cannot write " << file << ": " << why << "\n";
+        const WriteFailure failure = Execute(cmd);
+        if (!failure.Reason.empty()) {
+            err_ << "orvel-headless: cannot write " << failure.Path << ": " << failure.Reason << "\n";
             return 1;
         }
     }
@@ -158,7 +156,7 @@ void HeadlessRunner::Stop()
     started_ = false;
 }
 
-std::string HeadlessRunner::Execute(const ScriptCommand& cmd)
+WriteFailure HeadlessRunner::Execute(const ScriptCommand& cmd)
 {
     switch (cmd.Op) {
     case ScriptOp::Press:
@@ -245,12 +243,10 @@ void HeadlessRunner::KeyUp(const ScriptCommand& cmd)
     }
 }
 
-std::string HeadlessRunner::Shot(const ScriptCommand& cmd)
+WriteFailure HeadlessRunner::Shot(const ScriptCommand& cmd)
 {
-    errno = 0;
-    if (PngWrite(OutputPath(cmd.Text), CanvasPicture(&LcdCanvas, cmd.Zoom)))
-        return {};
-    return errno ? ErrnoText() : "the PNG could not be encoded";
+    const std::string path = OutputPath(cmd.Text);
+    return {path, PngWrite(path, CanvasPicture(&LcdCanvas, cmd.Zoom)).Reason};
 }
 
 // Shown as any page switch shows it; the name was checked before the script ran.
@@ -261,41 +257,19 @@ void HeadlessRunner::Goto(const ScriptCommand& cmd)
 }
 
 // A file gets the document spread over lines, for reading; the output one line, for piping.
-std::string HeadlessRunner::Inspect(const ScriptCommand& cmd)
+WriteFailure HeadlessRunner::Inspect(const ScriptCommand& cmd)
 {
     if (cmd.Text.empty()) {
         out_ << InspectState() << "\n";
         return {};
     }
-    errno = 0;
-    std::ofstream file(OutputPath(cmd.Text), std::ios::binary);
-    if (file << InspectState(2) << "\n" && file.flush())
-        return {};
-    return errno ? ErrnoText() : "the file could not be written";
+    const std::string path = OutputPath(cmd.Text);
+    return {path, WriteWholeFile(path, InspectState(2) + "\n").Reason};
 }
 
 std::string HeadlessRunner::OutputPath(const std::string& file) const
 {
     return options_.OutDir.empty() ? file : (std::filesystem::path(options_.OutDir) / file).string();
-}
-
-std::string HeadlessRunner::FileWritten(const ScriptCommand& cmd) const
-{
-    switch (cmd.Op) {
-    case ScriptOp::Shot:
-        return OutputPath(cmd.Text);
-    case ScriptOp::Inspect:
-        return cmd.Text.empty() ? std::string{} : OutputPath(cmd.Text);
-    case ScriptOp::SaveLcd:
-        return SaveLcdName(options_.OutDir);
-    case ScriptOp::Menu:
-        return cmd.MenuCommand == CMD_SAVE_LCD ? SaveLcdName(options_.OutDir) : std::string{};
-    case ScriptOp::Click:
-    case ScriptOp::MouseUp:
-        return OutputPath("regions.txt");  // a region capture ends with the mouse released
-    default:
-        return {};
-    }
 }
 
 namespace {

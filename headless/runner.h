@@ -31,16 +31,14 @@ public:
     HeadlessUi& Ui() { return ui_; }
 
 private:
-    // The reason a command failed to write its file, or "".
-    std::string Execute(const ScriptCommand& cmd);
+    // The file a command failed to write and why; an empty Reason when it wrote what it had to.
+    WriteFailure Execute(const ScriptCommand& cmd);
     void KeyDown(const ScriptCommand& cmd);
     void KeyUp(const ScriptCommand& cmd);
-    std::string Shot(const ScriptCommand& cmd);
-    std::string Inspect(const ScriptCommand& cmd);
+    WriteFailure Shot(const ScriptCommand& cmd);
+    WriteFailure Inspect(const ScriptCommand& cmd);
     void Goto(const ScriptCommand& cmd);
     std::string OutputPath(const std::string& file) const;
-    // The file the command writes, for the message when it cannot.
-    std::string FileWritten(const ScriptCommand& cmd) const;
 
     const HeadlessOptions& options_;
     std::ostream& out_;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "canvas/lcdcanvas.h"
 #include "common/format.h"
+#include "host/filewrite.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "message/message.h"
@@ -116,14 +116,17 @@ void OfferRegion()
     FormatText(text, sizeof(text), "Region (%d,%d -> %d,%d)", m.A.X, m.A.Y, m.B.X, m.B.Y);
     if (!Host.Ui->MessageBox(text, "Capture region", HostBox::OkCancel))
         return;
-    const std::filesystem::path path = std::filesystem::path(Host.OutputDir) / "regions.txt";
-    std::FILE* file = std::fopen(path.string().c_str(), "a");
-    if (!file) {
-        Host.Ui->MessageBox("Failed to open file", "Error", HostBox::Warning);
+    const std::string path = (std::filesystem::path(Host.OutputDir) / "regions.txt").string();
+    char line[96];
+    FormatText(line, sizeof(line), "    { 0, {%4d, %4d, %4d, %4d}, 0, 0 },\n", m.A.X, m.A.Y, m.B.X, m.B.Y);
+    const WriteResult written = AppendToFile(path, line);
+    if (written)
         return;
-    }
-    std::fprintf(file, "    { 0, {%4d, %4d, %4d, %4d}, 0, 0 },\n", m.A.X, m.A.Y, m.B.X, m.B.Y);
-    std::fclose(file);
+    Host.Ui->WriteFailed(path, written.Reason);
+    if (!written.Opened)
+        Host.Ui->MessageBox("Failed to open file", "Error", HostBox::Warning);
+    else
+        Host.Ui->MessageBox("Failed to write " + path + ": \n" + written.Reason, "Error", HostBox::Error);
 }
 
 }  // namespace
