@@ -35,8 +35,10 @@ private:
     void ComparePage(const AtlasDocModel& model, const AtlasDocPage& page, const AtlasDocPage& old);
     void FindMissing();
     std::string CopyOld(const AtlasDocModel& model, const AtlasDocPage& old);
-    // The path relative to the new atlas when the file was written; else "", the first failure kept.
+    // Its folder made, kept (relative to the new atlas) when the file was written; else "".
+    bool MakeFolder(const std::string& kept);
     std::string Written(const std::string& kept, const WriteResult& written);
+    void Failed(const std::string& path, const std::string& reason);  // the first failure is the one told
     // Where the comparison keeps a picture of the page, relative to the new atlas.
     static std::string Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix);
     bool WriteHtml(std::ostream& err) const;
@@ -98,10 +100,9 @@ void AtlasComparer::ComparePage(const AtlasDocModel& model, const AtlasDocPage& 
         if (diff.Changed == 0)
             return;
         change.Pixels = diff.Changed;
-        std::error_code error;
-        fs::create_directories(dir_ / Kept(model, page, ""), error);
         const std::string kept = Kept(model, page, "_diff.png");
-        change.Diff = Written(kept, PngWrite((dir_ / kept).string(), diff.Picture));
+        if (MakeFolder(kept))
+            change.Diff = Written(kept, PngWrite((dir_ / kept).string(), diff.Picture));
     }
     change.OldPicture = CopyOld(model, old);
     changed_.push_back(change);
@@ -127,18 +128,31 @@ std::string AtlasComparer::CopyOld(const AtlasDocModel& model, const AtlasDocPag
     if (!in)
         return {};
     const std::string kept = Kept(model, old, "_old.png");
+    return MakeFolder(kept) ? Written(kept, WriteWholeFile((dir_ / kept).string(), bytes)) : std::string();
+}
+
+bool AtlasComparer::MakeFolder(const std::string& kept)
+{
+    const fs::path folder = (dir_ / kept).parent_path();
     std::error_code error;
-    fs::create_directories((dir_ / kept).parent_path(), error);
-    return Written(kept, WriteWholeFile((dir_ / kept).string(), bytes));
+    if (fs::create_directories(folder, error) || !error)
+        return true;
+    Failed(folder.string(), error.message());
+    return false;
 }
 
 std::string AtlasComparer::Written(const std::string& kept, const WriteResult& written)
 {
     if (written)
         return kept;
-    if (failed_.Reason.empty())
-        failed_ = {(dir_ / kept).string(), written.Reason};
+    Failed((dir_ / kept).string(), written.Reason);
     return {};
+}
+
+void AtlasComparer::Failed(const std::string& path, const std::string& reason)
+{
+    if (failed_.Reason.empty())
+        failed_ = {path, reason};
 }
 
 std::string AtlasComparer::Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix)

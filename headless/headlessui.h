@@ -1,7 +1,7 @@
 #pragma once
 // The window system of the headless front end: message boxes are printed as "[TITLE] TEXT" and
 // answered from the script's queue of answers (OK when it is empty); what windows would show is only
-// kept, since nothing is on screen.
+// kept, since nothing is on screen. A file the host fails to write is kept for the runner to report.
 #include <deque>
 #include <ostream>
 #include <string>
