@@ -1,6 +1,7 @@
 // Bad input to the program as a user gives it: each row a command line and a script (on the standard
 // input, or as {dir}/in.orvel), the exit status and a part of the message. Whatever the mistake, the
-// message stays short and printable, and no file is left in the output folder {dir}/out.
+// message stays short and printable, and no file is left in the output folder {dir}/out. A full disk is
+// a file size limit of 512 bytes, with an earlier regions.txt past it that must stay as it was.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -24,6 +25,7 @@ struct BadInput {
     std::string Script;  // written to {dir}/in.orvel, the standard input unless Args redirects it
     int Status;
     std::string Message;  // {dir} as in Args
+    bool DiskFull = false;
 };
 
 const std::string LongWord = "fly" + std::string(4000, 'x');
@@ -36,6 +38,12 @@ const BadInput BadInputTbl[] = {
     {"NoScript", "--script {dir}/none", "", 2, "{dir}/none: cannot read the script: No such file"},
     {"EndlessInput", "< /dev/zero", "", 2, "<stdin>: the script is larger than 16 MiB"},
     {"OutIsAFile", "--out {dir}/plain", "shot a.png", 1, "cannot create {dir}/plain: Not a directory"},
+    {"FullDiskBmp", "", "wait 100\nsave-lcd\nshot after.png", 1, "cannot write {dir}/out/orvel-0000.bmp: File too large",
+     true},
+    {"FullDiskPng", "", "shot home.png 8", 1, "cannot write {dir}/out/home.png: File too large", true},
+    {"FullDiskInspect", "", "press MENU\nwait 100\ninspect state.json", 1, "{dir}/out/state.json: File too large", true},
+    {"FullDiskRegions", "", "SHIFT+CTRL+mousedown 10 20\nSHIFT+CTRL+mouseup 30 40", 1,
+     "cannot write {dir}/out/regions.txt: File too large", true},
     {"OutCannotBeMade", "--out {dir}/" + std::string(300, 'o'), "shot a.png", 1, ": File name too long"},
     // what is not text
     {"NulByte", "", "wait 1\0wait 2"s, 2, "<stdin>:1: a NUL byte: the script must be UTF-8 or ASCII text"},
@@ -119,9 +127,14 @@ TEST_P(BadInputTest, StopsWithItsStatusAShortMessageAndNoFile)
     fs::create_directories(dir);
     std::ofstream(dir / "in.orvel", std::ios::binary) << row.Script;
     std::ofstream(dir / "plain") << "a file, not a folder";
+    const std::string regions(600, '#');
+    if (row.DiskFull) {
+        fs::create_directories(dir / "out");
+        std::ofstream(dir / "out" / "regions.txt") << regions;
+    }
     // The row's own redirection comes after the default one, so it wins.
-    const std::string command = std::string(ORVEL_HEADLESS) + " --quiet --out {dir}/out < {dir}/in.orvel " + row.Args +
-                                " > {dir}/stdout 2> {dir}/stderr";
+    const std::string command = std::string(row.DiskFull ? "ulimit -f 1; " : "") + ORVEL_HEADLESS +
+                                " --quiet --out {dir}/out < {dir}/in.orvel " + row.Args + " > {dir}/stdout 2> {dir}/stderr";
     const int status = std::system(WithDir(command, dir.string()).c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.Status);
     const std::string err = Read(dir / "stderr");
@@ -129,6 +142,10 @@ TEST_P(BadInputTest, StopsWithItsStatusAShortMessageAndNoFile)
     EXPECT_LT(err.size(), 1000U) << "a bad word is quoted in short";
     const auto printable = [](unsigned char c) { return c == '\n' || (c >= ' ' && c != 0x7F); };
     EXPECT_TRUE(std::ranges::all_of(err, printable)) << "no control byte is echoed";
+    if (row.DiskFull) {
+        EXPECT_EQ(Read(dir / "out" / "regions.txt"), regions);
+        fs::remove(dir / "out" / "regions.txt");
+    }
     EXPECT_TRUE(!fs::exists(dir / "out") || fs::is_empty(dir / "out"));
     fs::remove_all(dir);
 }
