@@ -55,7 +55,7 @@ TEST(ScriptWrite, EveryCommandReadsBackAsItself)
         With(MouseDown, [](ScriptCommand& c) { c.X = 10, c.Y = 20, c.Mods = ShiftCtrl; }),
         With(MouseUp, [](ScriptCommand& c) { c.X = 0, c.Y = 0, c.Mods = Ctrl; }),
         With(Move, [](ScriptCommand& c) { c.X = 931, c.Y = 197; }),
-        With(Wait, [](ScriptCommand& c) { c.Ms = 4294967295U; }), Command(SaveLcd),
+        With(Wait, [](ScriptCommand& c) { c.Ms = MAX_WAIT_MS; }), Command(SaveLcd),
         With(Shot, [](ScriptCommand& c) { c.Text = "a.png", c.Zoom = 1; }),
         With(Shot, [](ScriptCommand& c) { c.Text = "out/b.png", c.Zoom = 8; }),
         With(Answer, [](ScriptCommand& c) { c.AnswerOk = false; }), Command(Answer), Command(Inspect),
