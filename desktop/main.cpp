@@ -38,12 +38,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);  // takes Qt's own options out of argv
     const DesktopOptions options = ParseDesktopOptions(argc, argv);
     if (!options.Error.empty()) {
-        std::fprintf(stderr, "orvel-sim: %s\nusage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE]\n",
+        std::fprintf(stderr, "orvel-sim: %s\nusage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE] [--seed N]\n",
             options.Error.c_str());
         return 2;
     }
-    DesktopClockInstall();
     DesktopApp desktop;
+    desktop.SetSeed(options.Seed.value_or(DesktopClockNow()));
     std::vector<const char*> recorderArgv;
     for (const std::string& arg : options.RecorderArgs)
         recorderArgv.push_back(arg.c_str());

@@ -17,7 +17,7 @@ std::int32_t KeyOfName(const std::string& name)
 
 namespace {
 
-// The value of --press or --screenshot into options; the error, or "".
+// The value of --press, --screenshot or --seed into options; the error, or "".
 std::string TakeValue(const std::string& option, const std::string& value, DesktopOptions& options)
 {
     if (value.empty())
@@ -27,6 +27,12 @@ std::string TakeValue(const std::string& option, const std::string& value, Deskt
     if (option == "--screenshot") {
         options.Screenshot = value;
         return {};
+    }
+    if (option == "--seed") {
+        std::uint32_t seed = 0;
+        const std::string error = ParseInRange(option, value, "", std::uint32_t{0}, UINT32_MAX, seed);
+        options.Seed = seed;
+        return error;
     }
     const std::int32_t key = KeyOfName(value);
     options.Presses.push_back(key);
@@ -49,7 +55,7 @@ DesktopOptions ParseDesktopOptions(int argc, const char* const* argv)
     options.RecorderArgs.emplace_back(argc > 0 ? argv[0] : "orvel-sim");
     for (int i = 1; i < argc && options.Error.empty(); ++i) {
         const std::string arg = argv[i];
-        const bool valued = arg == "--press" || arg == "--screenshot";
+        const bool valued = arg == "--press" || arg == "--screenshot" || arg == "--seed";
         if (valued && i + 1 >= argc)
             options.Error = arg + " needs a value";
         else if (valued)

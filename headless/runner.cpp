@@ -6,15 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "canvas/lcdcanvas.h"
 #include "common/rand.h"
-#include "headless/keyboard.h"
+#include "headless/scriptinput.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"
-#include "host/inputcheck.h"
-#include "host/uistate.h"
-#include "ui/catalogue.h"
 #include "uicore/uitimer.h"
 
 namespace {
@@ -158,153 +154,21 @@ void HeadlessRunner::Stop()
 
 WriteFailure HeadlessRunner::Execute(const ScriptCommand& cmd)
 {
-    switch (cmd.Op) {
-    case ScriptOp::Press:
-        KeyDown(cmd);
-        KeyUp(cmd);
-        break;
-    case ScriptOp::Down:
-        KeyDown(cmd);
-        break;
-    case ScriptOp::Up:
-        KeyUp(cmd);
-        break;
-    case ScriptOp::Type:
-        for (const char c : cmd.Text)
-            HostChar(static_cast<std::uint8_t>(c));
-        break;
-    case ScriptOp::Click:
-        HostMouseDown(cmd.X, cmd.Y, cmd.Mods);
-        HostMouseUp(cmd.X, cmd.Y, cmd.Mods);
-        break;
-    case ScriptOp::MouseDown:
-        HostMouseDown(cmd.X, cmd.Y, cmd.Mods);
-        break;
-    case ScriptOp::MouseUp:
-        HostMouseUp(cmd.X, cmd.Y, cmd.Mods);
-        break;
-    case ScriptOp::Move:
-        HostMouseMove(cmd.X, cmd.Y);
-        break;
-    case ScriptOp::Wait:
+    if (cmd.Op == ScriptOp::Wait)
         Wait(cmd.Ms);
-        break;
-    case ScriptOp::Menu:
-        HostMenuCommand(cmd.MenuCommand);
-        break;
-    case ScriptOp::SaveLcd:
-        HostMenuCommand(CMD_SAVE_LCD);
-        break;
-    case ScriptOp::Shot:
-        return Shot(cmd);
-    case ScriptOp::Answer:
+    else if (cmd.Op == ScriptOp::Answer)
         ui_.QueueAnswer(cmd.AnswerOk);
-        break;
-    case ScriptOp::Inspect:
-        return Inspect(cmd);
-    case ScriptOp::Goto:
-        Goto(cmd);
-        break;
-    }
+    else if (!ScriptInput(cmd))
+        return ScriptOutput(cmd, options_.OutDir, out_);
     return ui_.TakeFailure();
 }
-
-// Panel keys are held each by itself, as fingers hold them; PC keys arrive as key events, and a character without
-// Ctrl or Alt also as a character event between them, as a desktop's keyboard delivers them.
-void HeadlessRunner::KeyDown(const ScriptCommand& cmd)
-{
-    switch (cmd.Key.Kind) {
-    case ScriptKeyKind::Panel:
-        HostPanelKeyDown(cmd.Key.Code);
-        break;
-    case ScriptKeyKind::Pc:
-        HostKeyDown(cmd.Key.Code, cmd.Mods, false);
-        break;
-    case ScriptKeyKind::Char:
-        HostKeyDown(VirtualKeyOfChar(static_cast<char>(cmd.Key.Code)), cmd.Mods, false);
-        if (!cmd.Mods.Ctrl && !cmd.Mods.Alt)
-            HostChar(static_cast<std::uint32_t>(cmd.Key.Code));
-        break;
-    }
-}
-
-void HeadlessRunner::KeyUp(const ScriptCommand& cmd)
-{
-    switch (cmd.Key.Kind) {
-    case ScriptKeyKind::Panel:
-        HostPanelKeyUp(cmd.Key.Code, cmd.Mods);
-        break;
-    case ScriptKeyKind::Pc:
-        HostKeyUp(cmd.Key.Code, cmd.Mods);
-        break;
-    case ScriptKeyKind::Char:
-        HostKeyUp(VirtualKeyOfChar(static_cast<char>(cmd.Key.Code)), cmd.Mods);
-        break;
-    }
-}
-
-WriteFailure HeadlessRunner::Shot(const ScriptCommand& cmd)
-{
-    const std::string path = OutputPath(cmd.Text);
-    return {path, PngWrite(path, CanvasPicture(&LcdCanvas, cmd.Zoom)).Reason};
-}
-
-// Shown as any page switch shows it; the name was checked before the script ran.
-void HeadlessRunner::Goto(const ScriptCommand& cmd)
-{
-    if (UIPage* page = CatalogueFind(cmd.Text, cmd.Nth))
-        UIGotoPage(page);
-}
-
-// A file gets the document spread over lines, for reading; the output one line, for piping.
-WriteFailure HeadlessRunner::Inspect(const ScriptCommand& cmd)
-{
-    if (cmd.Text.empty()) {
-        out_ << InspectState() << "\n";
-        return {};
-    }
-    const std::string path = OutputPath(cmd.Text);
-    return {path, WriteWholeFile(path, InspectState(2) + "\n").Reason};
-}
-
-std::string HeadlessRunner::OutputPath(const std::string& file) const
-{
-    return options_.OutDir.empty() ? file : (std::filesystem::path(options_.OutDir) / file).string();
-}
-
-namespace {
-
-std::size_t PagesNamed(const std::string& name)
-{
-    std::size_t count = 0;
-    while (CatalogueFind(name, count + 1))
-        ++count;
-    return count;
-}
-
-// A goto names a page of the catalogue, and no more of them than there are, or the script does not run.
-ScriptParse CheckPageNames(ScriptParse script)
-{
-    for (const ScriptCommand& cmd : script.Commands) {
-        if (script.ErrorLine || cmd.Op != ScriptOp::Goto || CatalogueFind(cmd.Text, cmd.Nth))
-            continue;
-        script.ErrorLine = cmd.Line;
-        const std::size_t count = PagesNamed(cmd.Text);
-        script.Error = count == 0 ? "no page \"" + Excerpt(cmd.Text) + "\""
-                                  : RangeError("goto", "#" + std::to_string(cmd.Nth), "page number", 1,
-                                               static_cast<long long>(count));
-    }
-    return script;
-}
-
-}  // namespace
 
 int HeadlessRun(const HeadlessOptions& options, std::ostream& out, std::ostream& err)
 {
     std::string text;
     if (!ReadScript(options, text, err))
         return 2;
-    const ScriptParse script = CheckPageNames(ParseScript(text));
+    const ScriptParse script = CheckScript(text);
     if (script.ErrorLine) {
         err << ScriptErrorText(ScriptName(options), script.ErrorLine, script.Error) << "\n";
         return 2;

@@ -33,12 +33,6 @@ public:
 private:
     // The file a command failed to write and why; an empty Reason when it wrote what it had to.
     WriteFailure Execute(const ScriptCommand& cmd);
-    void KeyDown(const ScriptCommand& cmd);
-    void KeyUp(const ScriptCommand& cmd);
-    WriteFailure Shot(const ScriptCommand& cmd);
-    WriteFailure Inspect(const ScriptCommand& cmd);
-    void Goto(const ScriptCommand& cmd);
-    std::string OutputPath(const std::string& file) const;
 
     const HeadlessOptions& options_;
     std::ostream& out_;

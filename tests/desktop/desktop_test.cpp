@@ -13,7 +13,6 @@
 
 #include "common/debug.h"
 #include "desktop/desktopapp.h"
-#include "desktop/desktopclock.h"
 #include "desktop/options.h"
 #include "host/bmpcapture.h"
 #include "host/hostapp.h"
@@ -58,7 +57,6 @@ public:
     explicit Fixture(const char* recorderArgument = nullptr) : homeHandler_(UIHomePage.Handler)
     {
         HostDebugQuiet(true);
-        DesktopClockInstall();
         HomeLog.clear();
         app_ = std::make_unique<DesktopApp>([this](const std::string& text, const std::string& title, HostBox) {
             Asked.push_back(title + ": " + text);
@@ -305,29 +303,6 @@ private slots:
         const nlohmann::json state = nlohmann::json::parse(copied.toStdString());
         QCOMPARE(state["model"]["tracks"].get<int>(), 12);
         QVERIFY(state["page"]["title"].is_null() && state["controls"].empty());  // the home screen
-    }
-
-    // Each timeout drives the host's timer and starts the next one, so a late tick never has a short
-    // successor; the clock is the virtual one here, so that the test does not depend on real time.
-    void eachTimeoutDrivesTheHostAndStartsTheNext()
-    {
-        Fixture f;
-        QTimer& timer = f.App().Timer();
-        QVERIFY(timer.isActive() && timer.isSingleShot());
-        QCOMPARE(timer.interval(), TICK_MS);
-        VirtualClockSet(TimeNow());
-        const TimeSource desktop = TimeSetSource(VirtualClockNow);
-        HomeLog.clear();
-        for (int tick = 0; tick < 4; ++tick) {
-            VirtualClockAdvance(10);
-            timer.stop();
-            QVERIFY(QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection));
-            QVERIFY(timer.isActive());
-        }
-        TimeSetSource(desktop);
-        QCOMPARE(f.Received({MSG_TICK}).size(), 4U);
-        QCOMPARE(f.Received({MSG_TIMER_10MS}).size(), 3U);  // all but the very first tick
-        QCOMPARE(f.Received({MSG_TIMECODE}).size(), 1U);  // with every third 10 ms tick
     }
 };
 
