@@ -246,6 +246,7 @@ private slots:
             {{"--press", "TC", "--press", "F12", "--screenshot", "caf\xC3\xA9.png", "lite"}, ""},
             {{"--press", "T\x01"}, "--press 'T?' holds the control byte 0x01"},
             {{"--screenshot", ""}, "--screenshot needs a value"},
+            {{"--seed", "4294967295", "--seed", "4294967296"}, "--seed 4294967296: must be 0 to 4294967295"},
             {{"--screenshot", "a\x1B.png"}, "--screenshot 'a?.png' holds the control byte 0x1B"},
             {{"1\x7F"}, "recorder argument '1?' holds the control byte 0x7F"},
             {{"--press", word.c_str()}, "no such key: " + excerpt},
