@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "canvas/lcdcanvas.h"
+#include "desktop/viewsettings.h"
 #include "host/hostapp.h"
 #include "host/hosttimer.h"
 #include "host/uistate.h"
@@ -22,10 +23,23 @@ void CentreWindow(QWidget& window)
         std::max(0, screen.center().x() - window.width() / 2), std::max(0, screen.center().y() - window.height() / 2));
 }
 
+// Where it was in the previous run while that place is on a screen, else centred.
+void PlaceMainWindow(QWidget& window)
+{
+    const std::optional<QPoint> saved = SavedWindowPosition();
+    if (saved && QGuiApplication::screenAt(*saved)) {
+        window.adjustSize();
+        window.move(*saved);
+    } else {
+        CentreWindow(window);
+    }
+}
+
 }  // namespace
 
 DesktopApp::DesktopApp(BoxAnswerer answerer)
-    : answer_(std::move(answerer)), main_([this](int command) { Command(command); })
+    : answer_(std::move(answerer)), main_([this](int command) { Command(command); }), zoom_(main_.ViewMenu()),
+      screenshot_(main_, main_.FileMenu(), *this)
 {
     if (!answer_)
         answer_ = [this](const std::string& text, const std::string& title, HostBox kind) {
@@ -38,18 +52,25 @@ DesktopApp::DesktopApp(BoxAnswerer answerer)
     timer_.setInterval(TICK_MS);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
     QObject::connect(main_.InspectAction(), &QAction::triggered, [this] { Inspect(); });
+    QObject::connect(screenshot_.Action(), &QAction::triggered, [this] {
+        if (running_)
+            screenshot_.Save();
+    });
 }
 
 DesktopApp::~DesktopApp()
 {
     timer_.stop();
+    if (main_.isVisible())
+        SaveWindowPosition(main_.pos());
     if (running_)
         HostShutdown();
 }
 
 bool DesktopApp::Start(const RgbPicture& rest, const RgbPicture& lit, int argc, const char* const* argv)
 {
-    CentreWindow(main_);
+    SetClientHeight(ClientLayoutAt(Host.LcdZoom).Height);  // the start takes the view's height as the full one
+    PlaceMainWindow(main_);
     CentreWindow(lcd_);
     if (!HostStart(*this, rest, lit, argc, argv, argc > 0 ? argv[0] : "")) {
         main_.show();

@@ -5,10 +5,12 @@
 #include <QTimer>
 #include <cstdint>
 
+#include "desktop/lcdscreenshot.h"
 #include "desktop/lcdwindow.h"
 #include "desktop/mainwindow.h"
 #include "desktop/messagebox.h"
 #include "desktop/picturepaint.h"
+#include "desktop/zoommenu.h"
 #include "host/hostui.h"
 #include "host/pngfile.h"
 
@@ -32,6 +34,8 @@ public:
     MainWindow& Main() { return main_; }
     LcdWindow& Lcd() { return lcd_; }
     QTimer& Timer() { return timer_; }
+    ZoomMenu& Zoom() { return zoom_; }
+    LcdScreenshot& Screenshot() { return screenshot_; }
 
     bool MessageBox(const std::string& text, const std::string& title, HostBox kind) override;
     void SetMainTitle(const std::string& title) override;
@@ -52,6 +56,8 @@ private:
     BoxAnswerer answer_;
     MainWindow main_;
     LcdWindow lcd_;
+    ZoomMenu zoom_;
+    LcdScreenshot screenshot_;
     QTimer timer_;
     bool running_ = false;
     ShownPicture panelShown_;

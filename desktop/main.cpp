@@ -36,6 +36,8 @@ int main(int argc, char** argv)
     sinceStart.start();
     std::signal(SIGXFSZ, SIG_IGN);  // a file size limit fails the write, which says so, instead of ending the program
     QApplication app(argc, argv);  // takes Qt's own options out of argv
+    QApplication::setOrganizationName("Orvel");
+    QApplication::setApplicationName("Orvel Simulator");
     const DesktopOptions options = ParseDesktopOptions(argc, argv);
     if (!options.Error.empty()) {
         std::fprintf(stderr, "orvel-sim: %s\nusage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE]\n",
