@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "canvas/lcdcanvas.h"
+#include "desktop/viewsettings.h"
 #include "host/hostapp.h"
 #include "host/uistate.h"
 #include "host/panel.h"
@@ -21,6 +22,18 @@ void CentreWindow(QWidget& window)
         std::max(0, screen.center().x() - window.width() / 2), std::max(0, screen.center().y() - window.height() / 2));
 }
 
+// Where it was in the previous run while that place is on a screen, else centred.
+void PlaceMainWindow(QWidget& window)
+{
+    const std::optional<QPoint> saved = SavedWindowPosition();
+    if (saved && QGuiApplication::screenAt(*saved)) {
+        window.adjustSize();
+        window.move(*saved);
+    } else {
+        CentreWindow(window);
+    }
+}
+
 }  // namespace
 
 DesktopApp::DesktopApp(BoxAnswerer answerer)
@@ -28,25 +41,34 @@ DesktopApp::DesktopApp(BoxAnswerer answerer)
       main_([this](int command) { Command(command); }),
       time_([this] { timeMenu_.Show(); }),
       timeMenu_(main_, time_),
-      scripts_(main_, time_)
+      scripts_(main_, time_),
+      zoom_(main_.ViewMenu()),
+      screenshot_(main_, main_.FileMenu(), *this)
 {
     if (!answer_)
         answer_ = [this](const std::string& text, const std::string& title, HostBox kind) {
             return AskUser(&main_, text, title, kind);
         };
     QObject::connect(main_.InspectAction(), &QAction::triggered, [this] { Inspect(); });
+    QObject::connect(screenshot_.Action(), &QAction::triggered, [this] {
+        if (running_)
+            screenshot_.Save();
+    });
 }
 
 DesktopApp::~DesktopApp()
 {
     time_.Stop();
+    if (main_.isVisible())
+        SaveWindowPosition(main_.pos());
     if (running_)
         HostShutdown();
 }
 
 bool DesktopApp::Start(const RgbPicture& rest, const RgbPicture& lit, int argc, const char* const* argv)
 {
-    CentreWindow(main_);
+    SetClientHeight(ClientLayoutAt(Host.LcdZoom).Height);  // the start takes the view's height as the full one
+    PlaceMainWindow(main_);
     CentreWindow(lcd_);
     scripts_.SetRecorderArgs(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
     time_.Install(seed_);

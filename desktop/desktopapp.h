@@ -4,6 +4,7 @@
 // logic and paints the host's pictures; the recorder itself lives behind the host.
 #include <cstdint>
 
+#include "desktop/lcdscreenshot.h"
 #include "desktop/lcdwindow.h"
 #include "desktop/mainwindow.h"
 #include "desktop/messagebox.h"
@@ -11,6 +12,7 @@
 #include "desktop/scriptdesk.h"
 #include "desktop/timecontrol.h"
 #include "desktop/timemenu.h"
+#include "desktop/zoommenu.h"
 #include "host/hostui.h"
 #include "host/pngfile.h"
 
@@ -35,6 +37,8 @@ public:
     TimeControl& Time() { return time_; }
     TimeMenu& TimeUi() { return timeMenu_; }
     ScriptDesk& Scripts() { return scripts_; }
+    ZoomMenu& Zoom() { return zoom_; }
+    LcdScreenshot& Screenshot() { return screenshot_; }
 
     bool MessageBox(const std::string& text, const std::string& title, HostBox kind) override;
     void SetMainTitle(const std::string& title) override;
@@ -58,6 +62,8 @@ private:
     TimeMenu timeMenu_;
     ScriptDesk scripts_;
     std::uint32_t seed_ = 0;
+    ZoomMenu zoom_;
+    LcdScreenshot screenshot_;
     bool running_ = false;
     ShownPicture panelShown_;
     ShownPicture lcdShown_;

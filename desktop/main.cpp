@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <future>
 
 #include "desktop/desktopapp.h"
 #include "desktop/desktopclock.h"
@@ -36,19 +37,24 @@ int main(int argc, char** argv)
     sinceStart.start();
     std::signal(SIGXFSZ, SIG_IGN);  // a file size limit fails the write, which says so, instead of ending the program
     QApplication app(argc, argv);  // takes Qt's own options out of argv
+    QApplication::setOrganizationName("Orvel");
+    QApplication::setApplicationName("Orvel Simulator");
     const DesktopOptions options = ParseDesktopOptions(argc, argv);
     if (!options.Error.empty()) {
         std::fprintf(stderr, "orvel-sim: %s\nusage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE] [--seed N]\n",
             options.Error.c_str());
         return 2;
     }
+    // Decoded on other cores while the windows and their menus are made (after the application, so that
+    // Qt takes this thread for its main one).
+    std::future<RgbPicture> rest = std::async(std::launch::async, PanelRestPicture);
+    std::future<RgbPicture> lit = std::async(std::launch::async, PanelLitPicture);
     DesktopApp desktop;
     desktop.SetSeed(options.Seed.value_or(DesktopClockNow()));
     std::vector<const char*> recorderArgv;
     for (const std::string& arg : options.RecorderArgs)
         recorderArgv.push_back(arg.c_str());
-    if (desktop.Start(
-            PanelRestPicture(), PanelLitPicture(), static_cast<int>(recorderArgv.size()), recorderArgv.data())) {
+    if (desktop.Start(rest.get(), lit.get(), static_cast<int>(recorderArgv.size()), recorderArgv.data())) {
         for (const std::int32_t key : options.Presses)
             desktop.PressKey(key);
     }

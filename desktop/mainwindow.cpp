@@ -34,9 +34,10 @@ MainWindow::MainWindow(std::function<void(int)> onCommand) : onCommand_(std::mov
 
 void MainWindow::AddMenus()
 {
-    QMenu* file = menuBar()->addMenu("&File");
-    saveLcd_ = file->addAction("Save LCD");
+    file_ = menuBar()->addMenu("&File");
+    saveLcd_ = file_->addAction("Save LCD");
     connect(saveLcd_, &QAction::triggered, this, [this] { onCommand_(CMD_SAVE_LCD); });
+    view_ = menuBar()->addMenu("&View");
     QMenu* configure = menuBar()->addMenu("&Configure");
     static_assert(std::size(ModelTbl) == std::tuple_size_v<decltype(models_)>);
     for (std::size_t i = 0; i < std::size(ModelTbl); ++i) {

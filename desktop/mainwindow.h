@@ -1,8 +1,9 @@
 #pragma once
-// The main window "Orvel Simulator": the "&File", "&Configure" and "&Tools" menus over the panel view, sized
+// The main window "Orvel Simulator": the "&File", "&View", "&Configure" and "&Tools" menus over the panel view, sized
 // to the view and not resizable by the user.
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <array>
 #include <functional>
 
@@ -18,6 +19,8 @@ public:
     void CheckModel(int tracks);
     QAction* ModelAction(int tracks) const;
     QAction* SaveLcdAction() const { return saveLcd_; }
+    QMenu& FileMenu() const { return *file_; }
+    QMenu& ViewMenu() const { return *view_; }
     // "Inspect state"; what it does is the front end's, not a host command.
     QAction* InspectAction() const { return inspect_; }
 
@@ -26,6 +29,8 @@ private:
 
     std::function<void(int)> onCommand_;
     PanelView panel_;
+    QMenu* file_ = nullptr;
+    QMenu* view_ = nullptr;
     QAction* saveLcd_ = nullptr;
     QAction* inspect_ = nullptr;
     std::array<QAction*, 4> models_ {};

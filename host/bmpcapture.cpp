@@ -83,16 +83,22 @@ void WriteLcdBmp(HostUi& ui, const std::string& name)
     ui.MessageBox(text, "Captured", HostBox::Info);
 }
 
-std::string SaveLcdName(const std::string& folder)
+std::string NumberedCaptureName(const std::string& folder, const char* extension)
 {
     const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
     char name[32];
     for (int n = 0; n <= 9999; ++n) {
-        FormatText(name, sizeof(name), "orvel-%04d.bmp", n);
+        FormatText(name, sizeof(name), "orvel-%04d.%s", n, extension);
         if (!std::filesystem::exists(dir / name))
             return (folder.empty() ? std::filesystem::path(name) : dir / name).string();
     }
-    return (folder.empty() ? std::filesystem::path("orvel.bmp") : dir / "orvel.bmp").string();
+    FormatText(name, sizeof(name), "orvel.%s", extension);
+    return (folder.empty() ? std::filesystem::path(name) : dir / name).string();
+}
+
+std::string SaveLcdName(const std::string& folder)
+{
+    return NumberedCaptureName(folder, "bmp");
 }
 
 void SaveLcd(HostUi& ui, const std::string& folder)

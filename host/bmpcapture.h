@@ -17,3 +17,6 @@ void WriteLcdBmp(HostUi& ui, const std::string& name);
 void SaveLcd(HostUi& ui, const std::string& folder);
 // The name SaveLcd would use.
 std::string SaveLcdName(const std::string& folder);
+// "orvel-NNNN.<extension>" in the folder (the current one when empty) with the first number whose file
+// does not exist yet.
+std::string NumberedCaptureName(const std::string& folder, const char* extension);

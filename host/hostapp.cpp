@@ -4,6 +4,7 @@
 #include <array>
 
 #include "canvas/lcdcanvas.h"
+#include "common/debug.h"
 #include "host/bmpcapture.h"
 #include "host/hosttimer.h"
 #include "host/lcddib.h"
@@ -35,10 +36,10 @@ void Blank(RgbPicture& picture, int width, int height)
 }
 
 // Row by row: a crawl of the pages starts the recorder thousands of times.
-void CopyInto(RgbPicture& target, const RgbPicture& source)
+void CopyInto(RgbPicture& target, const RgbPicture& source, int rows)
 {
     const auto bytes = static_cast<std::size_t>(std::min(source.Width, target.Width) * 3);
-    for (int y = 0; y < source.Height && y < target.Height; ++y)
+    for (int y = 0; y < rows && y < source.Height && y < target.Height; ++y)
         std::copy_n(&source.Pixels[static_cast<std::size_t>(y * source.Width * 3)], bytes,
                     &target.Pixels[static_cast<std::size_t>(y * target.Width * 3)]);
 }
@@ -63,8 +64,8 @@ bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int ar
     ResetHost();
     Host.PanelRest = rest;
     Host.PanelLit = lit;
-    Blank(Host.Client, CLIENT_WIDTH, CLIENT_HEIGHT);
-    CopyInto(Host.Client, rest);
+    Blank(Host.Client, CLIENT_WIDTH, ClientLayoutAt(Host.LcdZoom).Height);
+    CopyInto(Host.Client, rest, PANEL_HEIGHT);
     Blank(Host.LcdWindow, LCD_WINDOW_WIDTH, LCD_WINDOW_HEIGHT);
     LcdToDibForget();  // the fresh pictures hold no view yet
     Host.SavedClientHeight = ui.ClientHeight();
@@ -120,8 +121,41 @@ void LcdRefresh()
     const DibRect changed = LcdToDibChanges();
     if (!Host.Ui)
         return;
-    DrawScaledPart(Host.Client, 450, 210, 2.0, false, changed);
+    const ClientLayout layout = ClientLayoutAt(Host.LcdZoom);
+    DrawScaledPart(Host.Client, layout.LcdX, layout.LcdY, Host.LcdZoom, false, changed);
     DrawScaledPart(Host.Client, 648, 45, 134.0 / 220.0, false, changed);
     DrawScaledPart(Host.LcdWindow, 0, 0, 4.0, true, changed);
     Host.Ui->Repaint();
+}
+
+void HostSetLcdZoom(int zoom)
+{
+    if (!ASSERT(zoom >= MIN_LCD_ZOOM && zoom <= MAX_LCD_ZOOM))
+        return;
+    Host.LcdZoom = zoom;
+    if (!Host.Ui || Host.Client.Pixels.empty())
+        return;
+    HostUi& ui = *Host.Ui;
+    const bool lcdHidden = ui.ClientHeight() != Host.SavedClientHeight;
+    // the panel keeps its lit keys: only the rows below it are laid out afresh
+    const RgbPicture before = std::move(Host.Client);
+    Blank(Host.Client, CLIENT_WIDTH, ClientLayoutAt(zoom).Height);
+    CopyInto(Host.Client, before, PANEL_HEIGHT);
+    Host.SavedClientHeight = Host.Client.Height;
+    if (!lcdHidden)
+        ui.SetClientHeight(Host.Client.Height);
+    LcdToDibForget();
+    LcdRefresh();
+}
+
+RgbPicture LcdViewPicture(int zoom)
+{
+    RgbPicture picture;
+    if (!ASSERT(zoom >= MIN_LCD_ZOOM && zoom <= MAX_LCD_ZOOM))
+        return picture;
+    // converted whole: a front end without windows leaves the picture as it was
+    LcdToDib();
+    Blank(picture, LCD_WIDTH * zoom, LCD_HEIGHT * zoom);
+    DrawScaled(picture, 0, 0, zoom, false);
+    return picture;
 }

@@ -5,6 +5,9 @@
 #include <QKeyEvent>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -25,6 +28,7 @@
 #include "ui/uihome.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitimer.h"
+#include "host/pngfile.h"
 
 namespace {
 
@@ -204,6 +208,23 @@ void Steps(TimeControl& time, int ticks)
         QVERIFY(time.Step());
 }
 
+// Every pixel of the LCD shows as a zoom x zoom block of its colour at (x0, y0) of the image.
+void ExpectLcdAt(const QImage& image, int x0, int y0, int zoom)
+{
+    for (int y = 0; y < LCD_HEIGHT * zoom; ++y)
+        for (int x = 0; x < LCD_WIDTH * zoom; ++x)
+            if ((image.pixel(x0 + x, y0 + y) & 0xFFFFFF) != ColourToRgb(LcdCanvas.PixelGet(&LcdCanvas, x / zoom, y / zoom)))
+                QFAIL(qPrintable(QString("LCD pixel differs at (%1, %2), zoom %3").arg(x).arg(y).arg(zoom)));
+}
+
+QImage ImageOfFile(const QString& path)
+{
+    RgbPicture picture;
+    if (!PngRead(path.toStdString(), picture))
+        return {};
+    return ImageOf(picture).copy();
+}
+
 }  // namespace
 
 class DesktopTest : public QObject {
@@ -212,9 +233,18 @@ class DesktopTest : public QObject {
 private slots:
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
         AssertSetSink([](const AssertReport& r) {
             AssertReports.push_back(std::string(r.Module) + ":" + std::to_string(r.Line) + ": " + r.Expression);
         });
+    }
+
+    // The settings go to a folder of the test's own, empty at the start of every test.
+    void init()
+    {
+        QSettings().clear();
     }
 
     void cleanup()
@@ -514,6 +544,78 @@ private slots:
             QVERIFY(!f.App().Scripts().Playing());
         }
     }
+
+    // Each zoom lays the client out anew, the LCD-area click still hides and shows the enlarged LCD,
+    // and a zoom chosen while it is hidden shows when it comes back; the zoom is kept for the next run.
+    void zoomLaysOutTheEnlargedLcdAtItsScaleAndIsKeptForTheNextRun()
+    {
+        {
+            Fixture f;
+            ZoomMenu& zoom = f.App().Zoom();
+            QVERIFY(zoom.Action(2)->isChecked());
+            for (int z : {1, 3, 4, 2, 3}) {
+                zoom.Action(z)->trigger();
+                const ClientLayout layout = ClientLayoutAt(z);
+                QCOMPARE(f.Panel().size(), QSize(CLIENT_WIDTH, layout.Height));
+                for (int other = MIN_LCD_ZOOM; other <= MAX_LCD_ZOOM; ++other)
+                    QCOMPARE(zoom.Action(other)->isChecked(), other == z);
+                const QImage shown = f.Panel().grab().toImage();
+                ExpectLcdAt(shown, layout.LcdX, layout.LcdY, z);
+                QCOMPARE(shown.pixel(layout.LcdX - 1, layout.LcdY) & 0xFFFFFF, 0xF0F0F0U);
+                QCOMPARE(shown.pixel(MenuKey) & 0xFFFFFF, RestRgb);
+                QTest::mouseClick(&f.Panel(), Qt::LeftButton, {}, LcdArea);
+                QCOMPARE(f.Panel().height(), PANEL_ONLY_HEIGHT);
+                QTest::mouseClick(&f.Panel(), Qt::LeftButton, {}, LcdArea);
+                QCOMPARE(f.Panel().height(), layout.Height);
+            }
+            QTest::mouseClick(&f.Panel(), Qt::LeftButton, {}, LcdArea);
+            zoom.Action(4)->trigger();  // hidden, it stays hidden until the click
+            QCOMPARE(f.Panel().height(), PANEL_ONLY_HEIGHT);
+            QTest::mouseClick(&f.Panel(), Qt::LeftButton, {}, LcdArea);
+            QCOMPARE(f.Panel().height(), ClientLayoutAt(4).Height);
+            ExpectLcdAt(f.Panel().grab().toImage(), ClientLayoutAt(4).LcdX, ClientLayoutAt(4).LcdY, 4);
+        }
+        Fixture again;
+        QVERIFY(again.App().Zoom().Action(4)->isChecked());
+        QCOMPARE(again.Panel().height(), ClientLayoutAt(4).Height);
+        QVERIFY(again.Keys().empty());
+    }
+
+    // Ctrl+Shift+S goes to the window, never to the recorder; the dialog suggests the next free name in
+    // the folder used last; a file that cannot be written gives an error box and nothing in the folder.
+    void saveScreenshotWritesTheLcdAtTheZoomOnAShortcutTheRecorderNeverGets()
+    {
+        Fixture f;
+        QTemporaryDir dir;
+        MainWindow& main = f.App().Main();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        f.App().Zoom().Action(3)->trigger();
+        QStringList suggested;
+        QString chosen = dir.filePath("first.png");
+        f.App().Screenshot().ChooseFilesWith([&](QWidget*, const QString& name) {
+            suggested << name;
+            return chosen;
+        });
+        QTest::keyClick(&f.Panel(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(suggested.size(), 1);
+        const QImage saved = ImageOfFile(chosen);
+        QCOMPARE(saved.size(), QSize(3 * LCD_WIDTH, 3 * LCD_HEIGHT));
+        ExpectLcdAt(saved, 0, 0, 3);
+        QVERIFY(main.statusBar()->currentMessage().contains(chosen));
+        QVERIFY(f.Keys().empty());
+
+        QFile(dir.filePath("orvel-0000.png")).open(QIODevice::WriteOnly);
+        chosen = dir.filePath("missing/second.png");
+        f.App().Screenshot().Action()->trigger();
+        QCOMPARE(suggested.at(1), dir.filePath("orvel-0001.png"));
+        QCOMPARE(f.Asked.size(), 1U);
+        QVERIFY(f.Asked.at(0).starts_with("Error: Failed to write PNG file: "));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+                 QStringList({"first.png", "orvel-0000.png"}));
+    }
+
+private:
+    QTemporaryDir settingsDir_;
 };
 
 QTEST_MAIN(DesktopTest)
