@@ -5,6 +5,7 @@
 
 #include "canvas/lcdcanvas.h"
 #include "host/bmpcapture.h"
+#include "host/hostdebug.h"
 #include "host/hosttimer.h"
 #include "host/lcddib.h"
 #include "host/panel.h"
@@ -69,7 +70,10 @@ bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int ar
     LcdToDibForget();  // the fresh pictures hold no view yet
     Host.SavedClientHeight = ui.ClientHeight();
     LcdCanvasInit(&LcdCanvas, LcdBuffer.data(), LCD_WIDTH, LCD_HEIGHT);
-    LcdSetDisplay([](Canvas*) { LcdRefresh(); });
+    LcdSetDisplay([](Canvas*) {
+        LcdRefresh();
+        HostTraceRedrawn();
+    });
     OrvelPowerOn(argc, argv, programPath);
     StartUserInterface();
     ui.CheckModel(OrvelGetNTracks());
