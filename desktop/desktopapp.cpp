@@ -25,8 +25,11 @@ void CentreWindow(QWidget& window)
 }  // namespace
 
 DesktopApp::DesktopApp(BoxAnswerer answerer)
-    : answer_(std::move(answerer)), main_([this](int command) { Command(command); })
+    : answer_(std::move(answerer)), main_([this](int command) { Command(command); }), trace_(&main_),
+      inspector_(&main_.Panel(), &lcd_, &main_)
 {
+    main_.AddDock(&trace_);
+    main_.AddDock(&inspector_);
     if (!answer_)
         answer_ = [this](const std::string& text, const std::string& title, HostBox kind) {
             return AskUser(&main_, text, title, kind);

@@ -5,10 +5,12 @@
 #include <QTimer>
 #include <cstdint>
 
+#include "desktop/inspectordock.h"
 #include "desktop/lcdwindow.h"
 #include "desktop/mainwindow.h"
 #include "desktop/messagebox.h"
 #include "desktop/picturepaint.h"
+#include "desktop/tracedock.h"
 #include "host/hostui.h"
 #include "host/pngfile.h"
 
@@ -32,6 +34,8 @@ public:
     MainWindow& Main() { return main_; }
     LcdWindow& Lcd() { return lcd_; }
     QTimer& Timer() { return timer_; }
+    TraceDock& Trace() { return trace_; }
+    InspectorDock& Inspector() { return inspector_; }
 
     bool MessageBox(const std::string& text, const std::string& title, HostBox kind) override;
     void SetMainTitle(const std::string& title) override;
@@ -53,6 +57,8 @@ private:
     MainWindow main_;
     LcdWindow lcd_;
     QTimer timer_;
+    TraceDock trace_;
+    InspectorDock inspector_;
     bool running_ = false;
     ShownPicture panelShown_;
     ShownPicture lcdShown_;

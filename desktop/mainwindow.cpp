@@ -37,6 +37,7 @@ void MainWindow::AddMenus()
     QMenu* file = menuBar()->addMenu("&File");
     saveLcd_ = file->addAction("Save LCD");
     connect(saveLcd_, &QAction::triggered, this, [this] { onCommand_(CMD_SAVE_LCD); });
+    view_ = menuBar()->addMenu("&View");
     QMenu* configure = menuBar()->addMenu("&Configure");
     static_assert(std::size(ModelTbl) == std::tuple_size_v<decltype(models_)>);
     for (std::size_t i = 0; i < std::size(ModelTbl); ++i) {
@@ -48,6 +49,13 @@ void MainWindow::AddMenus()
     }
     // no shortcut: every key combination belongs to the recorder
     inspect_ = menuBar()->addMenu("&Tools")->addAction("Inspect state");
+}
+
+void MainWindow::AddDock(QDockWidget* dock)
+{
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    view_->addAction(dock->toggleViewAction());
 }
 
 void MainWindow::CheckModel(int tracks)

@@ -1,7 +1,8 @@
 #pragma once
-// The main window "Orvel Simulator": the "&File", "&Configure" and "&Tools" menus over the panel view, sized
+// The main window "Orvel Simulator": the "&File", "&View", "&Configure" and "&Tools" menus over the panel view, sized
 // to the view and not resizable by the user.
 #include <QAction>
+#include <QDockWidget>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -20,6 +21,8 @@ public:
     QAction* SaveLcdAction() const { return saveLcd_; }
     // "Inspect state"; what it does is the front end's, not a host command.
     QAction* InspectAction() const { return inspect_; }
+    // A dock the "&View" menu shows and hides; hidden at first, on the right.
+    void AddDock(QDockWidget* dock);
 
 private:
     void AddMenus();
@@ -28,5 +31,6 @@ private:
     PanelView panel_;
     QAction* saveLcd_ = nullptr;
     QAction* inspect_ = nullptr;
+    QMenu* view_ = nullptr;
     std::array<QAction*, 4> models_ {};
 };

@@ -124,8 +124,8 @@ void LcdRefresh()
     const DibRect changed = LcdToDibChanges();
     if (!Host.Ui)
         return;
-    DrawScaledPart(Host.Client, 450, 210, 2.0, false, changed);
+    DrawScaledPart(Host.Client, CLIENT_LCD_X, CLIENT_LCD_Y, CLIENT_LCD_SCALE, false, changed);
     DrawScaledPart(Host.Client, 648, 45, 134.0 / 220.0, false, changed);
-    DrawScaledPart(Host.LcdWindow, 0, 0, 4.0, true, changed);
+    DrawScaledPart(Host.LcdWindow, 0, 0, LCD_WINDOW_SCALE, true, changed);
     Host.Ui->Repaint();
 }

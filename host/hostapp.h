@@ -10,6 +10,11 @@
 constexpr int CLIENT_WIDTH = PANEL_WIDTH;
 constexpr int CLIENT_HEIGHT = 572;          // the panel and the LCD twice as large below it
 constexpr int PANEL_ONLY_HEIGHT = 197;      // the client height that hides the enlarged LCD
+// Where the enlarged LCD lies in the client picture, and how much larger the views show it.
+constexpr int CLIENT_LCD_X = 450;
+constexpr int CLIENT_LCD_Y = 210;
+constexpr int CLIENT_LCD_SCALE = 2;
+constexpr int LCD_WINDOW_SCALE = 4;
 constexpr int LCD_WINDOW_WIDTH = 880;
 constexpr int LCD_WINDOW_HEIGHT = 704;
 
