@@ -5,7 +5,7 @@
 #include <string_view>
 
 enum class HostTraceKind {
-    Tick,   // every tick of the host's timer and the 10 ms broadcast
+    Tick,   // the fast timing broadcasts: every 10 ms one and every 100 ms one
     Timer,  // the slower timing broadcasts
     Key,
     Char,

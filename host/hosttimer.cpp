@@ -21,7 +21,7 @@ bool Due(std::uint32_t& accumulator, std::uint32_t period)
 void Every100ms(HostTimerState& t)
 {
     if (HostObserved())
-        HostTrace(HostTraceKind::Timer, "MSG_TIMER_100MS");
+        HostTrace(HostTraceKind::Tick, "MSG_TIMER_100MS");
     MsgBroadcast(MSG_TIMER_100MS);
     MsgBroadcast(MSG_TIMER_100MS_2);
     if (++t.Blink == 15) {
