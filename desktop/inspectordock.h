@@ -4,9 +4,9 @@
 // enlarged LCD or the LCD window, the control under the pointer is selected in the tree and named above
 // it. It watches the host and the pointer only while it is shown.
 #include <QDockWidget>
-#include <QSet>
 #include <QTimer>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "host/hostdebug.h"
 
@@ -43,5 +43,5 @@ private:
     QTreeWidget* tree_ = nullptr;
     QTimer throttle_;
     nlohmann::ordered_json state_;
-    QSet<QString> expanded_;  // paths of the items expanded before a rebuild
+    std::set<QString> expanded_;  // paths of the items expanded before a rebuild (QSet trips the optimiser's size check)
 };
