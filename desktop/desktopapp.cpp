@@ -43,8 +43,12 @@ DesktopApp::DesktopApp(BoxAnswerer answerer)
       timeMenu_(main_, time_),
       scripts_(main_, time_),
       zoom_(main_.ViewMenu()),
-      screenshot_(main_, main_.FileMenu(), *this)
+      screenshot_(main_, main_.FileMenu(), *this),
+      trace_(&main_),
+      inspector_(&main_.Panel(), &lcd_, &main_)
 {
+    main_.AddDock(&trace_);
+    main_.AddDock(&inspector_);
     if (!answer_)
         answer_ = [this](const std::string& text, const std::string& title, HostBox kind) {
             return AskUser(&main_, text, title, kind);

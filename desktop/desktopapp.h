@@ -4,6 +4,7 @@
 // logic and paints the host's pictures; the recorder itself lives behind the host.
 #include <cstdint>
 
+#include "desktop/inspectordock.h"
 #include "desktop/lcdscreenshot.h"
 #include "desktop/lcdwindow.h"
 #include "desktop/mainwindow.h"
@@ -13,6 +14,7 @@
 #include "desktop/timecontrol.h"
 #include "desktop/timemenu.h"
 #include "desktop/zoommenu.h"
+#include "desktop/tracedock.h"
 #include "host/hostui.h"
 #include "host/pngfile.h"
 
@@ -39,6 +41,8 @@ public:
     ScriptDesk& Scripts() { return scripts_; }
     ZoomMenu& Zoom() { return zoom_; }
     LcdScreenshot& Screenshot() { return screenshot_; }
+    TraceDock& Trace() { return trace_; }
+    InspectorDock& Inspector() { return inspector_; }
 
     bool MessageBox(const std::string& text, const std::string& title, HostBox kind) override;
     void SetMainTitle(const std::string& title) override;
@@ -64,6 +68,8 @@ private:
     std::uint32_t seed_ = 0;
     ZoomMenu zoom_;
     LcdScreenshot screenshot_;
+    TraceDock trace_;
+    InspectorDock inspector_;
     bool running_ = false;
     ShownPicture panelShown_;
     ShownPicture lcdShown_;

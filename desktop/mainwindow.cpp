@@ -51,6 +51,13 @@ void MainWindow::AddMenus()
     inspect_ = menuBar()->addMenu("&Tools")->addAction("Inspect state");
 }
 
+void MainWindow::AddDock(QDockWidget* dock)
+{
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    view_->addAction(dock->toggleViewAction());
+}
+
 void MainWindow::CheckModel(int tracks)
 {
     for (std::size_t i = 0; i < std::size(ModelTbl); ++i)

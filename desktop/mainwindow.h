@@ -2,6 +2,7 @@
 // The main window "Orvel Simulator": the "&File", "&View", "&Configure" and "&Tools" menus over the panel view, sized
 // to the view and not resizable by the user.
 #include <QAction>
+#include <QDockWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <array>
@@ -23,6 +24,8 @@ public:
     QMenu& ViewMenu() const { return *view_; }
     // "Inspect state"; what it does is the front end's, not a host command.
     QAction* InspectAction() const { return inspect_; }
+    // A dock the "&View" menu shows and hides; hidden at first, on the right.
+    void AddDock(QDockWidget* dock);
 
 private:
     void AddMenus();

@@ -6,6 +6,7 @@
 #include "canvas/lcdcanvas.h"
 #include "common/debug.h"
 #include "host/bmpcapture.h"
+#include "host/hostdebug.h"
 #include "host/hosttimer.h"
 #include "host/lcddib.h"
 #include "host/panel.h"
@@ -70,7 +71,10 @@ bool HostStart(HostUi& ui, const RgbPicture& rest, const RgbPicture& lit, int ar
     LcdToDibForget();  // the fresh pictures hold no view yet
     Host.SavedClientHeight = ui.ClientHeight();
     LcdCanvasInit(&LcdCanvas, LcdBuffer.data(), LCD_WIDTH, LCD_HEIGHT);
-    LcdSetDisplay([](Canvas*) { LcdRefresh(); });
+    LcdSetDisplay([](Canvas*) {
+        LcdRefresh();
+        HostTraceRedrawn();
+    });
     OrvelPowerOn(argc, argv, programPath);
     StartUserInterface();
     ui.CheckModel(OrvelGetNTracks());
@@ -124,7 +128,7 @@ void LcdRefresh()
     const ClientLayout layout = ClientLayoutAt(Host.LcdZoom);
     DrawScaledPart(Host.Client, layout.LcdX, layout.LcdY, Host.LcdZoom, false, changed);
     DrawScaledPart(Host.Client, 648, 45, 134.0 / 220.0, false, changed);
-    DrawScaledPart(Host.LcdWindow, 0, 0, 4.0, true, changed);
+    DrawScaledPart(Host.LcdWindow, 0, 0, LCD_WINDOW_SCALE, true, changed);
     Host.Ui->Repaint();
 }
 

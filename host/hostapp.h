@@ -36,6 +36,7 @@ constexpr ClientLayout ClientLayoutAt(int zoom)
 
 constexpr int CLIENT_HEIGHT = ClientLayoutAt(DEFAULT_LCD_ZOOM).Height;
 static_assert(CLIENT_HEIGHT == 572);
+constexpr int LCD_WINDOW_SCALE = 4;
 constexpr int LCD_WINDOW_WIDTH = 880;
 constexpr int LCD_WINDOW_HEIGHT = 704;
 

@@ -20,6 +20,8 @@ bool Due(std::uint32_t& accumulator, std::uint32_t period)
 
 void Every100ms(HostTimerState& t)
 {
+    if (HostObserved())
+        HostTrace(HostTraceKind::Tick, "MSG_TIMER_100MS");
     MsgBroadcast(MSG_TIMER_100MS);
     MsgBroadcast(MSG_TIMER_100MS_2);
     if (++t.Blink == 15) {
@@ -32,6 +34,8 @@ void Every100ms(HostTimerState& t)
 
 void TimingBroadcasts(HostTimerState& t, std::uint32_t now, std::uint32_t elapsed)
 {
+    if (HostObserved())
+        HostTrace(HostTraceKind::Tick, "MSG_TIMER_10MS %u", static_cast<unsigned>(now));
     MsgBroadcast(MSG_TIMER_10MS);
     t.Since30ms += elapsed;
     t.Since100ms += elapsed;
@@ -44,11 +48,11 @@ void TimingBroadcasts(HostTimerState& t, std::uint32_t now, std::uint32_t elapse
     if (Due(t.Since100ms, 100))
         Every100ms(t);
     if (Due(t.Since1s, 1000)) {
-        HostDebug("MSG_TIMER_1S %d\n", static_cast<int>(now));
+        HostDebugAs(HostTraceKind::Timer, "MSG_TIMER_1S %d\n", static_cast<int>(now));
         MsgBroadcast(MSG_TIMER_1S);
     }
     if (Due(t.Since10s, 10000)) {
-        HostDebug("MSG_TIMER_10S\n");
+        HostDebugAs(HostTraceKind::Timer, "MSG_TIMER_10S\n");
         MsgBroadcast(MSG_TIMER_10S);
     }
 }

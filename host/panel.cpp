@@ -227,7 +227,7 @@ void HostKeyDown(int vk, const KeyMods& mods, bool autoRepeat)
     }
     if (k >= 0)
         k |= static_cast<std::int32_t>(PanelModifierBits(mods));
-    HostDebug("WM_KEYDOWN: %08X %08X\n", static_cast<unsigned>(vk), static_cast<unsigned>(k));
+    HostDebugAs(HostTraceKind::Key, "WM_KEYDOWN: %08X %08X\n", static_cast<unsigned>(vk), static_cast<unsigned>(k));
     if (mods.Ctrl && (vk == VK_UP || vk == VK_DOWN)) {
         SimLevelStep(vk == VK_UP ? -1 : 1);
         return;
@@ -257,7 +257,7 @@ void HostChar(std::uint32_t code)
     if (code < 32 || code > 127)
         return;
     const auto k = static_cast<std::int32_t>(code & ~KEY_MOD_SHIFT);
-    HostDebug("WM_CHAR %08X %08X\n", code, static_cast<unsigned>(k));
+    HostDebugAs(HostTraceKind::Char, "WM_CHAR %08X %08X\n", code, static_cast<unsigned>(k));
     PanelPress(k);
     PanelRelease(k);
 }

@@ -4,6 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "canvas/images.h"
+#include "canvas/lcdcanvas.h"
 #include "orvel/orvel.h"
 #include "uicore/uicontrols.h"
 #include "uicore/uieditors.h"
@@ -195,25 +197,143 @@ void DescribeMatrix(UIControl* c, Json& j)
 
 void DescribeNothingMore(UIControl*, Json&) {}
 
+// ---- the boxes the controls draw in, from what the inspector read of them (j)
+
+std::string TextOf(const Json& text)
+{
+    return text.is_string() ? text.get<std::string>() : std::string();
+}
+
+LcdRect Union(const LcdRect& a, const LcdRect& b)
+{
+    const std::int32_t left = std::min(a.X, b.X), top = std::min(a.Y, b.Y);
+    const std::int32_t right = std::max(a.X + a.Width, b.X + b.Width);
+    const std::int32_t bottom = std::max(a.Y + a.Height, b.Y + b.Height);
+    return {left, top, right - left, bottom - top};
+}
+
+LcdRect TextBox(std::int32_t x, std::int32_t y, std::int32_t align, std::int32_t font, const std::string& text)
+{
+    const std::int32_t width = TextWidth(&LcdCanvas, font, text.c_str());
+    if (align == UI_ALIGN_CENTRE)
+        x -= width / 2;
+    else if (align == UI_ALIGN_RIGHT)
+        x -= width;
+    // the last glyph may reach one pixel past its advance
+    return {x, y, width + 1, FontHeight(&LcdCanvas, font)};
+}
+
+// No blank after a label that ends in ':', as the controls draw it.
+std::string Labelled(const Json& label, const Json& value)
+{
+    std::string text = TextOf(label);
+    if (label.is_string() && !(text.ends_with(':')))
+        text += ' ';
+    return text + TextOf(value);
+}
+
+LcdRect TitleArea(UIControl* c, const Json&)
+{
+    return {c->X, c->Y, TitleBarImage.Width, TitleBarImage.Height};
+}
+
+LcdRect TextArea(UIControl* c, const Json& j)
+{
+    const auto* p = As<UIText>(c);
+    return TextBox(c->X, c->Y, p->Align, p->Font, Labelled(j["text"], j["value"]));
+}
+
+// The label in the ordinary font, then the value at the field's own font and alignment.
+LcdRect FieldArea(UIControl* c, const Json& j)
+{
+    const auto* p = As<UIField>(c);
+    const LcdRect label = TextBox(c->X, c->Y, UI_ALIGN_LEFT, 0, Labelled(j["text"], nullptr));
+    const std::int32_t x = c->X + label.Width;
+    const LcdRect value = Union(label, TextBox(x, c->Y, p->Align, p->Font, TextOf(j["value"])));
+    if (!p->Setting)
+        return value;
+    // the focus bar spans the setting's whole field
+    const auto chars = static_cast<std::int32_t>(MsgQuery(p->Setting, MSG_FIELD_WIDTH, 1));
+    return Union(value, {x, c->Y, TextWidth(&LcdCanvas, 0, " ") * chars + 1, FontHeight(&LcdCanvas, 0)});
+}
+
+// The focus bar (its right edge included) counts even while the button has no focus.
+LcdRect ButtonArea(UIControl* c, const Json& j)
+{
+    const auto* p = As<UIButton>(c);
+    const LcdRect text = TextBox(c->X, c->Y, p->Align, p->Font, TextOf(j["text"]));
+    return Union(text, {c->X, c->Y, p->Width + 1, FontHeight(&LcdCanvas, 0)});
+}
+
+LcdRect TimecodeArea(UIControl* c, const Json& j)
+{
+    const auto* p = As<UITimecodeField>(c);
+    const LcdRect value = TextBox(c->X, c->Y, UI_ALIGN_LEFT, p->Font, TextOf(j["value"]));
+    if (!j["text"].is_string())
+        return value;
+    return Union(value, TextBox(c->X + value.Width + 4, c->Y, UI_ALIGN_LEFT, 0, TextOf(j["text"])));
+}
+
+// The rows shown (and the title row), from the cursor bar's lead to the right edge.
+LcdRect ListArea(UIControl* c, const Json& j)
+{
+    const auto* p = As<UIList>(c);
+    const std::size_t count = j["rows"].size();
+    const auto shown = static_cast<std::int32_t>(count > p->Top ? std::min<std::size_t>(count - p->Top, p->NRows) : 0);
+    const std::int32_t rows = std::max(shown, 1) + (j["text"].is_string() ? 1 : 0);
+    const std::int32_t left = std::max(c->X - 2, 0);
+    return {left, c->Y, LCD_WIDTH - left, rows * (FontHeight(&LcdCanvas, 0) + 1)};
+}
+
+// The grid with the column titles above and the row titles after each row.
+LcdRect MatrixArea(UIControl* c, const Json&)
+{
+    const auto* p = As<UIMatrix>(c);
+    const Image& cell = p->NCols < MAX_MATRIX_COLS ? MatrixCellImage : MatrixSmallCellImage;
+    std::int32_t widest = 0;
+    bool columnTitles = false;
+    for (std::uint8_t row = 0; row < std::min(p->NRows, MAX_MATRIX_ROWS); ++row)
+        if (p->RowTitles[row])
+            widest = std::max(widest, TextWidth(&LcdCanvas, 0, p->RowTitles[row]) + 2);
+    for (std::uint8_t col = 0; col < std::min(p->NCols, MAX_MATRIX_COLS); ++col)
+        columnTitles = columnTitles || p->ColTitles[col];
+    const std::int32_t titles = columnTitles ? FontHeight(&LcdCanvas, 0) + 2 : 0;
+    const std::int32_t rows = std::min(p->NRows, MAX_MATRIX_ROWS);
+    return {c->X, c->Y, p->NCols * (cell.Width - 1) + 1 + widest, titles + rows * (cell.Height - 1) + 1};
+}
+
+// The scale and labels reach left of the meters' position: the rows below it, across the LCD.
+LcdRect MeterArea(UIControl* c, const Json&)
+{
+    return {0, c->Y, LCD_WIDTH, LCD_HEIGHT - c->Y};
+}
+
+// A kind of its own: one line of text to the right edge.
+LcdRect OtherArea(UIControl* c, const Json&)
+{
+    return {c->X, c->Y, LCD_WIDTH - c->X, FontHeight(&LcdCanvas, 0)};
+}
+
 struct KindEntry {
     UIControlKind Kind;
     const char* Type;
     void (*Describe)(UIControl* control, Json& j);
+    LcdRect (*Area)(UIControl* control, const Json& j);
 };
 
 constexpr KindEntry KindTbl[] = {
-    {UI_CTRL_KIND_TITLE, "title", DescribeTitle},
-    {UI_CTRL_KIND_TEXT, "text", DescribeText},
-    {UI_CTRL_KIND_FIELD, "field", DescribeField},
-    {UI_CTRL_KIND_BUTTON, "button", DescribeButton},
-    {UI_CTRL_KIND_TIMECODE, "timecode", DescribeTimecode},
-    {UI_CTRL_KIND_LIST, "list", DescribeProviderList},
-    {UI_CTRL_KIND_STATIC_LIST, "list", DescribeStaticList},
-    {UI_CTRL_KIND_MATRIX, "matrix", DescribeMatrix},
-    {UI_CTRL_KIND_METER, "meter", DescribeNothingMore},
+    {UI_CTRL_KIND_TITLE, "title", DescribeTitle, TitleArea},
+    {UI_CTRL_KIND_TEXT, "text", DescribeText, TextArea},
+    {UI_CTRL_KIND_FIELD, "field", DescribeField, FieldArea},
+    {UI_CTRL_KIND_BUTTON, "button", DescribeButton, ButtonArea},
+    {UI_CTRL_KIND_TIMECODE, "timecode", DescribeTimecode, TimecodeArea},
+    {UI_CTRL_KIND_LIST, "list", DescribeProviderList, ListArea},
+    {UI_CTRL_KIND_STATIC_LIST, "list", DescribeStaticList, ListArea},
+    {UI_CTRL_KIND_MATRIX, "matrix", DescribeMatrix, MatrixArea},
+    {UI_CTRL_KIND_METER, "meter", DescribeNothingMore, MeterArea},
 };
 
-constexpr KindEntry OtherKind = {UI_CTRL_KIND_UNKNOWN, "other", DescribeNothingMore};
+constexpr KindEntry OtherKind = {UI_CTRL_KIND_UNKNOWN, "other", DescribeNothingMore, OtherArea};
 
 const KindEntry& EntryOf(std::uint32_t kind)
 {
@@ -229,15 +349,22 @@ Json ControlState(UIControl* c)
     return j;
 }
 
-// The controls shown, in drawing order; focus becomes the index of the focused one among them.
+// The controls shown, in drawing order (those hidden by their condition left out).
+std::vector<UIControl*> ShownControls(UIPage* page)
+{
+    std::vector<UIControl*> shown;
+    for (std::int32_t i = 0; page && i < page->NControls; ++i)
+        if (UIControlVisible(page->Controls[i]))
+            shown.push_back(page->Controls[i]);
+    return shown;
+}
+
+// Focus becomes the index of the focused control among those shown.
 Json Controls(UIPage* page, std::int32_t* focus)
 {
     Json controls = Json::array();
     const UIControl* focused = UIFocusedControl(page);
-    for (std::int32_t i = 0; page && i < page->NControls; ++i) {
-        UIControl* c = page->Controls[i];
-        if (!UIControlVisible(c))
-            continue;
+    for (UIControl* c : ShownControls(page)) {
         if (c == focused)
             *focus = static_cast<std::int32_t>(controls.size());
         controls.push_back(ControlState(c));
@@ -298,4 +425,21 @@ std::string InspectState(int indent)
     };
     // a text the recorder holds is not always UTF-8; a stray byte must not lose the whole document
     return state.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+std::vector<LcdRect> InspectRects()
+{
+    std::vector<LcdRect> rects;
+    for (UIControl* c : ShownControls(UICurrentPage))
+        rects.push_back(EntryOf(KindOf(c)).Area(c, ControlState(c)));
+    return rects;
+}
+
+std::int32_t InspectControlAt(std::int32_t x, std::int32_t y)
+{
+    const std::vector<LcdRect> rects = InspectRects();
+    for (auto i = static_cast<std::int32_t>(rects.size()) - 1; i >= 0; --i)
+        if (rects[static_cast<std::size_t>(i)].Contains(x, y))
+            return i;
+    return -1;
 }

@@ -1,6 +1,11 @@
 // The desktop front end driven as a user drives it: menus, keys, clicks, the LCD window, the capture
 // and the timer, on Qt's offscreen platform. What the host does with the input is tested with the host.
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QFile>
 #include <QKeyEvent>
 #include <QProcess>
@@ -26,6 +31,8 @@
 #include "host/hostdebug.h"
 #include "orvel/orvel.h"
 #include "ui/uihome.h"
+#include "ui/uipages.h"
+#include "uicore/uicontrols.h"
 #include "uicore/uikeys.h"
 #include "uicore/uitimer.h"
 #include "host/pngfile.h"
@@ -616,6 +623,67 @@ private slots:
 
 private:
     QTemporaryDir settingsDir_;
+    // The trace watches the host only while shown; it lists keys and pages, filters and pauses.
+    void messageTraceListsKeysAndPagesWhileShown()
+    {
+        Fixture f;
+        TraceDock& trace = f.App().Trace();
+        QVERIFY(!HostObserved());
+        trace.show();
+        QVERIFY(HostObserved());
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, {}, "\x1b");
+        QApplication::sendEvent(&f.Panel(), &escape);
+        UIGotoPage(&MainMenuPage);
+        trace.Flush();
+        const QString both = trace.Shown();
+        QVERIFY2(both.contains("WM_KEYDOWN: 0000001B") && both.contains("PAGE MAIN MENU"), qPrintable(both));
+        trace.KindBox(HostTraceKind::Key)->setChecked(false);
+        QVERIFY(!trace.Shown().contains("WM_KEYDOWN") && trace.Shown().contains("PAGE MAIN MENU"));
+        trace.KindBox(HostTraceKind::Key)->setChecked(true);
+        trace.PauseButton()->setChecked(true);
+        QApplication::sendEvent(&f.Panel(), &escape);
+        UIGotoPage(&UIHomePage);
+        trace.Flush();
+        QCOMPARE(trace.Shown(), both);
+        trace.hide();
+        QVERIFY(!HostObserved());
+    }
+
+    // Over either LCD view the control under the pointer is named; nothing is watched while hidden.
+    void inspectorNamesTheControlUnderThePointer()
+    {
+        Fixture f;
+        InspectorDock& inspector = f.App().Inspector();
+        UITitle title = {.Control = {.Handler = UITitleHandler}, .Text = "SETUP"};
+        UIButton ok = {.Control = {.Handler = UIButtonHandler, .X = 100, .Y = 40}, .Text = "OK", .Width = 30};
+        UIControl* controls[] = {&title.Control, &ok.Control};
+        UIPage page = {.Handler = UINullHandler, .ControlIndex = -1, .NControls = 2, .Controls = controls};
+        UIGotoPage(&page);
+        const auto hover = [](QWidget& widget, QPoint at) {
+            QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, {}, {});
+            QApplication::sendEvent(&widget, &move);
+        };
+        const ClientLayout lcd = ClientLayoutAt(Host.LcdZoom);
+        hover(f.Panel(), {lcd.LcdX + 2 * 101, lcd.LcdY + 2 * 41});
+        QCOMPARE(inspector.Hovered()->text(), QString("Point at the LCD to find a control"));
+        inspector.show();
+        QVERIFY(HostObserved());
+        const std::tuple<QWidget*, QPoint, QString, int> rows[] = {
+            {&f.Panel(), {lcd.LcdX + 2 * 101, lcd.LcdY + 2 * 41}, "(101, 41): button at (100, 40) \"OK\"", 1},
+            {&f.App().Lcd(), {4 * 5, 4 * 3 + 3}, "(5, 3): title at (0, 0) \"SETUP\"", 0},
+            {&f.App().Lcd(), {4 * 131, 4 * 41}, "(131, 41): no control", -1},
+        };
+        for (const auto& [widget, at, named, index] : rows) {
+            hover(*widget, at);
+            QCOMPARE(inspector.Hovered()->text(), named);
+            QTreeWidgetItem* current = inspector.Tree()->currentItem();
+            if (index >= 0)
+                QCOMPARE(current ? current->text(0) : QString(), QString::number(index));
+        }
+        inspector.hide();
+        QVERIFY(!HostObserved());
+        UIGotoPage(&UIHomePage);
+    }
 };
 
 QTEST_MAIN(DesktopTest)
