@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "canvas/lcdcanvas.h"
+#include "desktop/helpmenu.h"
 #include "host/hostapp.h"
 #include "host/hosttimer.h"
 #include "host/uistate.h"
@@ -38,6 +39,7 @@ DesktopApp::DesktopApp(BoxAnswerer answerer)
     timer_.setInterval(TICK_MS);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
     QObject::connect(main_.InspectAction(), &QAction::triggered, [this] { Inspect(); });
+    AddHelpMenu(main_);  // last: the menus keep their order
 }
 
 DesktopApp::~DesktopApp()

@@ -20,7 +20,8 @@ std::int32_t KeyOfName(const std::string& name)
 
 namespace {
 
-constexpr std::string_view Usage = "usage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE] [--help] [--version]\n";
+constexpr std::string_view Usage =
+    "usage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE] [--help] [--version]\n";
 
 struct DesktopOption {
     std::string_view Option;

@@ -38,7 +38,8 @@ struct OptionEntry {
 };
 
 constexpr OptionEntry OptionTbl[] = {
-    {"--script", OptionKind::Name, &HeadlessOptions::ScriptPath, "FILE|-", "the script; - (the default) reads the standard input"},
+    {"--script", OptionKind::Name, &HeadlessOptions::ScriptPath, "FILE|-",
+     "the script; - (the default) reads the standard input"},
     {"--out", OptionKind::Name, &HeadlessOptions::OutDir, "DIR", "where shots, captures and regions.txt go"},
     {"--tick", OptionKind::Tick, nullptr, "MS", "the timer's period, 1 to 1000 (default 10)"},
     {"--seed", OptionKind::Seed, nullptr, "N", "seeds the recorder's random numbers (default 1)"},
