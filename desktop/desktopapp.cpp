@@ -7,6 +7,7 @@
 
 #include "canvas/lcdcanvas.h"
 #include "desktop/viewsettings.h"
+#include "desktop/helpmenu.h"
 #include "host/hostapp.h"
 #include "host/uistate.h"
 #include "host/panel.h"
@@ -58,6 +59,7 @@ DesktopApp::DesktopApp(BoxAnswerer answerer)
         if (running_)
             screenshot_.Save();
     });
+    AddHelpMenu(main_);  // last: the menus keep their order
 }
 
 DesktopApp::~DesktopApp()

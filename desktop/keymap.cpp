@@ -55,6 +55,14 @@ int VirtualKeyOfQtKey(int qtKey)
     return qtKey >= FIRST_PRINTABLE && qtKey <= LAST_PRINTABLE ? qtKey : 0;
 }
 
+int QtKeyOfVirtualKey(int vk)
+{
+    for (const QtKeyMapping& mapping : QtKeyTbl)
+        if (mapping.VirtualKey == vk)
+            return mapping.QtKey;
+    return vk >= FIRST_PRINTABLE && vk <= LAST_PRINTABLE ? vk : 0;
+}
+
 KeyMods KeyModsOf(Qt::KeyboardModifiers modifiers)
 {
     return {.Ctrl = modifiers.testFlag(Qt::ControlModifier),

@@ -9,6 +9,8 @@
 
 // The virtual-key code of a Qt key, or 0 for a key that has none.
 int VirtualKeyOfQtKey(int qtKey);
+// The first Qt key with that virtual-key code, or 0.
+int QtKeyOfVirtualKey(int vk);
 KeyMods KeyModsOf(Qt::KeyboardModifiers modifiers);
 // The character a key event types for the recorder: codes 32 to 127 typed without Ctrl or Alt, else 0
 // (Ctrl and Alt combinations reach the recorder through the key-down path alone).

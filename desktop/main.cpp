@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <future>
 
@@ -36,13 +37,23 @@ int main(int argc, char** argv)
     QElapsedTimer sinceStart;
     sinceStart.start();
     std::signal(SIGXFSZ, SIG_IGN);  // a file size limit fails the write, which says so, instead of ending the program
+    // answered before Qt looks for a display, so that they work anywhere
+    if (const DesktopRequest request = EarlyRequest(argc, argv); request != DesktopRequest::Run) {
+        std::fputs((request == DesktopRequest::Help ? DesktopHelpText() : DesktopVersionText()).c_str(), stdout);
+        return 0;
+    }
+    // without one Qt would abort in its platform plugin with a page of advice
+    if (const std::string missing = MissingDisplay(
+            [](const char* name) -> const char* { return std::getenv(name); }, argc, argv); !missing.empty()) {
+        std::fprintf(stderr, "orvel-sim: %s\n", missing.c_str());
+        return 1;
+    }
     QApplication app(argc, argv);  // takes Qt's own options out of argv
     QApplication::setOrganizationName("Orvel");
     QApplication::setApplicationName("Orvel Simulator");
     const DesktopOptions options = ParseDesktopOptions(argc, argv);
     if (!options.Error.empty()) {
-        std::fprintf(stderr, "orvel-sim: %s\nusage: orvel-sim [10|lite] [--press KEY]... [--screenshot FILE] [--seed N]\n",
-            options.Error.c_str());
+        std::fprintf(stderr, "orvel-sim: %s\n%s", options.Error.c_str(), DesktopUsage().c_str());
         return 2;
     }
     // Decoded on other cores while the windows and their menus are made (after the application, so that

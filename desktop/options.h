@@ -20,3 +20,16 @@ struct DesktopOptions {
 DesktopOptions ParseDesktopOptions(int argc, const char* const* argv);
 // The recorder key named by a panel label or F1 to F12, or -1.
 std::int32_t KeyOfName(const std::string& name);
+
+// What the command line asks for before any window exists.
+enum class DesktopRequest : std::uint8_t { Run, Help, Version };
+DesktopRequest EarlyRequest(int argc, const char* const* argv);
+// The usage line first, then the options and where the keys are described.
+std::string DesktopUsage();
+std::string DesktopHelpText();
+std::string DesktopVersionText();
+
+// Why no window can open, in one line naming what to run instead; empty when there is a display or the
+// window-system platform (QT_QPA_PLATFORM or -platform) needs none. getEnv reads the environment.
+using EnvReader = const char* (*)(const char* name);
+std::string MissingDisplay(EnvReader getEnv, int argc, const char* const* argv);

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "headless/atlasrun.h"
+#include "headless/help.h"
 #include "headless/options.h"
 #include "headless/runner.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.Help) {
-        std::cout << HEADLESS_USAGE;
+        std::cout << HeadlessHelpText();
         return 0;
     }
     if (!options.AtlasDir.empty())

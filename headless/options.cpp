@@ -27,41 +27,57 @@ std::string SplitModels(std::string_view value, std::vector<std::string>& models
     return {};
 }
 
-struct NamedOption {
+enum class OptionKind : std::uint8_t { Name, Models, Seed, Tick, Quiet, Help };
+
+struct OptionEntry {
     std::string_view Option;
-    std::string HeadlessOptions::*Value;
+    OptionKind Kind;
+    std::string HeadlessOptions::*Name;  // where a name's value goes
+    std::string_view Value;  // how the value is written; empty: the option takes none
+    std::string_view Help;
 };
 
-constexpr NamedOption NamedOptionTbl[] = {
-    {"--script", &HeadlessOptions::ScriptPath}, {"--out", &HeadlessOptions::OutDir},
-    {"--panel", &HeadlessOptions::PanelDir},    {"--atlas", &HeadlessOptions::AtlasDir},
-    {"--compare", &HeadlessOptions::CompareDir},
+constexpr OptionEntry OptionTbl[] = {
+    {"--script", OptionKind::Name, &HeadlessOptions::ScriptPath, "FILE|-",
+     "the script; - (the default) reads the standard input"},
+    {"--out", OptionKind::Name, &HeadlessOptions::OutDir, "DIR", "where shots, captures and regions.txt go"},
+    {"--tick", OptionKind::Tick, nullptr, "MS", "the timer's period, 1 to 1000 (default 10)"},
+    {"--seed", OptionKind::Seed, nullptr, "N", "seeds the recorder's random numbers (default 1)"},
+    {"--quiet", OptionKind::Quiet, nullptr, "", "no debug lines, no notes"},
+    {"--panel", OptionKind::Name, &HeadlessOptions::PanelDir, "DIR", "where panel_rest.png and panel_lit.png are"},
+    {"--atlas", OptionKind::Name, &HeadlessOptions::AtlasDir, "DIR", "writes the atlas of every page there, no script"},
+    {"--models", OptionKind::Models, nullptr, "all|ID,...", "the models of the atlas"},
+    {"--compare", OptionKind::Name, &HeadlessOptions::CompareDir, "OLD-DIR", "compares the atlas with an older one"},
+    {"--help", OptionKind::Help, nullptr, "", "this text (also -h)"},
 };
+
+const OptionEntry* FindOption(std::string_view option)
+{
+    for (const OptionEntry& entry : OptionTbl)
+        if (option == entry.Option || (option == "-h" && entry.Kind == OptionKind::Help))
+            return &entry;
+    return nullptr;
+}
 
 // The option's value into options; the error message, or "".
-std::string TakeValue(std::string_view option, std::string_view value, HeadlessOptions& options)
+std::string TakeValue(const OptionEntry& entry, std::string_view value, HeadlessOptions& options)
 {
-    for (const NamedOption& named : NamedOptionTbl) {
-        if (option != named.Option)
-            continue;
+    const std::string_view option = entry.Option;
+    switch (entry.Kind) {
+    case OptionKind::Name:
         if (value.empty())
             return std::string(option) + " needs a value";
-        options.*named.Value = value;
+        options.*entry.Name = value;
         return NameError(option, value);
-    }
-    if (option == "--models") {
+    case OptionKind::Models: {
         std::string error = NameError(option, value);
         return error.empty() ? SplitModels(value, options.Models) : error;
     }
-    if (option == "--seed")
+    case OptionKind::Seed:
         return ParseInRange(option, value, "", std::uint32_t{0}, UINT32_MAX, options.Seed);
-    return ParseInRange(option, value, "milliseconds", std::uint32_t{1}, MAX_TICK_MS, options.TickMs);  // --tick
-}
-
-bool TakesValue(std::string_view option)
-{
-    return std::ranges::any_of(NamedOptionTbl, [option](const NamedOption& n) { return n.Option == option; }) ||
-           option == "--seed" || option == "--tick" || option == "--models";
+    default:
+        return ParseInRange(option, value, "milliseconds", std::uint32_t{1}, MAX_TICK_MS, options.TickMs);
+    }
 }
 
 // The recorder's own arguments are names too.
@@ -85,6 +101,14 @@ std::string CheckAtlas(const HeadlessOptions& options)
 
 }  // namespace
 
+std::vector<OptionForm> OptionForms()
+{
+    std::vector<OptionForm> forms;
+    for (const OptionEntry& entry : OptionTbl)
+        forms.push_back({entry.Option, entry.Value, entry.Help});
+    return forms;
+}
+
 std::string ParseOptions(int argc, const char* const* argv, HeadlessOptions& options)
 {
     if (argc > 0 && argv[0])
@@ -95,15 +119,14 @@ std::string ParseOptions(int argc, const char* const* argv, HeadlessOptions& opt
             options.DeviceArgs.assign(argv + i + 1, argv + argc);
             break;
         }
-        if (arg == "--quiet") {
-            options.Quiet = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.Help = true;
-        } else if (!TakesValue(arg)) {
+        const OptionEntry* entry = FindOption(arg);
+        if (!entry)
             return "unknown argument " + Quoted(arg);
+        if (entry->Value.empty()) {
+            (entry->Kind == OptionKind::Quiet ? options.Quiet : options.Help) = true;
         } else if (i + 1 == argc) {
             return std::string(arg) + " needs a value";
-        } else if (std::string error = TakeValue(arg, argv[++i], options); !error.empty()) {
+        } else if (std::string error = TakeValue(*entry, argv[++i], options); !error.empty()) {
             return error;
         }
     }

@@ -4,6 +4,7 @@
 //   orvel-headless --atlas DIR [--models all|ID,...] [--compare OLD-DIR] [-- DEVICE-ARGS...]
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 constexpr std::uint32_t DEFAULT_SEED = 1;  // the C library's own start, so that runs repeat
@@ -29,3 +30,11 @@ extern const char* const HEADLESS_USAGE;
 
 // The error message, or "" when the arguments are good.
 std::string ParseOptions(int argc, const char* const* argv, HeadlessOptions& options);
+
+// The options as the parser's table has them, for the help.
+struct OptionForm {
+    std::string_view Option;
+    std::string_view Value;  // empty: the option takes none
+    std::string_view Help;
+};
+std::vector<OptionForm> OptionForms();

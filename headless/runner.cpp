@@ -30,10 +30,21 @@ bool PanelSized(const RgbPicture& picture)
     return picture.Width == PANEL_WIDTH && picture.Height == PANEL_HEIGHT;
 }
 
+// Where the pictures are by default: beside the installed program, else in the source tree it was built from.
+std::filesystem::path DefaultPanelDir()
+{
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path installed = program.parent_path() / ORVEL_INSTALLED_PANEL_DIR;
+    if (!error && std::filesystem::exists(installed / "panel_rest.png", error))
+        return installed;
+    return ORVEL_PANEL_DIR;
+}
+
 // The panel pictures of the folder; plain ones when they cannot be read, since nothing here shows them.
 void LoadPanel(const HeadlessOptions& options, RgbPicture& rest, RgbPicture& lit, std::ostream& err)
 {
-    const std::filesystem::path dir = options.PanelDir.empty() ? ORVEL_PANEL_DIR : options.PanelDir;
+    const std::filesystem::path dir = options.PanelDir.empty() ? DefaultPanelDir() : std::filesystem::path(options.PanelDir);
     if (PngRead((dir / "panel_rest.png").string(), rest) && PngRead((dir / "panel_lit.png").string(), lit) &&
         PanelSized(rest) && PanelSized(lit))
         return;

@@ -322,24 +322,41 @@ struct CommandEntry {
     ArgParser Parse;
     bool Mouse;    // takes modifier prefixes on the command itself
     bool RawText;  // the rest of the line as written, '#' included
+    std::string_view Args;  // how the arguments are written, for the help
+    std::string_view Help;  // what the command does, for the help
 };
 
 constexpr CommandEntry CommandTbl[] = {
-    {"press", ScriptOp::Press, ParseKeyArgs, false, false},
-    {"down", ScriptOp::Down, ParseKeyArgs, false, false},
-    {"up", ScriptOp::Up, ParseKeyArgs, false, false},
-    {"type", ScriptOp::Type, ParseTypeArgs, false, true},
-    {"click", ScriptOp::Click, ParsePointArgs, true, false},
-    {"mousedown", ScriptOp::MouseDown, ParsePointArgs, true, false},
-    {"mouseup", ScriptOp::MouseUp, ParsePointArgs, true, false},
-    {"move", ScriptOp::Move, ParsePointArgs, true, false},
-    {"wait", ScriptOp::Wait, ParseWaitArgs, false, false},
-    {"menu", ScriptOp::Menu, ParseMenuArgs, false, false},
-    {"save-lcd", ScriptOp::SaveLcd, ParseNoArgs, false, false},
-    {"shot", ScriptOp::Shot, ParseShotArgs, false, false},
-    {"answer", ScriptOp::Answer, ParseAnswerArgs, false, false},
-    {"inspect", ScriptOp::Inspect, ParseInspectArgs, false, false},
-    {"goto", ScriptOp::Goto, ParseGotoArgs, false, true},
+    {"press", ScriptOp::Press, ParseKeyArgs, false, false, "KEY",
+     "the key down and up at the same moment"},
+    {"down", ScriptOp::Down, ParseKeyArgs, false, false, "KEY",
+     "holds the key"},
+    {"up", ScriptOp::Up, ParseKeyArgs, false, false, "KEY",
+     "lets the key go"},
+    {"type", ScriptOp::Type, ParseTypeArgs, false, true, "TEXT",
+     "a character event for each character of the rest of the line"},
+    {"click", ScriptOp::Click, ParsePointArgs, true, false, "X Y",
+     "the mouse down and up at a point of the main window"},
+    {"mousedown", ScriptOp::MouseDown, ParsePointArgs, true, false, "X Y",
+     "the mouse button down"},
+    {"mouseup", ScriptOp::MouseUp, ParsePointArgs, true, false, "X Y",
+     "the mouse button up"},
+    {"move", ScriptOp::Move, ParsePointArgs, true, false, "X Y",
+     "the mouse moves there"},
+    {"wait", ScriptOp::Wait, ParseWaitArgs, false, false, "MS",
+     "moves the clock on, ticks on the way"},
+    {"menu", ScriptOp::Menu, ParseMenuArgs, false, false, "ITEM",
+     "a menu item of the main window"},
+    {"save-lcd", ScriptOp::SaveLcd, ParseNoArgs, false, false, "",
+     "the one-bit BMP capture of the LCD"},
+    {"shot", ScriptOp::Shot, ParseShotArgs, false, false, "FILE [ZOOM]",
+     "the LCD as a PNG file, enlarged 1 to 8 times"},
+    {"answer", ScriptOp::Answer, ParseAnswerArgs, false, false, "ok|cancel",
+     "answers the next message box"},
+    {"inspect", ScriptOp::Inspect, ParseInspectArgs, false, false, "[FILE]",
+     "the state inspector's JSON into the file, or on one line of the output"},
+    {"goto", ScriptOp::Goto, ParseGotoArgs, false, true, "TITLE [#N]",
+     "opens the page of that name (the Nth of that name)"},
 };
 
 const CommandEntry* FindCommand(std::string_view name)
@@ -446,6 +463,38 @@ ScriptParse Failed(int line, std::string error)
 }
 
 }  // namespace
+
+std::vector<ScriptCommandForm> ScriptCommandForms()
+{
+    std::vector<ScriptCommandForm> forms;
+    for (const CommandEntry& entry : CommandTbl)
+        forms.push_back({entry.Name, entry.Args, entry.Help, entry.Mouse});
+    return forms;
+}
+
+std::vector<std::string_view> ScriptPcKeyNames()
+{
+    std::vector<std::string_view> names;
+    for (const PcKeyName& pc : PcKeyTbl)
+        names.push_back(pc.Name);
+    return names;
+}
+
+std::vector<std::string_view> ScriptModifierPrefixes()
+{
+    std::vector<std::string_view> prefixes;
+    for (const Modifier& m : ModifierTbl)
+        prefixes.push_back(m.Prefix);
+    return prefixes;
+}
+
+std::vector<std::string_view> ScriptMenuItems()
+{
+    std::vector<std::string_view> items;
+    for (const MenuItemName& item : MenuTbl)
+        items.push_back(item.Text);
+    return items;
+}
 
 ScriptParse ParseScript(std::string_view text)
 {

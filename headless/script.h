@@ -73,3 +73,17 @@ struct ScriptParse {
 ScriptParse ParseScript(std::string_view text);
 // "FILE:LINE: message", or "FILE: message" for line 0 (the script as a whole)
 std::string ScriptErrorText(const std::string& file, int line, const std::string& message);
+
+// The parser's own tables, for the help: each command with how its arguments are written, the names of
+// the PC keys without a character (the panel keys are named by their labels, F1 to F12 by themselves),
+// the modifier prefixes, and the menu items.
+struct ScriptCommandForm {
+    std::string_view Name;
+    std::string_view Args;
+    std::string_view Help;
+    bool Mouse;  // takes the modifier prefixes
+};
+std::vector<ScriptCommandForm> ScriptCommandForms();
+std::vector<std::string_view> ScriptPcKeyNames();
+std::vector<std::string_view> ScriptModifierPrefixes();
+std::vector<std::string_view> ScriptMenuItems();

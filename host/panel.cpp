@@ -53,12 +53,30 @@ std::array<std::uint8_t, std::size(PanelKeyTbl)> Holders{};
 struct KeyMapping {
     int VirtualKey;
     std::int32_t Key;
+    const char* Help;  // what the key does on the recorder
 };
 
 constexpr KeyMapping KeyboardTbl[] = {
-    {VK_UP, KEY_UP},       {VK_DOWN, KEY_DOWN},  {VK_LEFT, KEY_LEFT},
-    {VK_RIGHT, KEY_RIGHT}, {VK_RETURN, KEY_MENU}, {VK_ESCAPE, KEY_HP},
-    {VK_BACK, KEY_BACKSPACE},
+    {VK_UP, KEY_UP, "up: a step of the encoder (a setting up on the home screen, the row above in lists)"},
+    {VK_DOWN, KEY_DOWN, "down: a step of the encoder the other way"},
+    {VK_LEFT, KEY_LEFT, "left: as down"},
+    {VK_RIGHT, KEY_RIGHT, "right: as up"},
+    {VK_RETURN, KEY_MENU, "MENU: select / enter"},
+    {VK_ESCAPE, KEY_HP, "HP: back"},
+    {VK_BACK, KEY_BACKSPACE, "backspace in the text editors"},
+};
+
+// What the keyboard and the mouse do beside the keyboard table, as the handlers below work them.
+constexpr PanelGesture GestureTbl[] = {
+    {"F1 to F12", "the recorder's function keys (their shortcuts below)"},
+    {"Characters", "typed text in the editors, and the shortcuts below; letters keep their case"},
+    {"Ctrl or Alt + letter or digit", "the recorder's key with Ctrl or Alt (the shortcuts below)"},
+    {"Ctrl+Up, Ctrl+Down", "the simulated meter levels down or up"},
+    {"Click on a panel key", "presses it while the button is held; held keys show lit"},
+    {"Ctrl+click on a panel key", "keeps it held; releasing Ctrl releases every key held so"},
+    {"Click on the panel's LCD", "shows or hides the enlarged LCD below the panel"},
+    {"Right click on the panel's LCD", "shows or hides the LCD window"},
+    {"Shift+Ctrl drag on the panel", "region capture: the rectangle, on OK, is appended to regions.txt"},
 };
 
 PanelRegion* RegionOfKey(std::int32_t key)
@@ -152,6 +170,17 @@ std::int32_t PanelKeyOfVirtualKey(int vk)
         if (mapping.VirtualKey == vk)
             return mapping.Key;
     return -1;
+}
+
+void PanelKeyboardWalk(PanelKeyboardVisitor visit, void* context)
+{
+    for (const KeyMapping& mapping : KeyboardTbl)
+        visit(mapping.VirtualKey, mapping.Key, mapping.Help, context);
+}
+
+std::span<const PanelGesture> PanelGestures()
+{
+    return GestureTbl;
 }
 
 std::uint32_t PanelModifierBits(const KeyMods& mods)

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
+#include <span>
 
 #include "host/panelgeometry.h"
 #include "host/pngfile.h"
@@ -59,6 +60,16 @@ bool PanelContains(const PanelRect& rect, std::int32_t x, std::int32_t y);
 PanelRegion* PanelHit(std::int32_t x, std::int32_t y);
 // The device key of a virtual-key code from the keyboard table, or -1.
 std::int32_t PanelKeyOfVirtualKey(int vk);
+// The keyboard table in order, for the help: each virtual-key code, its device key and what it does.
+using PanelKeyboardVisitor = void (*)(int vk, std::int32_t key, const char* help, void* context);
+void PanelKeyboardWalk(PanelKeyboardVisitor visit, void* context);
+
+// A way of working the recorder from the PC that is not one key of the keyboard table, for the help.
+struct PanelGesture {
+    const char* Keys;
+    const char* Help;
+};
+std::span<const PanelGesture> PanelGestures();
 std::uint32_t PanelModifierBits(const KeyMods& mods);
 
 void PanelPress(std::int32_t key);

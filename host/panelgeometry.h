@@ -20,6 +20,7 @@ struct PanelKeyPlace {
     const char* Label;  // the key's name in scripts and options; the star key shows an asterisk
     std::int32_t Digit;  // the digit printed beside the key; 0 for none
     PanelRect Rect;
+    const char* Help;  // what the key does on the recorder, for the help
 };
 
 enum class LedColour : std::uint8_t { Green, Amber, Red };
@@ -38,17 +39,28 @@ constexpr int PANEL_HEIGHT = 198;
 constexpr PanelRect PANEL_LCD_AREA = {647, 44, 783, 156};
 
 inline constexpr PanelKeyPlace PanelKeyTbl[] = {
-    {.Key = KEY_TC, .Label = "TC", .Digit = 1, .Rect = {131, 52, 177, 81}},
-    {.Key = KEY_AMIX, .Label = "A-MIX", .Digit = 2, .Rect = {222, 50, 266, 80}},
-    {.Key = KEY_KLIN, .Label = "KLIN", .Digit = 3, .Rect = {312, 54, 354, 80}},
-    {.Key = KEY_BUS, .Label = "BUS", .Digit = 4, .Rect = {402, 52, 444, 80}},
-    {.Key = KEY_PFL, .Label = "PFL", .Digit = 5, .Rect = {489, 53, 533, 79}},
-    {.Key = KEY_SETUP, .Label = "SETUP", .Digit = 6, .Rect = {580, 50, 623, 80}},
-    {.Key = KEY_COM, .Label = "COM", .Digit = 7, .Rect = {608, 88, 639, 114}},
-    {.Key = KEY_SLT, .Label = "SLT", .Digit = 8, .Rect = {607, 132, 638, 155}},
-    {.Key = KEY_HP, .Label = "HP", .Digit = 0, .Rect = {804, 47, 843, 83}},
-    {.Key = KEY_STAR, .Label = "STAR", .Digit = 0, .Rect = {818, 89, 851, 116}},
-    {.Key = KEY_MENU, .Label = "MENU", .Digit = 0, .Rect = {800, 118, 844, 160}},
+    {.Key = KEY_TC, .Label = "TC", .Digit = 1, .Rect = {131, 52, 177, 81},
+     .Help = "slate page; as a transport key: record"},
+    {.Key = KEY_AMIX, .Label = "A-MIX", .Digit = 2, .Rect = {222, 50, 266, 80},
+     .Help = "meta data or auto-mixer setup page (the MP3 marker with MP3 support); as a transport key: play"},
+    {.Key = KEY_KLIN, .Label = "KLIN", .Digit = 3, .Rect = {312, 54, 354, 80},
+     .Help = "Kavlin page (meta data without Kavlin); as a transport key: stop"},
+    {.Key = KEY_BUS, .Label = "BUS", .Digit = 4, .Rect = {402, 52, 444, 80},
+     .Help = "bus routing page"},
+    {.Key = KEY_PFL, .Label = "PFL", .Digit = 5, .Rect = {489, 53, 533, 79},
+     .Help = "as a transport key: PFL"},
+    {.Key = KEY_SETUP, .Label = "SETUP", .Digit = 6, .Rect = {580, 50, 623, 80},
+     .Help = "channel setup page; held: the setup request"},
+    {.Key = KEY_COM, .Label = "COM", .Digit = 7, .Rect = {608, 88, 639, 114},
+     .Help = "digit 7 in the editors"},
+    {.Key = KEY_SLT, .Label = "SLT", .Digit = 8, .Rect = {607, 132, 638, 155},
+     .Help = "digit 8 in the editors"},
+    {.Key = KEY_HP, .Label = "HP", .Digit = 0, .Rect = {804, 47, 843, 83},
+     .Help = "back: the page's parent, or the home screen"},
+    {.Key = KEY_STAR, .Label = "STAR", .Digit = 0, .Rect = {818, 89, 851, 116},
+     .Help = "the next choice on the home screen"},
+    {.Key = KEY_MENU, .Label = "MENU", .Digit = 0, .Rect = {800, 118, 844, 160},
+     .Help = "select / enter; the shift of the transport keys"},
 };
 
 inline constexpr PanelLed PanelLedTbl[] = {

@@ -299,18 +299,20 @@ struct Shortcut {
     std::uint32_t Key;
     UIPage* Page;
     void (*Action)();
+    const char* Help;  // what the action does, for the help
 };
 
 constexpr Shortcut ShortcutTbl[] = {
-    {.Key = KEY_F4, .Page = nullptr, .Action = TapBus},
-    {.Key = 'B', .Page = nullptr, .Action = TapBus},
-    {.Key = KEY_F5, .Page = nullptr, .Action = TapPfl},
-    {.Key = 'P', .Page = nullptr, .Action = TapPfl},
-    {.Key = Ctrl('R'), .Page = nullptr, .Action = RequestRecord},
-    {.Key = Ctrl('S'), .Page = nullptr, .Action = RequestStop},
-    {.Key = Ctrl('P'), .Page = nullptr, .Action = RequestPlay},
-    {.Key = Ctrl('T'), .Page = nullptr, .Action = RequestSetup},
-    {.Key = Ctrl(KEY_F1), .Page = nullptr, .Action = Mp3MarkerShortcut},
+    {.Key = KEY_F4, .Page = nullptr, .Action = TapBus, .Help = "BUS, as if pressed on the panel"},
+    {.Key = 'B', .Page = nullptr, .Action = TapBus, .Help = "BUS, as if pressed on the panel"},
+    {.Key = KEY_F5, .Page = nullptr, .Action = TapPfl, .Help = "PFL, as if pressed on the panel"},
+    {.Key = 'P', .Page = nullptr, .Action = TapPfl, .Help = "PFL, as if pressed on the panel"},
+    {.Key = Ctrl('R'), .Page = nullptr, .Action = RequestRecord, .Help = "transport: record"},
+    {.Key = Ctrl('S'), .Page = nullptr, .Action = RequestStop, .Help = "transport: stop"},
+    {.Key = Ctrl('P'), .Page = nullptr, .Action = RequestPlay, .Help = "transport: play, and shows the playback"},
+    {.Key = Ctrl('T'), .Page = nullptr, .Action = RequestSetup, .Help = "transport: the setup request"},
+    {.Key = Ctrl(KEY_F1), .Page = nullptr, .Action = Mp3MarkerShortcut,
+     .Help = "the MP3 marker on or off (with MP3 support)"},
     {.Key = KEY_F1, .Page = &SlatePage, .Action = nullptr},
     {.Key = 'T', .Page = &SlatePage, .Action = nullptr},
     {.Key = KEY_F2, .Page = &MetaDataPage, .Action = nullptr},
@@ -319,12 +321,12 @@ constexpr Shortcut ShortcutTbl[] = {
     {.Key = 'Z', .Page = &ChKavlinPage, .Action = nullptr},
     {.Key = KEY_F6, .Page = &ChSetupPage, .Action = nullptr},
     {.Key = 'S', .Page = &ChSetupPage, .Action = nullptr},
-    {.Key = KEY_F7, .Page = nullptr, .Action = EditScene},
-    {.Key = Alt('S'), .Page = nullptr, .Action = EditScene},
-    {.Key = KEY_F8, .Page = nullptr, .Action = EditTake},
-    {.Key = Alt('T'), .Page = nullptr, .Action = EditTake},
-    {.Key = KEY_F9, .Page = nullptr, .Action = EditNote},
-    {.Key = Alt('N'), .Page = nullptr, .Action = EditNote},
+    {.Key = KEY_F7, .Page = nullptr, .Action = EditScene, .Help = "edits the scene name"},
+    {.Key = Alt('S'), .Page = nullptr, .Action = EditScene, .Help = "edits the scene name"},
+    {.Key = KEY_F8, .Page = nullptr, .Action = EditTake, .Help = "edits the take name"},
+    {.Key = Alt('T'), .Page = nullptr, .Action = EditTake, .Help = "edits the take name"},
+    {.Key = KEY_F9, .Page = nullptr, .Action = EditNote, .Help = "edits the note"},
+    {.Key = Alt('N'), .Page = nullptr, .Action = EditNote, .Help = "edits the note"},
     {.Key = KEY_HOME, .Page = &UIHomePage, .Action = nullptr},
     {.Key = 'M', .Page = &MainMenuPage, .Action = nullptr},
     {.Key = Alt('M'), .Page = &MainMenuPage, .Action = nullptr},
@@ -333,8 +335,8 @@ constexpr Shortcut ShortcutTbl[] = {
     {.Key = Alt('E'), .Page = &RecordEnablesPage, .Action = nullptr},
     {.Key = Alt('K'), .Page = &EditTrackNamesPage, .Action = nullptr},
     {.Key = KEY_F10, .Page = &EditTrackNamesPage, .Action = nullptr},
-    {.Key = '>', .Page = nullptr, .Action = NextHphMemory},
-    {.Key = '<', .Page = nullptr, .Action = PreviousHphMemory},
+    {.Key = '>', .Page = nullptr, .Action = NextHphMemory, .Help = "the next headphone memory"},
+    {.Key = '<', .Page = nullptr, .Action = PreviousHphMemory, .Help = "the previous headphone memory"},
 };
 
 // Keys without a shortcut are consumed all the same: no later handler sees them.
@@ -397,6 +399,12 @@ std::uint32_t TransportKeysHandler(UIPage* page, Message* msg)
     default:
         return 0;
     }
+}
+
+void ShortcutWalk(ShortcutVisitor visit, void* context)
+{
+    for (const Shortcut& shortcut : ShortcutTbl)
+        visit(shortcut.Key, shortcut.Page, shortcut.Help, context);
 }
 
 std::uint32_t ShortcutKeysHandler(UIPage*, Message* msg)
