@@ -7,7 +7,7 @@
 
 void AddHelpMenu(QMainWindow& main)
 {
-    QMenu* help = main.menuBar()->addMenu("&Help");
+    QMenu* help = main.menuBar()->addMenu("He&lp");
     // no shortcuts: every key combination belongs to the recorder
     QObject::connect(help->addAction("Keys"), &QAction::triggered, &main, [&main] {
         auto* keys = main.findChild<KeyHelpWindow*>();

@@ -48,7 +48,7 @@ void MainWindow::AddMenus()
         connect(models_[i], &QAction::triggered, this, [this, command] { onCommand_(command); });
     }
     // no shortcut: every key combination belongs to the recorder
-    inspect_ = menuBar()->addMenu("&Tools")->addAction("Inspect state");
+    inspect_ = menuBar()->addMenu("T&ools")->addAction("Inspect state");
 }
 
 void MainWindow::AddDock(QDockWidget* dock)

@@ -31,7 +31,7 @@ QAction* MenuAfterView(QMenuBar& bar)
 
 TimeMenu::TimeMenu(QMainWindow& main, TimeControl& time) : time_(time)
 {
-    auto* menu = new QMenu("&Time", &main);
+    auto* menu = new QMenu("T&ime", &main);
     main.menuBar()->insertMenu(MenuAfterView(*main.menuBar()), menu);
     pause_ = menu->addAction("Pause");
     pause_->setCheckable(true);
