@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -69,6 +70,11 @@ std::uint64_t ResidentKiB()
 double Hours(std::uint64_t ms)
 {
     return static_cast<double>(ms) / MS_PER_HOUR;
+}
+
+double PerSecond(std::uint64_t events, double seconds)
+{
+    return static_cast<double>(events) / std::max(seconds, 1e-9);
 }
 
 // One recorder from power-on: each event runs as a script command and is checked at once.
@@ -139,11 +145,12 @@ public:
     {
         const std::uint64_t kib = ResidentKiB();
         const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
+        const double cpu = static_cast<double>(std::clock() - startCpu_) / CLOCKS_PER_SEC;
         soak_.Out << "orvel-soak: " << (last ? "done: " : "") << events << " events, " << std::fixed
-                  << std::setprecision(2) << Hours(ms) << " simulated h in " << seconds << " s ("
-                  << std::setprecision(0) << static_cast<double>(events) / std::max(seconds, 1e-9)
-                  << " events/s), resident " << kib << " KiB" << (last ? " at the end, " : "")
-                  << (last ? std::to_string(startKiB_) + " KiB at the start" : "") << std::endl;
+                  << std::setprecision(2) << Hours(ms) << " simulated h in " << seconds << " s, " << cpu
+                  << " s of processor time (" << std::setprecision(0) << PerSecond(events, seconds) << " events/s, "
+                  << PerSecond(events, cpu) << " per processor second), resident " << kib << " KiB"
+                  << (last ? " at the end, " + std::to_string(startKiB_) + " KiB at the start" : "") << std::endl;
         if (!warmKiB_)
             warmKiB_ = kib;
         if (!soak_.Options.MaxGrowthKiB || kib <= warmKiB_ + soak_.Options.MaxGrowthKiB)
@@ -156,6 +163,7 @@ public:
 private:
     const Soak& soak_;
     Clock::time_point start_;
+    std::clock_t startCpu_ = std::clock();  // the machine may be shared: the processor time tells the cost
     std::uint64_t startKiB_;
     std::uint64_t warmKiB_ = 0;
 };
