@@ -12,9 +12,12 @@
 
 namespace {
 
+// The first report's texts are copied: the module's name lives only while the report is made.
 struct Reports {
     unsigned Count;
-    AssertReport First;
+    std::string Expression;
+    std::string Module;
+    unsigned Line;
 };
 
 Reports Pending;  // since the last check
@@ -22,7 +25,7 @@ Reports Pending;  // since the last check
 void CollectReport(const AssertReport& report)
 {
     if (Pending.Count++ == 0)
-        Pending.First = report;
+        Pending = {1, report.Expression, report.Module, report.Line};
 }
 
 std::string PageName(const UIPage* page)
@@ -184,12 +187,10 @@ void SoakInvariants::Forget()
 SoakFault SoakInvariants::Check()
 {
     if (Pending.Count) {
-        const AssertReport& r = Pending.First;
-        const unsigned count = Pending.Count;
+        const Reports r = Pending;
         Forget();
-        return {"no assertion report: \"" + std::string(r.Expression) + "\" in " + r.Module + ":" +
-                    std::to_string(r.Line),
-                "on " + PageName(UICurrentPage) + ": " + std::to_string(count) + " report" + (count == 1 ? "" : "s")};
+        return {"no assertion report: \"" + r.Expression + "\" in " + r.Module + ":" + std::to_string(r.Line),
+                "on " + PageName(UICurrentPage) + ": " + std::to_string(r.Count) + " report" + (r.Count == 1 ? "" : "s")};
     }
     if (SoakFault fault = CheckPage())
         return fault;
