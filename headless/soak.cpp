@@ -150,7 +150,9 @@ public:
                   << std::setprecision(2) << Hours(ms) << " simulated h in " << seconds << " s, " << cpu
                   << " s of processor time (" << std::setprecision(0) << PerSecond(events, seconds) << " events/s, "
                   << PerSecond(events, cpu) << " per processor second), resident " << kib << " KiB"
-                  << (last ? " at the end, " + std::to_string(startKiB_) + " KiB at the start" : "") << std::endl;
+                  << (last ? " at the end, " + std::to_string(startKiB_) + " KiB at the start" : "") << "; "
+                  << soak_.Invariants->PagesShown() << " of the " << soak_.Invariants->CatalogueSize()
+                  << " catalogue pages shown" << std::endl;
         if (!warmKiB_)
             warmKiB_ = kib;
         if (!soak_.Options.MaxGrowthKiB || kib <= warmKiB_ + soak_.Options.MaxGrowthKiB)

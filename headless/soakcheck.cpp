@@ -171,6 +171,7 @@ SoakInvariants::SoakInvariants() : previous_(AssertSetSink(CollectReport))
     Walk walk = {&catalogue_, &names_};
     CatalogueWalk(AddPage, &walk);
     std::ranges::sort(catalogue_);
+    shown_.assign(catalogue_.size(), false);
     Forget();
 }
 
@@ -182,6 +183,11 @@ SoakInvariants::~SoakInvariants()
 void SoakInvariants::Forget()
 {
     Pending.Count = 0;
+}
+
+std::size_t SoakInvariants::PagesShown() const
+{
+    return static_cast<std::size_t>(std::ranges::count(shown_, true));
 }
 
 SoakFault SoakInvariants::Check()
@@ -200,10 +206,13 @@ SoakFault SoakInvariants::Check()
 }
 
 // The text editor's page opens over any page and belongs to none: it is no page of the catalogue.
-SoakFault SoakInvariants::CheckPage() const
+SoakFault SoakInvariants::CheckPage()
 {
     const UIPage* page = UICurrentPage;
-    if (page == &UITextEdit || std::ranges::binary_search(catalogue_, page))
+    const auto found = std::ranges::lower_bound(catalogue_, page);
+    if (found != catalogue_.end() && *found == page)
+        shown_[static_cast<std::size_t>(found - catalogue_.begin())] = true;
+    if (page == &UITextEdit || (found != catalogue_.end() && *found == page))
         return {};
     return {"the current page is a page of the catalogue",
             page ? "a page named \"" + PageName(page) + "\"" : std::string("no current page")};

@@ -38,11 +38,15 @@ public:
     SoakFault Check();
     // Drops the reports of a recorder that is restarted.
     void Forget();
+    // How many pages of the catalogue were current at a check, and how many there are.
+    std::size_t PagesShown() const;
+    std::size_t CatalogueSize() const { return catalogue_.size(); }
 
 private:
-    SoakFault CheckPage() const;
+    SoakFault CheckPage();
 
     std::vector<const UIPage*> catalogue_;  // sorted
+    std::vector<bool> shown_;               // by the place in catalogue_
     std::vector<SoakPage> names_;
     AssertSink previous_;
 };
