@@ -210,9 +210,10 @@ SoakFault SoakInvariants::CheckPage()
 {
     const UIPage* page = UICurrentPage;
     const auto found = std::ranges::lower_bound(catalogue_, page);
-    if (found != catalogue_.end() && *found == page)
+    const bool listed = found != catalogue_.end() && *found == page;
+    if (listed)
         shown_[static_cast<std::size_t>(found - catalogue_.begin())] = true;
-    if (page == &UITextEdit || (found != catalogue_.end() && *found == page))
+    if (listed || page == &UITextEdit)
         return {};
     return {"the current page is a page of the catalogue",
             page ? "a page named \"" + PageName(page) + "\"" : std::string("no current page")};
