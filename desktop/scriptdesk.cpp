@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "headless/scriptinput.h"
+#include "host/scriptinput.h"
 #include "host/filewrite.h"
 #include "host/hostapp.h"
 

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "desktop/keymap.h"
-#include "headless/keyboard.h"
-#include "headless/scriptwrite.h"
+#include "host/keyboard.h"
+#include "host/scriptwrite.h"
 #include "host/hostapp.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "desktop/timecontrol.h"
-#include "headless/script.h"
+#include "host/script.h"
 
 class SessionLog : public QObject {
 public:

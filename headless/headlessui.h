@@ -10,12 +10,6 @@
 #include "host/hostapp.h"
 #include "host/hostui.h"
 
-// A file that could not be written and why.
-struct WriteFailure {
-    std::string Path;
-    std::string Reason;
-};
-
 // Prints "orvel-headless: cannot write PATH: REASON" on err for a failed write; true when it was written.
 bool ReportWrite(const std::string& path, const WriteResult& written, std::ostream& err);
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "headless/options.h"
-#include "headless/script.h"
+#include "host/script.h"
 #include "host/panel.h"
 
 namespace {

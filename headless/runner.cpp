@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "common/rand.h"
-#include "headless/scriptinput.h"
+#include "host/scriptinput.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"

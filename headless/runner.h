@@ -9,7 +9,7 @@
 
 #include "headless/headlessui.h"
 #include "headless/options.h"
-#include "headless/script.h"
+#include "host/script.h"
 #include "host/pngfile.h"
 
 class HeadlessRunner {

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "headless/runner.h"
-#include "headless/scriptwrite.h"
+#include "host/scriptwrite.h"
 #include "headless/shrink.h"
 #include "headless/soakcheck.h"
 #include "headless/soakevents.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "headless/script.h"
+#include "host/script.h"
 #include "headless/soakcheck.h"
 
 class SoakEvents {

@@ -23,3 +23,9 @@ WriteResult WriteWholeFile(const std::string& path, const std::vector<std::uint8
 // Adds the text at the end of the file, never truncating what it holds; a file that does not exist
 // yet is written whole. On failure the file holds what it held before.
 WriteResult AppendToFile(const std::string& path, std::string_view text);
+
+// A file that could not be written and why, for the front end to report.
+struct WriteFailure {
+    std::string Path;
+    std::string Reason;
+};

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "headless/script.h"
+#include "host/script.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 
 #include "headless/options.h"
-#include "headless/script.h"
+#include "host/script.h"
 #include "host/panel.h"
 
 namespace {

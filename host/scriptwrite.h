@@ -3,7 +3,7 @@
 // sessions recorded from the desktop.
 #include <string>
 
-#include "headless/script.h"
+#include "host/script.h"
 
 // The command as one script line, without the line end, that ParseScript reads as the same command
 // (the line number aside). Empty for a command no line gives: a key press of the blank or of '#'

@@ -1,4 +1,4 @@
-#include "headless/script.h"
+#include "host/script.h"
 
 #include <gtest/gtest.h>
 

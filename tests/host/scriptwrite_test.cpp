@@ -1,4 +1,4 @@
-#include "headless/scriptwrite.h"
+#include "host/scriptwrite.h"
 
 #include <gtest/gtest.h>
 

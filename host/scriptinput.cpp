@@ -1,9 +1,9 @@
-#include "headless/scriptinput.h"
+#include "host/scriptinput.h"
 
 #include <filesystem>
 
 #include "canvas/lcdcanvas.h"
-#include "headless/keyboard.h"
+#include "host/keyboard.h"
 #include "host/hostapp.h"
 #include "host/inputcheck.h"
 #include "host/uistate.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "headless/headlessui.h"
-#include "headless/script.h"
+#include "host/filewrite.h"
+#include "host/script.h"
 
 // Runs an input command (keys, characters, the mouse, menu items, goto); false for any other.
 bool ScriptInput(const ScriptCommand& cmd);

@@ -1,4 +1,4 @@
-#include "headless/keyboard.h"
+#include "host/keyboard.h"
 
 #include <string_view>
 
