@@ -12,19 +12,18 @@
 
 namespace {
 
-const std::filesystem::path FuzzDir = std::filesystem::path(ORVEL_SOURCE_DIR) / "tests" / "fuzz";
+const std::filesystem::path Source = ORVEL_SOURCE_DIR;
 
-std::vector<std::filesystem::path> InputsOf(const char* reader)
+// The files of the folders that exist: a reader has no regressions until a fuzzer stops on an input.
+std::vector<std::filesystem::path> FilesIn(std::initializer_list<std::filesystem::path> dirs)
 {
-    std::vector<std::filesystem::path> inputs;
-    for (const char* kind : {"regressions", "corpus"}) {
-        const std::filesystem::path dir = FuzzDir / kind / reader;
-        if (std::filesystem::is_directory(dir))  // no regressions until a fuzzer finds one
+    std::vector<std::filesystem::path> files;
+    for (const std::filesystem::path& dir : dirs)
+        if (std::filesystem::is_directory(dir))
             for (const auto& entry : std::filesystem::directory_iterator(dir))
-                inputs.push_back(entry.path());
-    }
-    std::ranges::sort(inputs);
-    return inputs;
+                files.push_back(entry.path());
+    std::ranges::sort(files);
+    return files;
 }
 
 std::string Contents(const std::filesystem::path& file)
@@ -37,13 +36,16 @@ std::string Contents(const std::filesystem::path& file)
 
 TEST(FuzzInputs, EveryFoundCrashAndEverySeedKeepsTheReadersPromises)
 {
+    const std::filesystem::path fuzz = Source / "tests" / "fuzz";
     const struct {
-        const char* Reader;
+        std::vector<std::filesystem::path> Inputs;
         void (*Check)(std::string_view input);
-    } readers[] = {{"script", CheckScriptInput}, {"options", CheckCommandLineInput}};
-    for (const auto& [reader, check] : readers) {
-        const std::vector<std::filesystem::path> inputs = InputsOf(reader);
-        EXPECT_FALSE(inputs.empty()) << "no inputs for the " << reader << " reader under " << FuzzDir;
+    } readers[] = {
+        {FilesIn({fuzz / "regressions" / "script", fuzz / "corpus" / "script", Source / "examples"}), CheckScriptInput},
+        {FilesIn({fuzz / "regressions" / "options", fuzz / "corpus" / "options"}), CheckCommandLineInput},
+    };
+    for (const auto& [inputs, check] : readers) {
+        EXPECT_FALSE(inputs.empty()) << "no inputs under " << fuzz;
         for (const std::filesystem::path& input : inputs) {
             SCOPED_TRACE(input.string());
             check(Contents(input));
