@@ -7,7 +7,6 @@
 
 #include "canvas/lcdcanvas.h"
 #include "host/hostapp.h"
-#include "host/hosttimer.h"
 #include "host/uistate.h"
 #include "host/panel.h"
 
@@ -25,24 +24,22 @@ void CentreWindow(QWidget& window)
 }  // namespace
 
 DesktopApp::DesktopApp(BoxAnswerer answerer)
-    : answer_(std::move(answerer)), main_([this](int command) { Command(command); })
+    : answer_(std::move(answerer)),
+      main_([this](int command) { Command(command); }),
+      time_([this] { timeMenu_.Show(); }),
+      timeMenu_(main_, time_),
+      scripts_(main_, time_)
 {
     if (!answer_)
         answer_ = [this](const std::string& text, const std::string& title, HostBox kind) {
             return AskUser(&main_, text, title, kind);
         };
-    // Restarted after every tick rather than repeating: a late tick could otherwise be followed by one
-    // less than 10 ms later, and such a tick's time would be lost to the timing broadcasts.
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setSingleShot(true);
-    timer_.setInterval(TICK_MS);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
     QObject::connect(main_.InspectAction(), &QAction::triggered, [this] { Inspect(); });
 }
 
 DesktopApp::~DesktopApp()
 {
-    timer_.stop();
+    time_.Stop();
     if (running_)
         HostShutdown();
 }
@@ -51,6 +48,8 @@ bool DesktopApp::Start(const RgbPicture& rest, const RgbPicture& lit, int argc, 
 {
     CentreWindow(main_);
     CentreWindow(lcd_);
+    scripts_.SetRecorderArgs(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    time_.Install(seed_);
     if (!HostStart(*this, rest, lit, argc, argv, argc > 0 ? argv[0] : "")) {
         main_.show();
         return false;
@@ -58,8 +57,8 @@ bool DesktopApp::Start(const RgbPicture& rest, const RgbPicture& lit, int argc, 
     running_ = true;
     main_.Panel().SetLive(true);
     lcd_.SetLive(true);
-    timer_.start();
     MsgLcdUpdate();
+    time_.Start();
     main_.show();
     lcd_.hide();
     return true;
@@ -75,7 +74,7 @@ void DesktopApp::PressKey(std::int32_t key)
 void DesktopApp::Command(int command)
 {
     if (running_)
-        HostMenuCommand(command);
+        scripts_.MenuCommand(command);
 }
 
 void DesktopApp::Inspect()
@@ -88,15 +87,15 @@ void DesktopApp::Inspect()
     QGuiApplication::clipboard()->setText(QString::fromStdString(state));
 }
 
-void DesktopApp::Tick()
-{
-    timer_.start();
-    HostTimer();
-}
-
 bool DesktopApp::MessageBox(const std::string& text, const std::string& title, HostBox kind)
 {
-    return answer_(text, title, kind);
+    // the simulated time stands still while the user reads the box, as it does for a script's answer
+    return scripts_.Answer(text, title, [&] {
+        time_.Hold(true);
+        const bool ok = answer_(text, title, kind);
+        time_.Hold(false);
+        return ok;
+    });
 }
 
 void DesktopApp::SetMainTitle(const std::string& title)

@@ -2,18 +2,17 @@
 // The desktop front end as the host's window system: the main window, the LCD window, the message
 // boxes and the timer that drives every timing broadcast. It maps window events onto the shared host
 // logic and paints the host's pictures; the recorder itself lives behind the host.
-#include <QTimer>
 #include <cstdint>
 
 #include "desktop/lcdwindow.h"
 #include "desktop/mainwindow.h"
 #include "desktop/messagebox.h"
 #include "desktop/picturepaint.h"
+#include "desktop/scriptdesk.h"
+#include "desktop/timecontrol.h"
+#include "desktop/timemenu.h"
 #include "host/hostui.h"
 #include "host/pngfile.h"
-
-// About the platform's own timer tick; a tick less than 10 ms after the previous one would count for nothing.
-constexpr int TICK_MS = 16;
 
 class DesktopApp : public HostUi {
 public:
@@ -23,6 +22,8 @@ public:
     DesktopApp(const DesktopApp&) = delete;
     DesktopApp& operator=(const DesktopApp&) = delete;
 
+    // The seed of the meters' random generator, for the next Start.
+    void SetSeed(std::uint32_t seed) { seed_ = seed; }
     // Starts the recorder behind the windows and shows the main window; argv[1], when given, is the
     // recorder's own command line. False when a panel picture is missing: the window then stays empty.
     bool Start(const RgbPicture& rest, const RgbPicture& lit, int argc, const char* const* argv);
@@ -31,7 +32,9 @@ public:
 
     MainWindow& Main() { return main_; }
     LcdWindow& Lcd() { return lcd_; }
-    QTimer& Timer() { return timer_; }
+    TimeControl& Time() { return time_; }
+    TimeMenu& TimeUi() { return timeMenu_; }
+    ScriptDesk& Scripts() { return scripts_; }
 
     bool MessageBox(const std::string& text, const std::string& title, HostBox kind) override;
     void SetMainTitle(const std::string& title) override;
@@ -47,12 +50,14 @@ private:
     void Command(int command);
     // "Inspect state": the inspector's JSON on one line of the standard output and on the clipboard.
     void Inspect();
-    void Tick();
 
     BoxAnswerer answer_;
     MainWindow main_;
     LcdWindow lcd_;
-    QTimer timer_;
+    TimeControl time_;
+    TimeMenu timeMenu_;
+    ScriptDesk scripts_;
+    std::uint32_t seed_ = 0;
     bool running_ = false;
     ShownPicture panelShown_;
     ShownPicture lcdShown_;

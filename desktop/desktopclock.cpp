@@ -2,17 +2,8 @@
 
 #include <chrono>
 
-#include "common/rand.h"
-#include "uicore/uitimer.h"
-
 std::uint32_t DesktopClockNow()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
-
-void DesktopClockInstall()
-{
-    TimeSetSource(DesktopClockNow);
-    Rand15Seed(DesktopClockNow());
 }

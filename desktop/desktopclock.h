@@ -1,8 +1,7 @@
 #pragma once
-// The desktop's millisecond clock: monotonic, counting from the system's steady epoch and wrapping as
-// an unsigned 32-bit count, like the recorder's own.
+// The desktop's real millisecond clock: monotonic, counting from the system's steady epoch and wrapping
+// as an unsigned 32-bit count. The clock behind TimeNow is the simulated one (desktop/timecontrol.h);
+// this one only gives a run its seed when none is asked for.
 #include <cstdint>
 
 std::uint32_t DesktopClockNow();
-// Makes it the clock behind TimeNow and seeds the meters' random generator from it.
-void DesktopClockInstall();

@@ -1,5 +1,6 @@
 #include "desktop/panelview.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -110,4 +111,11 @@ void PanelView::mouseReleaseEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     HostMouseUp(at.x(), at.y(), KeyModsOf(event->modifiers()));
     SyncShading();
+}
+
+void PanelView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (live_)
+        HostFocusLost();
 }

@@ -25,6 +25,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Keys held when the window loses the keyboard would never hear their releases.
+    void focusOutEvent(QFocusEvent* event) override;
     // Tab is one more key for the recorder, not a focus move.
     bool focusNextPrevChild(bool) override { return false; }
 

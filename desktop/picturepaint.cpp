@@ -72,7 +72,12 @@ QRect ShownPicture::Take(const RgbPicture& picture)
 
 RgbPicture LoadPicture(const QString& path)
 {
-    const QImage image = QImage(path).convertToFormat(QImage::Format_RGB888);
+    return PictureOf(QImage(path));
+}
+
+RgbPicture PictureOf(const QImage& anyImage)
+{
+    const QImage image = anyImage.convertToFormat(QImage::Format_RGB888);
     if (image.isNull())
         return {};
     RgbPicture picture {.Width = image.width(), .Height = image.height(), .Pixels = {}};

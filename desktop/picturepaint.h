@@ -25,3 +25,5 @@ private:
 
 // The 24-bit picture of an image file (a Qt resource path too); empty when it cannot be read.
 RgbPicture LoadPicture(const QString& path);
+// The 24-bit picture of an image; empty for a null image.
+RgbPicture PictureOf(const QImage& image);

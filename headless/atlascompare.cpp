@@ -1,9 +1,12 @@
 // The comparison of two atlases, page by page by model and key.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "headless/atlasdoc.h"
 #include "headless/atlashtml.h"
+#include "headless/headlessui.h"
 #include "host/pngfile.h"
 
 namespace {
@@ -31,7 +34,11 @@ public:
 private:
     void ComparePage(const AtlasDocModel& model, const AtlasDocPage& page, const AtlasDocPage& old);
     void FindMissing();
-    std::string CopyOld(const AtlasDocModel& model, const AtlasDocPage& old) const;
+    std::string CopyOld(const AtlasDocModel& model, const AtlasDocPage& old);
+    // Its folder made, kept (relative to the new atlas) when the file was written; else "".
+    bool MakeFolder(const std::string& kept);
+    std::string Written(const std::string& kept, const WriteResult& written);
+    void Failed(const std::string& path, const std::string& reason);  // the first failure is the one told
     // Where the comparison keeps a picture of the page, relative to the new atlas.
     static std::string Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix);
     bool WriteHtml(std::ostream& err) const;
@@ -44,6 +51,7 @@ private:
     Atlas atlas_, old_;
     std::vector<PageChange> changed_, added_, missing_;
     std::size_t compared_ = 0;
+    WriteFailure failed_;
 };
 
 void Figure(std::ostream& out, const std::string& picture, const char* caption)
@@ -77,6 +85,8 @@ bool AtlasComparer::Run(std::ostream& err)
         }
     }
     FindMissing();
+    if (!failed_.Reason.empty())
+        return ReportWrite(failed_.Path, {.Reason = failed_.Reason}, err);
     return WriteHtml(err);
 }
 
@@ -90,10 +100,9 @@ void AtlasComparer::ComparePage(const AtlasDocModel& model, const AtlasDocPage& 
         if (diff.Changed == 0)
             return;
         change.Pixels = diff.Changed;
-        std::error_code error;
-        fs::create_directories(dir_ / Kept(model, page, ""), error);
-        if (PngWrite((dir_ / Kept(model, page, "_diff.png")).string(), diff.Picture))
-            change.Diff = Kept(model, page, "_diff.png");
+        const std::string kept = Kept(model, page, "_diff.png");
+        if (MakeFolder(kept))
+            change.Diff = Written(kept, PngWrite((dir_ / kept).string(), diff.Picture));
     }
     change.OldPicture = CopyOld(model, old);
     changed_.push_back(change);
@@ -111,13 +120,39 @@ void AtlasComparer::FindMissing()
 }
 
 // A copy, so that the comparison shows the old picture however far the old atlas is, or after it is gone.
-std::string AtlasComparer::CopyOld(const AtlasDocModel& model, const AtlasDocPage& old) const
+// An old picture that cannot be read is left out.
+std::string AtlasComparer::CopyOld(const AtlasDocModel& model, const AtlasDocPage& old)
 {
+    std::ifstream in(oldDir_ / old.Picture, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    if (!in)
+        return {};
     const std::string kept = Kept(model, old, "_old.png");
+    return MakeFolder(kept) ? Written(kept, WriteWholeFile((dir_ / kept).string(), bytes)) : std::string();
+}
+
+bool AtlasComparer::MakeFolder(const std::string& kept)
+{
+    const fs::path folder = (dir_ / kept).parent_path();
     std::error_code error;
-    fs::create_directories((dir_ / kept).parent_path(), error);
-    fs::copy_file(oldDir_ / old.Picture, dir_ / kept, fs::copy_options::overwrite_existing, error);
-    return error ? std::string() : kept;
+    if (fs::create_directories(folder, error) || !error)
+        return true;
+    Failed(folder.string(), error.message());
+    return false;
+}
+
+std::string AtlasComparer::Written(const std::string& kept, const WriteResult& written)
+{
+    if (written)
+        return kept;
+    Failed((dir_ / kept).string(), written.Reason);
+    return {};
+}
+
+void AtlasComparer::Failed(const std::string& path, const std::string& reason)
+{
+    if (failed_.Reason.empty())
+        failed_ = {path, reason};
 }
 
 std::string AtlasComparer::Kept(const AtlasDocModel& model, const AtlasDocPage& page, const char* suffix)
@@ -138,8 +173,7 @@ void AtlasComparer::Summary(std::ostream& err) const
 
 bool AtlasComparer::WriteHtml(std::ostream& err) const
 {
-    const std::string file = (dir_ / "compare.html").string();
-    std::ofstream out(file);
+    std::ostringstream out;
     HtmlBegin(out, "Atlas comparison");
     WriteHeader(out);
     out << "<main>\n";
@@ -150,10 +184,8 @@ bool AtlasComparer::WriteHtml(std::ostream& err) const
     WriteListed(out, "Missing pages", missing_, false);
     out << "</main>\n";
     HtmlEnd(out);
-    out.close();
-    if (!out)
-        err << "cannot write " << file << "\n";
-    return static_cast<bool>(out);
+    const std::string file = (dir_ / "compare.html").string();
+    return ReportWrite(file, WriteWholeFile(file, out.str()), err);
 }
 
 void AtlasComparer::WriteHeader(std::ostream& out) const

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "headless/atlasdoc.h"
+#include "headless/headlessui.h"
 
 namespace {
 
@@ -241,11 +242,8 @@ bool WriteAtlasIndex(const std::string& dir, std::ostream& err)
     Atlas atlas;
     if (!ReadAtlas(dir, atlas, err))
         return false;
-    const std::string file = (std::filesystem::path(dir) / "index.html").string();
-    std::ofstream out(file);
+    std::ostringstream out;
     AtlasIndex(atlas, out).Write();
-    out.close();
-    if (!out)
-        err << "cannot write " << file << "\n";
-    return static_cast<bool>(out);
+    const std::string file = (std::filesystem::path(dir) / "index.html").string();
+    return ReportWrite(file, WriteWholeFile(file, out.str()), err);
 }

@@ -15,6 +15,8 @@
 #include "common/debug.h"
 #include "headless/atlasdoc.h"
 #include "headless/atlashtml.h"
+#include "headless/headlessui.h"
+#include "host/inputcheck.h"
 #include "host/pngfile.h"
 
 namespace {
@@ -82,16 +84,10 @@ Json ModelJson(const AtlasCrawl& crawl)
             {"pages", std::move(pages)}};
 }
 
-bool WriteText(const fs::path& path, const std::string& text)
+// False after naming the file and the reason on err.
+bool WriteText(const fs::path& path, const std::string& text, std::ostream& err)
 {
-    std::ofstream file(path, std::ios::binary);
-    return file << text && file.flush();
-}
-
-bool Cannot(const fs::path& path, std::ostream& err)
-{
-    err << "orvel-headless: cannot write " << path.string() << "\n";
-    return false;
+    return ReportWrite(path.string(), WriteWholeFile(path.string(), text), err);
 }
 
 // The picture, the inspector's document and the script of the page the recorder shows.
@@ -100,13 +96,9 @@ bool WritePageFiles(const fs::path& dir, const CrawlModel& model, const CrawlPag
     const fs::path picture = dir / PageFile(model, page, ".png");
     const fs::path state = dir / PageFile(model, page, ".json");
     const fs::path script = dir / PageFile(model, page, ".orvel");
-    if (!PngWrite(picture.string(), CanvasPicture(&LcdCanvas, ATLAS_ZOOM)))
-        return Cannot(picture, err);
-    if (!WriteText(state, page.State + "\n"))
-        return Cannot(state, err);
-    if (page.Reached && !WriteText(script, AtlasScript(model, page)))
-        return Cannot(script, err);
-    return true;
+    return ReportWrite(picture.string(), PngWrite(picture.string(), CanvasPicture(&LcdCanvas, ATLAS_ZOOM)), err) &&
+           WriteText(state, page.State + "\n", err) &&
+           (!page.Reached || WriteText(script, AtlasScript(model, page), err));
 }
 
 std::size_t UnreachedCount(const Json& model)
@@ -165,10 +157,7 @@ int CrawlChild(const fs::path& dir, const CrawlModel& model, const HeadlessOptio
     const std::optional<Json> json = CrawlInto(dir, model, options, err);
     if (!json)
         return 1;
-    if (WriteText(PartFile(dir, model), json->dump()))
-        return 0;
-    Cannot(PartFile(dir, model), err);
-    return 1;
+    return WriteText(PartFile(dir, model), json->dump(), err) ? 0 : 1;
 }
 
 // Each model in a child process of its own, as many at a time as there are processors; a model is
@@ -256,7 +245,7 @@ bool ChosenModels(const HeadlessOptions& options, std::vector<CrawlModel>& model
     for (const std::string& id : options.Models) {
         const auto model = std::ranges::find(AtlasModels(), id, &CrawlModel::Id);
         if (model == AtlasModels().end()) {
-            err << "orvel-headless: no model '" << id << "'; the models are 4, 6, 8, 10, 12 and lite\n";
+            err << "orvel-headless: no model " << Quoted(id) << "; the models are 4, 6, 8, 10, 12 and lite\n";
             return false;
         }
         models.push_back(*model);
@@ -292,9 +281,7 @@ int AtlasRun(const HeadlessOptions& options, std::ostream& err)
     if (!CrawlModels(dir, models, options, parts, err))
         return 1;
     const Json atlas = {{"generator", "orvel-headless --atlas"}, {"models", parts}};
-    if (!WriteText(dir / "atlas.json", atlas.dump(2) + "\n"))
-        return !Cannot(dir / "atlas.json", err);
-    if (!WriteAtlasIndex(dir.string(), err))
+    if (!WriteText(dir / "atlas.json", atlas.dump(2) + "\n", err) || !WriteAtlasIndex(dir.string(), err))
         return 1;
     Summary(dir, parts, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), err);
     return options.CompareDir.empty() ? 0 : CompareAtlases(dir.string(), options.CompareDir, err);

@@ -1,7 +1,6 @@
 #include "headless/headlessui.h"
 
-#include <cerrno>
-#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -25,11 +24,7 @@ std::string OneLine(const std::string& text)
 
 bool HeadlessUi::MessageBox(const std::string& text, const std::string& title, HostBox)
 {
-    // the host shows its error boxes right after the failed call, so errno still tells why
-    const int error = errno;
     out_ << "[" << title << "] " << OneLine(text) << "\n";
-    if (title == "Error")
-        failure_ = std::strerror(error);
     if (answers_.empty())
         return true;
     const bool ok = answers_.front();
@@ -37,9 +32,14 @@ bool HeadlessUi::MessageBox(const std::string& text, const std::string& title, H
     return ok;
 }
 
-std::string HeadlessUi::TakeFailure()
+WriteFailure HeadlessUi::TakeFailure()
 {
-    std::string failure;
-    failure.swap(failure_);
-    return failure;
+    return std::exchange(failure_, {});
+}
+
+bool ReportWrite(const std::string& path, const WriteResult& written, std::ostream& err)
+{
+    if (!written)
+        err << "orvel-headless: cannot write " << path << ": " << written.Reason << "\n";
+    return static_cast<bool>(written);
 }

@@ -1,5 +1,6 @@
 // orvel-headless: the recorder and the host logic without windows, driven by a script on the virtual
 // clock, for automation, screenshots and tests; or the atlas of every page a user can reach.
+#include <csignal>
 #include <iostream>
 
 #include "headless/atlasrun.h"
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    std::signal(SIGXFSZ, SIG_IGN);  // a file size limit fails the write, which says so, instead of ending the program
     HeadlessOptions options;
     if (const std::string error = ParseOptions(argc, argv, options); !error.empty()) {
         std::cerr << "orvel-headless: " << error << "\n" << HEADLESS_USAGE;
@@ -19,5 +21,5 @@ int main(int argc, char** argv)
     }
     if (!options.AtlasDir.empty())
         return AtlasRun(options, std::cerr);
-    return HeadlessRun(options, std::cin, std::cout, std::cerr);
+    return HeadlessRun(options, std::cout, std::cerr);
 }

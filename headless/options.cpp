@@ -1,8 +1,9 @@
 #include "headless/options.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
+
+#include "host/inputcheck.h"
 
 const char* const HEADLESS_USAGE =
     "usage: orvel-headless [--script FILE|-] [--out DIR] [--tick MS] [--seed N] [--quiet] [--panel DIR]\n"
@@ -12,13 +13,6 @@ const char* const HEADLESS_USAGE =
 
 namespace {
 
-bool ParseUnsigned(std::string_view text, std::uint32_t& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [last, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc{} && last == end && !text.empty();
-}
-
 // "all", or model ids parted by commas.
 std::string SplitModels(std::string_view value, std::vector<std::string>& models)
 {
@@ -26,39 +20,57 @@ std::string SplitModels(std::string_view value, std::vector<std::string>& models
     for (std::size_t start = 0; start <= value.size();) {
         const std::size_t end = std::min(value.find(',', start), value.size());
         if (end == start)
-            return "--models takes all or model ids parted by commas, not '" + std::string(value) + "'";
+            return "--models takes all or model ids parted by commas, not " + Quoted(value);
         models.emplace_back(value.substr(start, end - start));
         start = end + 1;
     }
     return {};
 }
 
+struct NamedOption {
+    std::string_view Option;
+    std::string HeadlessOptions::*Value;
+};
+
+constexpr NamedOption NamedOptionTbl[] = {
+    {"--script", &HeadlessOptions::ScriptPath}, {"--out", &HeadlessOptions::OutDir},
+    {"--panel", &HeadlessOptions::PanelDir},    {"--atlas", &HeadlessOptions::AtlasDir},
+    {"--compare", &HeadlessOptions::CompareDir},
+};
+
 // The option's value into options; the error message, or "".
 std::string TakeValue(std::string_view option, std::string_view value, HeadlessOptions& options)
 {
-    if (option == "--script")
-        options.ScriptPath = value;
-    else if (option == "--out")
-        options.OutDir = value;
-    else if (option == "--panel")
-        options.PanelDir = value;
-    else if (option == "--atlas")
-        options.AtlasDir = value;
-    else if (option == "--compare")
-        options.CompareDir = value;
-    else if (option == "--models")
-        return SplitModels(value, options.Models);
-    else if (option == "--seed" && !ParseUnsigned(value, options.Seed))
-        return "--seed takes a number, not '" + std::string(value) + "'";
-    else if (option == "--tick" && (!ParseUnsigned(value, options.TickMs) || options.TickMs == 0))
-        return "--tick takes a number of milliseconds from 1, not '" + std::string(value) + "'";
-    return {};
+    for (const NamedOption& named : NamedOptionTbl) {
+        if (option != named.Option)
+            continue;
+        if (value.empty())
+            return std::string(option) + " needs a value";
+        options.*named.Value = value;
+        return NameError(option, value);
+    }
+    if (option == "--models") {
+        std::string error = NameError(option, value);
+        return error.empty() ? SplitModels(value, options.Models) : error;
+    }
+    if (option == "--seed")
+        return ParseInRange(option, value, "", std::uint32_t{0}, UINT32_MAX, options.Seed);
+    return ParseInRange(option, value, "milliseconds", std::uint32_t{1}, MAX_TICK_MS, options.TickMs);  // --tick
 }
 
 bool TakesValue(std::string_view option)
 {
-    return option == "--script" || option == "--out" || option == "--panel" || option == "--seed" ||
-           option == "--tick" || option == "--atlas" || option == "--models" || option == "--compare";
+    return std::ranges::any_of(NamedOptionTbl, [option](const NamedOption& n) { return n.Option == option; }) ||
+           option == "--seed" || option == "--tick" || option == "--models";
+}
+
+// The recorder's own arguments are names too.
+std::string CheckDeviceArgs(const HeadlessOptions& options)
+{
+    for (const std::string& arg : options.DeviceArgs)
+        if (std::string error = NameError("device argument", arg); !error.empty())
+            return error;
+    return {};
 }
 
 // The atlas options belong together; the models of an atlas of all are started with their own args.
@@ -68,7 +80,7 @@ std::string CheckAtlas(const HeadlessOptions& options)
         return std::string(options.Models.empty() ? "--compare" : "--models") + " needs --atlas";
     if (!options.Models.empty() && !options.DeviceArgs.empty())
         return "--models takes no device args: each model has its own";
-    return {};
+    return CheckDeviceArgs(options);
 }
 
 }  // namespace
@@ -88,7 +100,7 @@ std::string ParseOptions(int argc, const char* const* argv, HeadlessOptions& opt
         } else if (arg == "--help" || arg == "-h") {
             options.Help = true;
         } else if (!TakesValue(arg)) {
-            return "unknown argument '" + std::string(arg) + "'";
+            return "unknown argument " + Quoted(arg);
         } else if (i + 1 == argc) {
             return std::string(arg) + " needs a value";
         } else if (std::string error = TakeValue(arg, argv[++i], options); !error.empty()) {

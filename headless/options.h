@@ -8,6 +8,7 @@
 
 constexpr std::uint32_t DEFAULT_SEED = 1;  // the C library's own start, so that runs repeat
 constexpr std::uint32_t DEFAULT_TICK_MS = 10;
+constexpr std::uint32_t MAX_TICK_MS = 1000;  // a second between ticks already starves the recorder's 10 ms polls
 
 struct HeadlessOptions {
     std::string ScriptPath = "-";  // "-": the standard input

@@ -1,20 +1,16 @@
 #include "headless/runner.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "canvas/lcdcanvas.h"
 #include "common/rand.h"
-#include "headless/keyboard.h"
-#include "host/bmpcapture.h"
+#include "headless/scriptinput.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "host/hosttimer.h"
-#include "host/uistate.h"
-#include "ui/catalogue.h"
 #include "uicore/uitimer.h"
 
 namespace {
@@ -48,36 +44,45 @@ void LoadPanel(const HeadlessOptions& options, RgbPicture& rest, RgbPicture& lit
     lit = PlainPanel(0xD0D0D0);
 }
 
-PanelPoint RegionCentre(std::int32_t key)
-{
-    for (const PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
-        if (r->Key == key)
-            return {(r->Rect.Left + r->Rect.Right) / 2, (r->Rect.Top + r->Rect.Bottom) / 2};
-    return {-1, -1};
-}
-
 std::string ErrnoText()
 {
     return std::strerror(errno);
 }
 
-bool ReadScript(const HeadlessOptions& options, std::istream& in, std::string& text, std::ostream& err)
+std::string ScriptName(const HeadlessOptions& options)
+{
+    return options.ScriptPath == "-" ? "<stdin>" : options.ScriptPath;
+}
+
+// Reads to the end, or just past the most a script may hold; why it cannot be read, or "". A folder
+// opens as a file and fails on the first read, so it takes the way of any failing read.
+std::string ReadAtMost(std::FILE* file, std::string& text)
+{
+    char buffer[1 << 16];
+    std::size_t got = sizeof(buffer);
+    while (got == sizeof(buffer) && text.size() <= MAX_SCRIPT_BYTES) {
+        got = std::fread(buffer, 1, sizeof(buffer), file);
+        text.append(buffer, got);
+    }
+    if (std::ferror(file))
+        return "cannot read the script: " + ErrnoText();
+    if (text.size() > MAX_SCRIPT_BYTES)
+        return "the script is larger than " + std::to_string(MAX_SCRIPT_BYTES >> 20) + " MiB";
+    return {};
+}
+
+// The script's text from its file, or from the standard input for "-".
+bool ReadScript(const HeadlessOptions& options, std::string& text, std::ostream& err)
 {
     const bool fromInput = options.ScriptPath == "-";
-    std::ifstream file;
-    if (!fromInput)
-        file.open(options.ScriptPath, std::ios::binary);
-    std::istream& source = fromInput ? in : file;
-    std::ostringstream content;
-    if (source)
-        content << source.rdbuf();
-    if (!source || source.bad()) {
-        const std::string name = fromInput ? "<stdin>" : options.ScriptPath;
-        err << ScriptErrorText(name, 0, "cannot read the script: " + ErrnoText()) << "\n";
-        return false;
-    }
-    text = content.str();
-    return true;
+    std::FILE* file = fromInput ? stdin : std::fopen(options.ScriptPath.c_str(), "rb");
+    const std::string error = file ? ReadAtMost(file, text) : "cannot read the script: " + ErrnoText();
+    if (file && !fromInput)
+        std::fclose(file);
+    if (error.empty())
+        return true;
+    err << ScriptErrorText(ScriptName(options), 0, error) << "\n";
+    return false;
 }
 
 }  // namespace
@@ -118,10 +123,9 @@ bool HeadlessRunner::Start()
 int HeadlessRunner::Run(const std::vector<ScriptCommand>& commands)
 {
     for (const ScriptCommand& cmd : commands) {
-        const std::string file = FileWritten(cmd);
-        const std::string why = Execute(cmd);
-        if (!why.empty()) {
-            err_ << "orvel-headless: cannot write " << file << ": " << why << "\n";
+        const WriteFailure failure = Execute(cmd);
+        if (!failure.Reason.empty()) {
+            err_ << "orvel-headless: cannot write " << failure.Path << ": " << failure.Reason << "\n";
             return 1;
         }
     }
@@ -148,177 +152,25 @@ void HeadlessRunner::Stop()
     started_ = false;
 }
 
-std::string HeadlessRunner::Execute(const ScriptCommand& cmd)
+WriteFailure HeadlessRunner::Execute(const ScriptCommand& cmd)
 {
-    switch (cmd.Op) {
-    case ScriptOp::Press:
-        KeyDown(cmd);
-        KeyUp(cmd);
-        break;
-    case ScriptOp::Down:
-        KeyDown(cmd);
-        break;
-    case ScriptOp::Up:
-        KeyUp(cmd);
-        break;
-    case ScriptOp::Type:
-        for (const char c : cmd.Text)
-            HostChar(static_cast<std::uint8_t>(c));
-        break;
-    case ScriptOp::Click:
-        HostMouseDown(cmd.X, cmd.Y, cmd.Mods);
-        HostMouseUp(cmd.X, cmd.Y, cmd.Mods);
-        break;
-    case ScriptOp::MouseDown:
-        HostMouseDown(cmd.X, cmd.Y, cmd.Mods);
-        break;
-    case ScriptOp::MouseUp:
-        HostMouseUp(cmd.X, cmd.Y, cmd.Mods);
-        break;
-    case ScriptOp::Move:
-        HostMouseMove(cmd.X, cmd.Y);
-        break;
-    case ScriptOp::Wait:
+    if (cmd.Op == ScriptOp::Wait)
         Wait(cmd.Ms);
-        break;
-    case ScriptOp::Menu:
-        HostMenuCommand(cmd.MenuCommand);
-        break;
-    case ScriptOp::SaveLcd:
-        HostMenuCommand(CMD_SAVE_LCD);
-        break;
-    case ScriptOp::Shot:
-        return Shot(cmd);
-    case ScriptOp::Answer:
+    else if (cmd.Op == ScriptOp::Answer)
         ui_.QueueAnswer(cmd.AnswerOk);
-        break;
-    case ScriptOp::Inspect:
-        return Inspect(cmd);
-    case ScriptOp::Goto:
-        Goto(cmd);
-        break;
-    }
+    else if (!ScriptInput(cmd))
+        return ScriptOutput(cmd, options_.OutDir, out_);
     return ui_.TakeFailure();
 }
 
-// Panel keys are clicked on the panel picture; PC keys arrive as key events, and a character without
-// Ctrl or Alt also as a character event between them, as a desktop's keyboard delivers them.
-void HeadlessRunner::KeyDown(const ScriptCommand& cmd)
-{
-    switch (cmd.Key.Kind) {
-    case ScriptKeyKind::Panel: {
-        const PanelPoint centre = RegionCentre(cmd.Key.Code);
-        HostMouseDown(centre.X, centre.Y, cmd.Mods);
-        break;
-    }
-    case ScriptKeyKind::Pc:
-        HostKeyDown(cmd.Key.Code, cmd.Mods, false);
-        break;
-    case ScriptKeyKind::Char:
-        HostKeyDown(VirtualKeyOfChar(static_cast<char>(cmd.Key.Code)), cmd.Mods, false);
-        if (!cmd.Mods.Ctrl && !cmd.Mods.Alt)
-            HostChar(static_cast<std::uint32_t>(cmd.Key.Code));
-        break;
-    }
-}
-
-void HeadlessRunner::KeyUp(const ScriptCommand& cmd)
-{
-    switch (cmd.Key.Kind) {
-    case ScriptKeyKind::Panel: {
-        const PanelPoint centre = RegionCentre(cmd.Key.Code);
-        HostMouseUp(centre.X, centre.Y, cmd.Mods);
-        break;
-    }
-    case ScriptKeyKind::Pc:
-        HostKeyUp(cmd.Key.Code, cmd.Mods);
-        break;
-    case ScriptKeyKind::Char:
-        HostKeyUp(VirtualKeyOfChar(static_cast<char>(cmd.Key.Code)), cmd.Mods);
-        break;
-    }
-}
-
-std::string HeadlessRunner::Shot(const ScriptCommand& cmd)
-{
-    errno = 0;
-    if (PngWrite(OutputPath(cmd.Text), CanvasPicture(&LcdCanvas, cmd.Zoom)))
-        return {};
-    return errno ? ErrnoText() : "the PNG could not be encoded";
-}
-
-// Shown as any page switch shows it; the name was checked before the script ran.
-void HeadlessRunner::Goto(const ScriptCommand& cmd)
-{
-    if (UIPage* page = CatalogueFind(cmd.Text, cmd.Nth))
-        UIGotoPage(page);
-}
-
-// A file gets the document spread over lines, for reading; the output one line, for piping.
-std::string HeadlessRunner::Inspect(const ScriptCommand& cmd)
-{
-    if (cmd.Text.empty()) {
-        out_ << InspectState() << "\n";
-        return {};
-    }
-    errno = 0;
-    std::ofstream file(OutputPath(cmd.Text), std::ios::binary);
-    if (file << InspectState(2) << "\n" && file.flush())
-        return {};
-    return errno ? ErrnoText() : "the file could not be written";
-}
-
-std::string HeadlessRunner::OutputPath(const std::string& file) const
-{
-    return options_.OutDir.empty() ? file : (std::filesystem::path(options_.OutDir) / file).string();
-}
-
-std::string HeadlessRunner::FileWritten(const ScriptCommand& cmd) const
-{
-    switch (cmd.Op) {
-    case ScriptOp::Shot:
-        return OutputPath(cmd.Text);
-    case ScriptOp::Inspect:
-        return cmd.Text.empty() ? std::string{} : OutputPath(cmd.Text);
-    case ScriptOp::SaveLcd:
-        return SaveLcdName(options_.OutDir);
-    case ScriptOp::Menu:
-        return cmd.MenuCommand == CMD_SAVE_LCD ? SaveLcdName(options_.OutDir) : std::string{};
-    case ScriptOp::Click:
-    case ScriptOp::MouseUp:
-    case ScriptOp::Press:
-    case ScriptOp::Up:
-        return OutputPath("regions.txt");  // a region capture ends with the mouse released
-    default:
-        return {};
-    }
-}
-
-namespace {
-
-// A goto names a page of the catalogue, or the script does not run.
-ScriptParse CheckPageNames(ScriptParse script)
-{
-    for (const ScriptCommand& cmd : script.Commands) {
-        if (script.ErrorLine || cmd.Op != ScriptOp::Goto || CatalogueFind(cmd.Text, cmd.Nth))
-            continue;
-        script.ErrorLine = cmd.Line;
-        script.Error = "no page \"" + cmd.Text + "\"" + (cmd.Nth > 1 ? " #" + std::to_string(cmd.Nth) : "");
-    }
-    return script;
-}
-
-}  // namespace
-
-int HeadlessRun(const HeadlessOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
+int HeadlessRun(const HeadlessOptions& options, std::ostream& out, std::ostream& err)
 {
     std::string text;
-    if (!ReadScript(options, in, text, err))
+    if (!ReadScript(options, text, err))
         return 2;
-    const ScriptParse script = CheckPageNames(ParseScript(text));
+    const ScriptParse script = CheckScript(text);
     if (script.ErrorLine) {
-        const std::string name = options.ScriptPath == "-" ? "<stdin>" : options.ScriptPath;
-        err << ScriptErrorText(name, script.ErrorLine, script.Error) << "\n";
+        err << ScriptErrorText(ScriptName(options), script.ErrorLine, script.Error) << "\n";
         return 2;
     }
     std::error_code error;

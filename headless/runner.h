@@ -3,7 +3,6 @@
 // falls on every multiple of the tick period, whatever the waits in between, and input happens
 // between ticks, as it does on a desktop.
 #include <cstdint>
-#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,16 +31,8 @@ public:
     HeadlessUi& Ui() { return ui_; }
 
 private:
-    // The reason a command failed to write its file, or "".
-    std::string Execute(const ScriptCommand& cmd);
-    void KeyDown(const ScriptCommand& cmd);
-    void KeyUp(const ScriptCommand& cmd);
-    std::string Shot(const ScriptCommand& cmd);
-    std::string Inspect(const ScriptCommand& cmd);
-    void Goto(const ScriptCommand& cmd);
-    std::string OutputPath(const std::string& file) const;
-    // The file the command writes, for the message when it cannot.
-    std::string FileWritten(const ScriptCommand& cmd) const;
+    // The file a command failed to write and why; an empty Reason when it wrote what it had to.
+    WriteFailure Execute(const ScriptCommand& cmd);
 
     const HeadlessOptions& options_;
     std::ostream& out_;
@@ -55,6 +46,6 @@ private:
 };
 
 // Reads and checks the whole script (standard input for "-"), makes the output folder and runs it.
-// The exit status: 0; 1 when a file or folder cannot be written; 2 for a script error, which stops
-// the run before any command.
-int HeadlessRun(const HeadlessOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
+// The exit status: 0; 1 when a file or folder cannot be written; 2 for a script that cannot be read
+// or has an error, which stops the run before any command.
+int HeadlessRun(const HeadlessOptions& options, std::ostream& out, std::ostream& err);

@@ -1,9 +1,9 @@
 #include "headless/script.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "host/hostapp.h"
+#include "host/inputcheck.h"
 
 namespace {
 
@@ -67,10 +67,8 @@ std::vector<std::string_view> Words(std::string_view s)
     return words;
 }
 
-std::string Quoted(std::string_view s)
-{
-    return "'" + std::string(s) + "'";
-}
+// The command's name as the table writes it, for messages.
+std::string_view CommandName(ScriptOp op);
 
 struct Modifier {
     std::string_view Prefix;
@@ -195,11 +193,8 @@ std::string ParseTypeArgs(ScriptCommand& cmd, std::string_view text)
     if (text.empty())
         return "missing text";
     for (const char c : text) {
-        if (!Printable(c)) {
-            char message[48];
-            std::snprintf(message, sizeof(message), "cannot type the byte 0x%02X", static_cast<unsigned char>(c));
-            return message;
-        }
+        if (!Printable(c))
+            return "cannot type the byte " + HexByte(c);
     }
     cmd.Text = text;
     return {};
@@ -210,10 +205,10 @@ std::string ParsePointArgs(ScriptCommand& cmd, std::string_view args)
     std::vector<std::string_view> words;
     if (std::string error = TakeWords(args, 2, 2, "missing coordinates: X Y", words); !error.empty())
         return error;
-    for (int i = 0; i < 2; ++i)
-        if (!ParseNumber(words[i], i == 0 ? cmd.X : cmd.Y))
-            return "bad number " + Quoted(words[i]);
-    return {};
+    std::string error = ParseInRange(CommandName(cmd.Op), words[0], "X", MIN_SCRIPT_COORD, MAX_SCRIPT_COORD, cmd.X);
+    if (error.empty())
+        error = ParseInRange(CommandName(cmd.Op), words[1], "Y", MIN_SCRIPT_COORD, MAX_SCRIPT_COORD, cmd.Y);
+    return error;
 }
 
 std::string ParseWaitArgs(ScriptCommand& cmd, std::string_view args)
@@ -221,9 +216,7 @@ std::string ParseWaitArgs(ScriptCommand& cmd, std::string_view args)
     std::vector<std::string_view> words;
     if (std::string error = TakeWords(args, 1, 1, "missing milliseconds", words); !error.empty())
         return error;
-    if (!ParseNumber(words[0], cmd.Ms))
-        return "bad number " + Quoted(words[0]);
-    return {};
+    return ParseInRange(CommandName(cmd.Op), words[0], "milliseconds", std::uint32_t{0}, MAX_WAIT_MS, cmd.Ms);
 }
 
 struct MenuItemName {
@@ -263,10 +256,10 @@ std::string ParseShotArgs(ScriptCommand& cmd, std::string_view args)
         return error;
     cmd.Text = words[0];
     cmd.Zoom = MIN_SHOT_ZOOM;
-    if (words.size() == 2 && !ParseNumber(words[1], cmd.Zoom))
-        return "bad number " + Quoted(words[1]);
-    if (cmd.Zoom < MIN_SHOT_ZOOM || cmd.Zoom > MAX_SHOT_ZOOM)
-        return "zoom " + std::to_string(cmd.Zoom) + " is not 1 to 8";
+    if (std::string error = NameError("file name", cmd.Text); !error.empty())
+        return error;
+    if (words.size() == 2)
+        return ParseInRange(CommandName(cmd.Op), words[1], "zoom", MIN_SHOT_ZOOM, MAX_SHOT_ZOOM, cmd.Zoom);
     return {};
 }
 
@@ -275,30 +268,40 @@ std::string ParseInspectArgs(ScriptCommand& cmd, std::string_view args)
     std::vector<std::string_view> words;
     if (std::string error = TakeWords(args, 0, 1, "", words); !error.empty())
         return error;
-    if (!words.empty())
-        cmd.Text = words[0];
-    return {};
+    if (words.empty())
+        return {};
+    cmd.Text = words[0];
+    return NameError("file name", cmd.Text);
+}
+
+// " #" and digits at the end pick the Nth page of the name, however many digits there are.
+std::string TakePageNumber(std::string_view& text, std::size_t& nth)
+{
+    nth = 1;
+    const std::size_t hash = text.rfind(" #");
+    if (hash == std::string_view::npos)
+        return {};
+    const std::string_view written = text.substr(hash + 1);
+    const std::string_view digits = written.substr(1);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return {};
+    text = text.substr(0, hash);
+    if (ParseInRange("goto", digits, "", std::size_t{1}, MAX_GOTO_NTH, nth).empty())
+        return {};
+    return RangeError("goto", written, "page number", 1, MAX_GOTO_NTH);
 }
 
 // "goto TITLE" or "goto TITLE #N": the rest of the line names the page ("CH# SETUP" keeps its '#').
 std::string ParseGotoArgs(ScriptCommand& cmd, std::string_view text)
 {
-    const std::size_t end = text.find_last_not_of(' ');
+    const std::size_t end = text.find_last_not_of(Blanks);
     text = text.substr(0, end == std::string_view::npos ? 0 : end + 1);
-    cmd.Nth = 1;
-    if (const std::size_t hash = text.rfind(" #"); hash != std::string_view::npos) {
-        std::size_t nth = 0;
-        if (ParseNumber(text.substr(hash + 2), nth)) {
-            if (nth < 1)
-                return "page number " + std::to_string(nth) + " is not 1 or more";
-            cmd.Nth = nth;
-            text = text.substr(0, hash);
-        }
-    }
+    if (std::string error = TakePageNumber(text, cmd.Nth); !error.empty())
+        return error;
     if (text.empty())
         return "missing page title";
     cmd.Text = text;
-    return {};
+    return NameError("page name", cmd.Text);
 }
 
 std::string ParseAnswerArgs(ScriptCommand& cmd, std::string_view args)
@@ -347,6 +350,14 @@ const CommandEntry* FindCommand(std::string_view name)
     return nullptr;
 }
 
+std::string_view CommandName(ScriptOp op)
+{
+    for (const CommandEntry& entry : CommandTbl)
+        if (entry.Op == op)
+            return entry.Name;
+    return {};
+}
+
 // Adds the line's command, if it has one; the error message when the line is wrong.
 std::string ParseLine(std::string_view line, int number, std::vector<ScriptCommand>& commands)
 {
@@ -371,30 +382,88 @@ std::string ParseLine(std::string_view line, int number, std::vector<ScriptComma
     return error;
 }
 
+constexpr std::string_view TextRule = "the script must be UTF-8 or ASCII text";
+
+struct ByteOrderMark {
+    std::string_view Bytes;
+    const char* Encoding;  // null: UTF-8, skipped
+};
+
+using namespace std::string_view_literals;
+
+// UTF-32's marks before UTF-16's, since the little-endian one begins with UTF-16's.
+constexpr ByteOrderMark ByteOrderMarkTbl[] = {
+    {"\xEF\xBB\xBF"sv, nullptr}, {"\xFF\xFE\0\0"sv, "UTF-32"}, {"\0\0\xFE\xFF"sv, "UTF-32"},
+    {"\xFF\xFE"sv, "UTF-16"},    {"\xFE\xFF"sv, "UTF-16"},
+};
+
+// Skips a UTF-8 byte-order mark; the error for the mark of another encoding.
+std::string SkipByteOrderMark(std::string_view& text)
+{
+    for (const ByteOrderMark& mark : ByteOrderMarkTbl) {
+        if (!text.starts_with(mark.Bytes))
+            continue;
+        if (mark.Encoding)
+            return std::string("a ") + mark.Encoding + " byte-order mark: " + std::string(TextRule);
+        text.remove_prefix(mark.Bytes.size());
+        return {};
+    }
+    return {};
+}
+
+// Takes the text up to the next line end (LF, CR LF or CR) and the end off the front of the text.
+std::string_view TakeLine(std::string_view& text)
+{
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    const std::string_view line = text.substr(0, end);
+    const bool crlf = text.substr(end).starts_with("\r\n");
+    text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
+    return line;
+}
+
+// The line must be UTF-8 without NUL bytes, and short enough that no mistake in it is a flood.
+std::string CheckLineText(std::string_view line)
+{
+    if (line.size() > MAX_SCRIPT_LINE)
+        return "the line is longer than " + std::to_string(MAX_SCRIPT_LINE) + " bytes";
+    for (std::size_t at = 0; at < line.size();) {
+        if (line[at] == '\0')
+            return "a NUL byte: " + std::string(TextRule);
+        const std::size_t length = Utf8SequenceAt(line, at);
+        if (length == 0)
+            return "the byte " + HexByte(line[at]) + " is not UTF-8: " + std::string(TextRule);
+        at += length;
+    }
+    return {};
+}
+
+ScriptParse Failed(int line, std::string error)
+{
+    ScriptParse parse;
+    parse.ErrorLine = line;
+    parse.Error = std::move(error);
+    return parse;
+}
+
 }  // namespace
 
 ScriptParse ParseScript(std::string_view text)
 {
+    if (std::string error = SkipByteOrderMark(text); !error.empty())
+        return Failed(1, std::move(error));
     ScriptParse result;
-    int number = 0;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        std::string error = ParseLine(line, ++number, result.Commands);
-        if (!error.empty()) {
-            result.ErrorLine = number;
-            result.Error = std::move(error);
-            result.Commands.clear();
-            return result;
-        }
+    for (int number = 1; !text.empty(); ++number) {
+        const std::string_view line = TakeLine(text);
+        std::string error = CheckLineText(line);
+        if (error.empty())
+            error = ParseLine(line, number, result.Commands);
+        if (!error.empty())
+            return Failed(number, std::move(error));
     }
     return result;
 }
 
 std::string ScriptErrorText(const std::string& file, int line, const std::string& message)
 {
-    return file + ":" + std::to_string(line) + ": " + message;
+    return file + (line > 0 ? ":" + std::to_string(line) : std::string{}) + ": " + message;
 }

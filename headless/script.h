@@ -55,6 +55,12 @@ struct ScriptCommand {
 
 constexpr int MIN_SHOT_ZOOM = 1;
 constexpr int MAX_SHOT_ZOOM = 8;
+constexpr std::uint32_t MAX_WAIT_MS = 60 * 60 * 1000;  // an hour of simulated time: more is a typo
+constexpr std::int32_t MIN_SCRIPT_COORD = -32768;      // the window system's mouse positions are 16-bit
+constexpr std::int32_t MAX_SCRIPT_COORD = 32767;
+constexpr std::size_t MAX_GOTO_NTH = 99;  // far more pages than share any one name
+constexpr std::size_t MAX_SCRIPT_LINE = 4096;  // bytes, without the line end
+constexpr std::size_t MAX_SCRIPT_BYTES = 16 << 20;  // reading stops there, whatever a pipe would go on giving
 
 struct ScriptParse {
     std::vector<ScriptCommand> Commands;
@@ -62,6 +68,8 @@ struct ScriptParse {
     std::string Error;
 };
 
+// The text must be UTF-8 (a byte-order mark at the start is skipped) with no NUL byte and no line
+// longer than MAX_SCRIPT_LINE; a line ends with LF, CR LF or CR.
 ScriptParse ParseScript(std::string_view text);
-// "FILE:LINE: message"
+// "FILE:LINE: message", or "FILE: message" for line 0 (the script as a whole)
 std::string ScriptErrorText(const std::string& file, int line, const std::string& message);

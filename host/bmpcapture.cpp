@@ -1,13 +1,10 @@
 #include "host/bmpcapture.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 
 #include "canvas/lcdcanvas.h"
 #include "common/format.h"
+#include "host/filewrite.h"
 #include "host/hostui.h"
 
 namespace {
@@ -59,10 +56,6 @@ std::uint8_t EightPixels(Canvas* c, int x, int y)
     return byte;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 std::vector<std::uint8_t> LcdBmpBytes()
@@ -79,16 +72,13 @@ std::vector<std::uint8_t> LcdBmpBytes()
 
 void WriteLcdBmp(HostUi& ui, const std::string& name)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "wb"));
     char text[512];
-    if (!file) {
-        FormatText(text, sizeof(text), "Failed to write BMP file: \n%s", std::strerror(errno));
+    if (const WriteResult written = WriteWholeFile(name, LcdBmpBytes()); !written) {
+        ui.WriteFailed(name, written.Reason);
+        FormatText(text, sizeof(text), "Failed to write BMP file: \n%s", written.Reason.c_str());
         ui.MessageBox(text, "Error", HostBox::Error);
         return;
     }
-    const std::vector<std::uint8_t> bytes = LcdBmpBytes();
-    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-    file.reset();
     FormatText(text, sizeof(text), "LCD bitmap saved to \n%s", name.c_str());
     ui.MessageBox(text, "Captured", HostBox::Info);
 }

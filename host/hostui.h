@@ -17,6 +17,9 @@ public:
 
     // Shows a message box and waits for it; true when it was answered with OK.
     virtual bool MessageBox(const std::string& text, const std::string& title, HostBox kind) = 0;
+    // The file the host could not write, and why; told just before the error box that shows it, for a
+    // front end that reports failures apart from its boxes.
+    virtual void WriteFailed([[maybe_unused]] const std::string& path, [[maybe_unused]] const std::string& reason) {}
     virtual void SetMainTitle(const std::string& title) = 0;
     virtual void SetLcdWindowTitle(const std::string& title) = 0;
     // The main window's client height; the panel alone is 197 pixels high.

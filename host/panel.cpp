@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "canvas/lcdcanvas.h"
 #include "common/format.h"
+#include "host/filewrite.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
 #include "message/message.h"
@@ -40,6 +40,16 @@ PanelMouse PanelMouseState = {.A = {}, .B = {}, .Capture = false, .HeldKey = -1}
 
 namespace {
 
+// Who holds a panel key beside the pointer: a press of that key itself (a script's "down", which can
+// hold several keys at once) and Ctrl, which keeps keys down until it comes up. A key is released by
+// whoever still holds it, once; a release by anyone else is ignored.
+enum KeyHolder : std::uint8_t {
+    HeldDirectly = 1,
+    KeptByCtrl = 2,
+};
+
+std::array<std::uint8_t, std::size(PanelKeyTbl)> Holders{};
+
 struct KeyMapping {
     int VirtualKey;
     std::int32_t Key;
@@ -57,6 +67,31 @@ PanelRegion* RegionOfKey(std::int32_t key)
         if (r->Key == key)
             return r;
     return nullptr;
+}
+
+std::uint8_t& HoldersOf(const PanelRegion& region)
+{
+    return Holders[static_cast<std::size_t>(&region - PanelRegions.data())];
+}
+
+bool IsPressed(std::int32_t key)
+{
+    const PanelRegion* r = RegionOfKey(key);
+    return r && r->Pressed;
+}
+
+// Ctrl keeps the key down; releasing Ctrl lets it go.
+void KeepWithCtrl(std::int32_t key)
+{
+    if (PanelRegion* r = RegionOfKey(key); r && r->Pressed)
+        HoldersOf(*r) = KeptByCtrl;
+}
+
+void ReleaseKeptByCtrl()
+{
+    for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
+        if (r->Pressed && (HoldersOf(*r) & KeptByCtrl))
+            PanelRelease(r->Key);
 }
 
 void CopyRect(const RgbPicture& from, const PanelRect& rect)
@@ -81,14 +116,17 @@ void OfferRegion()
     FormatText(text, sizeof(text), "Region (%d,%d -> %d,%d)", m.A.X, m.A.Y, m.B.X, m.B.Y);
     if (!Host.Ui->MessageBox(text, "Capture region", HostBox::OkCancel))
         return;
-    const std::filesystem::path path = std::filesystem::path(Host.OutputDir) / "regions.txt";
-    std::FILE* file = std::fopen(path.string().c_str(), "a");
-    if (!file) {
-        Host.Ui->MessageBox("Failed to open file", "Error", HostBox::Warning);
+    const std::string path = (std::filesystem::path(Host.OutputDir) / "regions.txt").string();
+    char line[96];
+    FormatText(line, sizeof(line), "    { 0, {%4d, %4d, %4d, %4d}, 0, 0 },\n", m.A.X, m.A.Y, m.B.X, m.B.Y);
+    const WriteResult written = AppendToFile(path, line);
+    if (written)
         return;
-    }
-    std::fprintf(file, "    { 0, {%4d, %4d, %4d, %4d}, 0, 0 },\n", m.A.X, m.A.Y, m.B.X, m.B.Y);
-    std::fclose(file);
+    Host.Ui->WriteFailed(path, written.Reason);
+    if (!written.Opened)
+        Host.Ui->MessageBox("Failed to open file", "Error", HostBox::Warning);
+    else
+        Host.Ui->MessageBox("Failed to write " + path + ": \n" + written.Reason, "Error", HostBox::Error);
 }
 
 }  // namespace
@@ -142,8 +180,10 @@ void PanelRelease(std::int32_t key)
 {
     if (key < 0)
         return;
-    if (PanelRegion* r = RegionOfKey(key))
+    if (PanelRegion* r = RegionOfKey(key)) {
         r->Pressed = 0;
+        HoldersOf(*r) = 0;
+    }
     MsgBroadcastQuery(MSG_KEY_UP, key);
 }
 
@@ -172,6 +212,7 @@ void PanelReset()
 {
     for (PanelRegion* r = PanelRegions.data(); r->Key >= 0; ++r)
         r->Pressed = r->Shown = 0;
+    Holders = {};
     PanelMouseState = {.A = {}, .B = {}, .Capture = false, .HeldKey = -1};
 }
 
@@ -202,7 +243,7 @@ void HostKeyUp(int vk, const KeyMods& mods)
     const std::int32_t k = PanelKeyOfVirtualKey(vk);
     if (k < 0) {
         if (vk == VK_CONTROL) {
-            PanelReleaseAll();
+            ReleaseKeptByCtrl();
             PanelRefresh();
         }
         return;
@@ -230,6 +271,8 @@ void HostMouseDown(std::int32_t x, std::int32_t y, const KeyMods& mods)
         return;
     }
     if (PanelRegion* r = PanelHit(x, y)) {
+        if (m.HeldKey >= 0 && IsPressed(m.HeldKey))
+            PanelRelease(m.HeldKey);  // one pointer holds one key: a press without a release lets go of it
         PanelPress(r->Key);
         m.HeldKey = r->Key;
         PanelRefresh();
@@ -260,11 +303,44 @@ void HostMouseUp(std::int32_t x, std::int32_t y, const KeyMods& mods)
         m.Capture = false;
         return;
     }
-    if (mods.Ctrl)
-        return;  // the key stays held; releasing Ctrl releases every such key
-    m.A = m.B;
-    PanelRelease(m.HeldKey);
+    if (mods.Ctrl) {
+        KeepWithCtrl(m.HeldKey);
+    } else {
+        m.A = m.B;
+        if (IsPressed(m.HeldKey))
+            PanelRelease(m.HeldKey);
+    }
     m.HeldKey = -1;
+    PanelRefresh();
+}
+
+void HostPanelKeyDown(std::int32_t key)
+{
+    PanelRegion* r = RegionOfKey(key);
+    if (!r)
+        return;
+    if (!r->Pressed)
+        PanelPress(key);
+    HoldersOf(*r) |= HeldDirectly;
+    PanelRefresh();
+}
+
+void HostPanelKeyUp(std::int32_t key, const KeyMods& mods)
+{
+    PanelRegion* r = RegionOfKey(key);
+    if (!r || !r->Pressed || !(HoldersOf(*r) & HeldDirectly))
+        return;
+    if (mods.Ctrl)
+        KeepWithCtrl(key);
+    else
+        PanelRelease(key);
+    PanelRefresh();
+}
+
+void HostFocusLost()
+{
+    PanelReleaseAll();
+    PanelMouseState.HeldKey = -1;
     PanelRefresh();
 }
 

@@ -75,6 +75,13 @@ void HostChar(std::uint32_t code);
 void HostMouseDown(std::int32_t x, std::int32_t y, const KeyMods& mods);
 void HostMouseMove(std::int32_t x, std::int32_t y);
 void HostMouseUp(std::int32_t x, std::int32_t y, const KeyMods& mods);
+// A panel key pressed and released by itself, as a finger does, beside the pointer's key: several can
+// be held at once, and a release of a key this way did not hold is ignored. With Ctrl the release
+// keeps the key down until Ctrl comes up, as with the pointer.
+void HostPanelKeyDown(std::int32_t key);
+void HostPanelKeyUp(std::int32_t key, const KeyMods& mods);
+// The window lost the keyboard: it will not hear the releases of the keys held now.
+void HostFocusLost();
 void HostRightDown(std::int32_t x, std::int32_t y);
 void HostLcdWindowMouseMove(std::int32_t x, std::int32_t y);
 // A left click in the LCD window or its close box hides it.

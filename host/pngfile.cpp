@@ -3,16 +3,43 @@
 #include <png.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
+void AppendBytes(png_structp png, png_bytep data, png_size_t size)
+{
+    auto* bytes = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + size);
+}
 
-using File = std::unique_ptr<std::FILE, FileCloser>;
+void FlushNothing(png_structp) {}
+
+// The bytes live in the caller, so that nothing this function changes after setjmp is read after a
+// failure jumps back.
+bool EncodePng(const RgbPicture& picture, std::vector<std::uint8_t>& bytes)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_set_write_fn(png, &bytes, AppendBytes, FlushNothing);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(picture.Width), static_cast<png_uint_32>(picture.Height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < picture.Height; ++y)
+        png_write_row(png, &picture.Pixels[static_cast<std::size_t>(y * picture.Width * 3)]);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+bool SizeAllowed(const png_image& image)
+{
+    return image.width <= MAX_PNG_SIDE && image.height <= MAX_PNG_SIDE &&
+           std::uint64_t{image.width} * image.height <= MAX_PNG_PIXELS;
+}
 
 }  // namespace
 
@@ -64,26 +91,12 @@ PictureDifference ComparePictures(const RgbPicture& before, const RgbPicture& af
     return diff;
 }
 
-bool PngWrite(const std::string& path, const RgbPicture& picture)
+WriteResult PngWrite(const std::string& path, const RgbPicture& picture)
 {
-    File file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_init_io(png, file.get());
-    png_set_IHDR(png, info, static_cast<png_uint_32>(picture.Width), static_cast<png_uint_32>(picture.Height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < picture.Height; ++y)
-        png_write_row(png, &picture.Pixels[static_cast<std::size_t>(y * picture.Width * 3)]);
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return true;
+    std::vector<std::uint8_t> bytes;
+    if (!EncodePng(picture, bytes))
+        return {.Reason = "the picture cannot be encoded as PNG", .Opened = false};
+    return WriteWholeFile(path, bytes);
 }
 
 bool PngRead(const std::string& path, RgbPicture& picture)
@@ -92,6 +105,10 @@ bool PngRead(const std::string& path, RgbPicture& picture)
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, path.c_str()))
         return false;
+    if (!SizeAllowed(image)) {
+        png_image_free(&image);
+        return false;
+    }
     image.format = PNG_FORMAT_RGB;
     picture.Width = static_cast<int>(image.width);
     picture.Height = static_cast<int>(image.height);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "canvas/canvas.h"
+#include "host/filewrite.h"
 
 struct RgbPicture {
     int Width = 0;
@@ -30,5 +31,12 @@ struct PictureDifference {
 };
 PictureDifference ComparePictures(const RgbPicture& before, const RgbPicture& after);
 
-bool PngWrite(const std::string& path, const RgbPicture& picture);
+// Pictures larger than this are refused before any memory is taken for them, since a file's header can
+// claim any size: at most 16384 pixels a side and 64 Mi pixels in all.
+constexpr std::uint32_t MAX_PNG_SIDE = 16384;
+constexpr std::uint64_t MAX_PNG_PIXELS = std::uint64_t{64} << 20;
+
+// Encodes the picture, then writes the file whole or not at all.
+WriteResult PngWrite(const std::string& path, const RgbPicture& picture);
+// False when the file cannot be read as a PNG picture or its picture is larger than the limits.
 bool PngRead(const std::string& path, RgbPicture& picture);

@@ -3,17 +3,21 @@
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <unistd.h>
 
 #include "common/debug.h"
 #include "desktop/desktopapp.h"
-#include "desktop/desktopclock.h"
+#include "desktop/options.h"
+#include "canvas/lcdcanvas.h"
 #include "host/bmpcapture.h"
 #include "host/hostapp.h"
 #include "host/hostdebug.h"
@@ -54,19 +58,22 @@ RgbPicture GreyPicture(int width, int height, std::uint8_t grey)
 // lit) and message boxes answered with Answer; the home page records messages.
 class Fixture {
 public:
-    explicit Fixture(const char* recorderArgument = nullptr) : homeHandler_(UIHomePage.Handler)
+    // With recordHome false the home page keeps its own handler, for sessions that work the recorder.
+    explicit Fixture(const char* recorderArgument = nullptr, bool recordHome = true, std::uint32_t seed = 1)
+        : homeHandler_(UIHomePage.Handler)
     {
         HostDebugQuiet(true);
-        DesktopClockInstall();
         HomeLog.clear();
         app_ = std::make_unique<DesktopApp>([this](const std::string& text, const std::string& title, HostBox) {
             Asked.push_back(title + ": " + text);
             return Answer;
         });
+        app_->SetSeed(seed);
         const char* argv[] = {"orvel-sim", recorderArgument};
         app_->Start(GreyPicture(PANEL_WIDTH, PANEL_HEIGHT, RestGrey), GreyPicture(PANEL_WIDTH, PANEL_HEIGHT, LitGrey),
                     recorderArgument ? 2 : 1, argv);
-        UIHomePage.Handler = RecordingHomeHandler;
+        if (recordHome)
+            UIHomePage.Handler = RecordingHomeHandler;
     }
     ~Fixture()
     {
@@ -116,6 +123,87 @@ void ExpectShows(QWidget& widget, const RgbPicture& picture, int step)
             QCOMPARE(shown.pixel(x, y) & 0xFFFFFF, picture.At(x, y));
 }
 
+// The script with "shot N.png" inserted where the simulated time reaches times[N], before the input then.
+std::string WithShots(const std::string& script, const std::vector<std::uint64_t>& times)
+{
+    std::istringstream lines(script);
+    std::string out, line;
+    std::uint64_t now = 0;
+    std::size_t shot = 0;
+    const auto shotsUntil = [&](std::uint64_t end) {
+        for (; shot < times.size() && times[shot] <= end; ++shot) {
+            if (times[shot] > now)
+                out += "wait " + std::to_string(times[shot] - now) + "\n";
+            now = times[shot];
+            out += "shot " + std::to_string(shot) + ".png\n";
+        }
+    };
+    while (std::getline(lines, line)) {
+        if (line.starts_with("wait ")) {
+            const std::uint64_t end = now + std::stoull(line.substr(5));
+            shotsUntil(end);
+            if (end > now)
+                out += "wait " + std::to_string(end - now) + "\n";
+            now = end;
+        } else {
+            shotsUntil(now);
+            out += line + "\n";
+        }
+    }
+    shotsUntil(now);
+    return out;
+}
+
+struct HeadlessRun {
+    int Status;
+    QString Err;
+    std::vector<RgbPicture> Shots;  // 0.png, 1.png, ... as far as they were written
+    bool Wrote(const QString& file) const { return QFile::exists(Dir->filePath(file)); }
+    std::shared_ptr<QTemporaryDir> Dir;
+};
+
+// orvel-headless with the options (the last of them "--", then the recorder's arguments) on the script.
+HeadlessRun RunHeadless(QStringList args, const std::string& script)
+{
+    HeadlessRun run{.Status = -1, .Err = {}, .Shots = {}, .Dir = std::make_shared<QTemporaryDir>()};
+    const QString path = run.Dir->filePath("script.orvel");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(script.data(), static_cast<qint64>(script.size())) < 0)
+        return run;
+    file.close();
+    const qsizetype recorderArgs = args.indexOf("--");
+    QProcess process;
+    process.start(ORVEL_HEADLESS, args.mid(0, recorderArgs) +
+                                      QStringList{"--quiet", "--out", run.Dir->path(), "--script", path} +
+                                      args.mid(recorderArgs));
+    process.waitForFinished(60000);
+    run.Status = process.exitCode();
+    run.Err = QString::fromUtf8(process.readAllStandardError()).trimmed();
+    for (RgbPicture shot; PngRead(run.Dir->filePath(QString("%1.png").arg(run.Shots.size())).toStdString(), shot);)
+        run.Shots.push_back(shot);
+    return run;
+}
+
+// The options of the replay line in a recorded script's header: "# orvel-headless OPTIONS < FILE".
+QStringList ReplayOptions(const std::string& script)
+{
+    const std::string prefix = "\n# orvel-headless ";
+    const std::size_t start = script.find(prefix) + prefix.size();
+    const std::string line = script.substr(start, script.find(" < ", start) - start);
+    return QString::fromStdString(line).split(' ');
+}
+
+RgbPicture Lcd()
+{
+    return CanvasPicture(&LcdCanvas, 1);
+}
+
+void Steps(TimeControl& time, int ticks)
+{
+    for (int i = 0; i < ticks; ++i)
+        QVERIFY(time.Step());
+}
+
 }  // namespace
 
 class DesktopTest : public QObject {
@@ -148,6 +236,27 @@ private slots:
         Fixture ten("10");
         QCOMPARE(OrvelGetNTracks(), 10);
         QVERIFY(CheckedModels(ten.App().Main()).empty());  // no menu item for ten tracks
+    }
+
+    void commandLineMistakesAreNamedInShortWithTheirBytes()
+    {
+        const std::string word(1000, 'x');
+        const std::string excerpt = "'" + std::string(40, 'x') + "...'";
+        const std::pair<std::vector<const char*>, std::string> rows[] = {
+            {{"--press", "TC", "--press", "F12", "--screenshot", "caf\xC3\xA9.png", "lite"}, ""},
+            {{"--press", "T\x01"}, "--press 'T?' holds the control byte 0x01"},
+            {{"--screenshot", ""}, "--screenshot needs a value"},
+            {{"--seed", "4294967295", "--seed", "4294967296"}, "--seed 4294967296: must be 0 to 4294967295"},
+            {{"--screenshot", "a\x1B.png"}, "--screenshot 'a?.png' holds the control byte 0x1B"},
+            {{"1\x7F"}, "recorder argument '1?' holds the control byte 0x7F"},
+            {{"--press", word.c_str()}, "no such key: " + excerpt},
+            {{"lite", word.c_str()}, "unexpected argument: " + excerpt},
+        };
+        for (auto [args, error] : rows) {
+            args.insert(args.begin(), "orvel-sim");
+            QCOMPARE(QString::fromStdString(ParseDesktopOptions(static_cast<int>(args.size()), args.data()).Error),
+                     QString::fromStdString(error));
+        }
     }
 
     void keysAndClicksReachTheHomePageAsKeysOrTypedCharacters()
@@ -191,7 +300,12 @@ private slots:
         QCOMPARE(f.PanelPixel(StarKey), LitRgb);
         QTest::keyRelease(&f.Panel(), Qt::Key_Control);
         QCOMPARE(f.PanelPixel(StarKey), RestRgb);
-        QCOMPARE(f.Keys(), KeyLog({{Down, KEY_MENU}, {Up, KEY_MENU}, {Down, KEY_STAR}, {Up, KEY_STAR}}));
+        QTest::keyPress(&f.Panel(), Qt::Key_Return);  // a key held while the window loses the keyboard
+        QFocusEvent focusOut(QEvent::FocusOut);
+        QApplication::sendEvent(&f.Panel(), &focusOut);
+        QCOMPARE(f.PanelPixel(MenuKey), RestRgb);
+        QCOMPARE(f.Keys(), KeyLog({{Down, KEY_MENU}, {Up, KEY_MENU}, {Down, KEY_STAR}, {Up, KEY_STAR},
+                                   {Down, KEY_MENU}, {Up, KEY_MENU}}));
     }
 
     void theWindowsShowTheHostsPicturesAndLcdAreaClicksToggleTheEnlargedLcdAndTheLcdWindow()
@@ -280,28 +394,125 @@ private slots:
         QCOMPARE(state["model"]["tracks"].get<int>(), 12);
         QVERIFY(state["page"]["title"].is_null() && state["controls"].empty());  // the home screen
     }
-
-    // Each timeout drives the host's timer and starts the next one, so a late tick never has a short
-    // successor; the clock is the virtual one here, so that the test does not depend on real time.
-    void eachTimeoutDrivesTheHostAndStartsTheNext()
+    // The time menu's shortcuts pause, step and set the speed without reaching the recorder; every tick,
+    // stepped or at any speed, is TICK_MS of simulated time and drives the timing broadcasts.
+    void pauseStopsTheTicksAndStepMovesExactlyOneTick()
     {
         Fixture f;
-        QTimer& timer = f.App().Timer();
-        QVERIFY(timer.isActive() && timer.isSingleShot());
-        QCOMPARE(timer.interval(), TICK_MS);
-        VirtualClockSet(TimeNow());
-        const TimeSource desktop = TimeSetSource(VirtualClockNow);
+        TimeControl& time = f.App().Time();
+        f.App().Main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.App().Main()));
+        const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QVERIFY(!time.Step());  // only while paused
+        QTest::keyClick(&f.Panel(), Qt::Key_P, ctrlShift);
+        QVERIFY(time.Paused() && !time.Timer().isActive());
         HomeLog.clear();
-        for (int tick = 0; tick < 4; ++tick) {
-            VirtualClockAdvance(10);
-            timer.stop();
-            QVERIFY(QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection));
-            QVERIFY(timer.isActive());
+        const std::uint64_t ticks = time.Ticks();
+        QTest::qWait(4 * TICK_MS);
+        QCOMPARE(time.Ticks(), ticks);
+        for (std::uint64_t step = 1; step <= 3; ++step) {
+            QTest::keyClick(&f.Panel(), Qt::Key_N, ctrlShift);
+            QCOMPARE(time.Ticks(), ticks + step);
+            QCOMPARE(time.Now(), time.Ticks() * TICK_MS);
+            QVERIFY(f.App().TimeUi().Label().text().contains(QString::fromStdString(SimTimeText(time.Now()))));
         }
-        TimeSetSource(desktop);
-        QCOMPARE(f.Received({MSG_TICK}).size(), 4U);
-        QCOMPARE(f.Received({MSG_TIMER_10MS}).size(), 3U);  // all but the very first tick
-        QCOMPARE(f.Received({MSG_TIMECODE}).size(), 1U);  // with every third 10 ms tick
+        QCOMPARE(f.Received({MSG_TICK}).size(), 3U);
+        const std::pair<int, const char*> speeds[] = {{Qt::Key_4, "running 4x"}, {Qt::Key_F, "running fastest"},
+                                                      {Qt::Key_1, "running 1x"}};
+        for (const auto& [key, state] : speeds) {
+            QTest::keyClick(&f.Panel(), key, ctrlShift);
+            QTest::keyClick(&f.Panel(), Qt::Key_P, ctrlShift);
+            QVERIFY(f.App().TimeUi().Label().text().contains(state));
+            const std::uint64_t from = time.Ticks();
+            QTRY_VERIFY(time.Ticks() >= from + 3);
+            QTest::keyClick(&f.Panel(), Qt::Key_P, ctrlShift);
+            QCOMPARE(time.Now(), time.Ticks() * TICK_MS);
+        }
+        QCOMPARE(f.Received({MSG_TIMER_10MS}).size(), f.Received({MSG_TICK}).size());
+        QVERIFY(f.Keys().empty());
+    }
+
+    // A session of keys, clicks, a held panel key, a cancelled region capture and a model change, stepped
+    // on the simulated clock, replays headless with the recorded command line to the same LCD pictures.
+    void aRecordedSessionReplaysHeadlessPictureForPicture()
+    {
+        Fixture f(nullptr, false, 4242);
+        QTemporaryDir dir;
+        Host.OutputDir = dir.path().toStdString();
+        f.Answer = false;
+        TimeControl& time = f.App().Time();
+        time.SetPaused(true);
+        f.App().Scripts().Record(dir.filePath("session.orvel"));
+        PanelView& panel = f.Panel();
+        const Qt::KeyboardModifiers shiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
+        const std::pair<std::function<void()>, int> session[] = {
+            {[] {}, 70},
+            {[&] { QTest::keyClick(&panel, Qt::Key_F1); }, 40},
+            {[&] { QTest::keyClick(&panel, Qt::Key_Escape); }, 9},
+            {[&] { QTest::mousePress(&panel, Qt::LeftButton, {}, MenuKey); }, 5},
+            {[&] { QTest::mouseRelease(&panel, Qt::LeftButton, {}, MenuKey); }, 20},
+            {[&] { QTest::keyClick(&panel, Qt::Key_Down); QTest::keyClick(&panel, Qt::Key_Return); }, 30},
+            {[&] { QTest::keyClicks(&panel, "m#b"); QTest::keyClick(&panel, Qt::Key_Up, Qt::ControlModifier); }, 25},
+            {[&] { QTest::mouseClick(&panel, Qt::LeftButton, Qt::ControlModifier, StarKey); }, 12},
+            {[&] { QTest::keyRelease(&panel, Qt::Key_Control); QTest::mousePress(&panel, Qt::LeftButton, shiftCtrl, {10, 20}); }, 3},
+            {[&] { QTest::mouseMove(&panel, {40, 50}); QTest::mouseRelease(&panel, Qt::LeftButton, shiftCtrl, {40, 50}); }, 4},
+            {[&] { f.App().Main().ModelAction(8)->trigger(); }, 61},
+            {[&] { QTest::mouseClick(&panel, Qt::LeftButton, {}, LcdArea); }, 33},
+        };
+        std::vector<std::uint64_t> times;
+        std::vector<RgbPicture> pictures;
+        for (const auto& [act, ticks] : session) {
+            act();
+            Steps(time, ticks);
+            times.push_back(time.Now());
+            pictures.push_back(Lcd());
+        }
+        QVERIFY(f.App().Scripts().StopRecording().empty());
+        QFile file(dir.filePath("session.orvel"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::string script = file.readAll().toStdString();
+        const HeadlessRun replay = RunHeadless(ReplayOptions(script), WithShots(script, times));
+        QVERIFY2(replay.Status == 0, qPrintable(replay.Err));
+        QCOMPARE(replay.Shots.size(), pictures.size());
+        for (std::size_t i = 0; i < pictures.size(); ++i)
+            QVERIFY2(replay.Shots[i].Pixels == pictures[i].Pixels, qPrintable(QString("picture %1").arg(i)));
+        QVERIFY(!replay.Wrote("regions.txt"));  // the capture was cancelled there too
+    }
+
+    // A script run in the window waits on the simulated clock and ends with the LCD orvel-headless shows;
+    // a bad one is refused with the message orvel-headless gives.
+    void aScriptRunInTheWindowGivesTheHeadlessLcd()
+    {
+        const std::string script = "wait 1000\npress MENU\nwait 250\npress DOWN\nwait 7\ntype m\nwait 333\n"
+                                   "down HP\nwait 45\nup HP\nclick 700 100\nmenu Orvel 6\nwait 1001\n";
+        Fixture f(nullptr, false, 99);
+        QTemporaryDir shots;
+        Host.OutputDir = shots.path().toStdString();
+        TimeControl& time = f.App().Time();
+        time.SetPaused(true);
+        QCOMPARE(f.App().Scripts().RunText(script + "shot 0.png\n", "s.orvel"), std::string());
+        for (int tick = 0; tick < 1000 && f.App().Scripts().Playing(); ++tick)
+            QVERIFY(time.Step());
+        QVERIFY(!f.App().Scripts().Playing());
+        QCOMPARE(time.Now(), std::uint64_t{2640});  // the tick that ended the last wait at 2636
+        RgbPicture shown;
+        QVERIFY(PngRead(shots.filePath("0.png").toStdString(), shown));
+        const HeadlessRun headless = RunHeadless({"--tick", "16", "--seed", "99", "--"}, script + "shot 0.png\n");
+        QCOMPARE(headless.Shots.size(), 1U);
+        QVERIFY(headless.Shots[0].Pixels == shown.Pixels);
+
+        QTemporaryDir dir;
+        for (const char* bad : {"wait 5\npresss MENU\n", "wait 99999999999\n", "goto NO SUCH PAGE\n"}) {
+            const QString path = dir.filePath("bad.orvel");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bad) > 0);
+            file.close();
+            const HeadlessRun refused = RunHeadless({"--"}, bad);
+            QCOMPARE(refused.Status, 2);
+            QCOMPARE(QString::fromStdString(f.App().Scripts().RunFile(path)),
+                     QString(refused.Err).replace(QRegularExpression("^[^:]*"), path));
+            QVERIFY(!f.App().Scripts().Playing());
+        }
     }
 };
 

@@ -67,7 +67,7 @@ protected:
         slug = std::regex_replace(slug, std::regex("^-|-$"), "");
         const std::string base = id + "/" + slug;
         RgbPicture picture{.Width = 8, .Height = 6, .Pixels = std::vector<std::uint8_t>(8 * 6 * 3, 0xC0)};
-        PngWrite((dir / (base + ".png")).string(), picture);
+        EXPECT_TRUE(PngWrite((dir / (base + ".png")).string(), picture));
         std::ofstream(dir / (base + ".json")) << "{}";
         if (page.Reached)
             std::ofstream(dir / (base + ".orvel")) << "# " << page.Key << "\n";

@@ -47,14 +47,4 @@ TEST_F(Goto, PageWithoutAWayToItAsItShows)
     EXPECT_TRUE(LcdMatchesGolden(&LcdCanvas, "ui/pages/mp3_routing"));
 }
 
-TEST_F(Goto, UnknownNamesStopTheScriptBeforeItRuns)
-{
-    for (const char* line : {"goto NOWHERE", "goto MAIN MENU #2", "goto SKYPOST #0"}) {
-        err.str("");
-        EXPECT_EQ(RunFile(std::string("shot first.png\n") + line + "\n"), 2) << line;
-        EXPECT_NE(err.str().find("test.orvel:2:"), std::string::npos) << err.str();
-        EXPECT_FALSE(std::filesystem::exists(dir / "first.png")) << line;
-    }
-}
-
 }  // namespace

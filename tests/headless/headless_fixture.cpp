@@ -53,8 +53,7 @@ int HeadlessTest::RunFile(const std::string& text)
 {
     options.ScriptPath = (dir / "test.orvel").string();
     std::ofstream(options.ScriptPath, std::ios::binary) << text;
-    std::istringstream none;
-    return HeadlessRun(options, none, out, err);
+    return HeadlessRun(options, out, err);
 }
 
 std::string HeadlessTest::Read(const std::filesystem::path& file) const

@@ -1,5 +1,5 @@
-// The whole front end: reading and checking the script, the output folder, the exit statuses, and the
-// program itself.
+// The whole front end: the output folder, the exit statuses, and the program itself (its bad input is
+// badinput_test's table).
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -11,20 +11,6 @@
 #include "headless_fixture.h"
 
 namespace fs = std::filesystem;
-
-TEST_F(HeadlessTest, ScriptErrorsStopTheRunBeforeAnyCommand)
-{
-    options.OutDir = (dir / "out").string();
-    EXPECT_EQ(RunFile("wait 10\nshot early.png\n# fine so far\nsave-lcd\nwait 1s\nshot late.png\n"), 2);
-    EXPECT_EQ(err.str(), options.ScriptPath + ":5: bad number '1s'\n");
-    EXPECT_FALSE(fs::exists(options.OutDir)) << "nothing may run, not even the folder be made";
-    EXPECT_EQ(out.str(), "");
-    err.str("");
-    options.ScriptPath = (dir / "missing.orvel").string();
-    std::istringstream none;
-    EXPECT_EQ(HeadlessRun(options, none, out, err), 2);
-    EXPECT_EQ(err.str(), options.ScriptPath + ":0: cannot read the script: No such file or directory\n");
-}
 
 TEST_F(HeadlessTest, OutputFolderIsMadeWhenMissingAndWhatCannotBeWrittenStopsTheRun)
 {
@@ -74,10 +60,6 @@ TEST_F(HeadlessTest, ProgramRunsAScriptFromItsStandardInputAndItsExitStatusesTel
     EXPECT_EQ(std::pair(shot.Width, shot.Height), std::pair(440, 352));
     EXPECT_EQ(Read("stdout"), "[Captured] LCD bitmap saved to " + (dir / "orvel-0000.bmp").string() + "\n");
     EXPECT_EQ(Read("stderr"), "");
-    EXPECT_EQ(program("--quiet", "wait 10\nfly\n"), 2);
-    EXPECT_EQ(Read("stderr"), "<stdin>:2: unknown command 'fly'\n");
-    EXPECT_EQ(program("--tick 0", ""), 2);
-    EXPECT_NE(Read("stderr").find("usage: orvel-headless"), std::string::npos);
     EXPECT_EQ(program("--quiet --out " + dir.string(), "shot missing/x.png\n"), 1);
     EXPECT_EQ(program("--help", ""), 0);
     EXPECT_EQ(Read("stdout").rfind("usage: orvel-headless", 0), 0U);

@@ -19,7 +19,7 @@ auto Fields(const HeadlessOptions& o)
 
 }  // namespace
 
-TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderEveryOptionIsTakenAndMistakesNamed)
+TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderAndEveryOptionIsTaken)
 {
     HeadlessOptions options;
     ASSERT_EQ(Parse({}, options), "");
@@ -33,30 +33,12 @@ TEST(HeadlessOptions, DefaultsReadStandardInputIntoTheCurrentFolderEveryOptionIs
     // after "--" all belong to the device
     EXPECT_EQ(Fields(options), Fields({.ScriptPath = "demo.orvel", .OutDir = "shots", .TickMs = 16, .Seed = 4242,
                                        .Quiet = true, .PanelDir = "art", .DeviceArgs = {"10", "--quiet"}}));
-    const std::pair<std::vector<const char*>, std::string> mistakes[] = {
-        {{"--fast"}, "unknown argument '--fast'"}, {{"lite"}, "unknown argument 'lite'"},
-        {{"--out"}, "--out needs a value"}, {{"--tick", "0"}, "--tick takes a number of milliseconds from 1, not '0'"},
-        {{"--tick", "5ms"}, "--tick takes a number of milliseconds from 1, not '5ms'"},
-        {{"--seed", "-1"}, "--seed takes a number, not '-1'"}, {{"--seed", ""}, "--seed takes a number, not ''"},
-    };
-    for (const auto& [args, error] : mistakes)
-        EXPECT_EQ(Parse(args, options), error);
 }
 
-TEST(HeadlessOptions, TheAtlasTakesItsFolderModelsAndOldAtlasAndRefusesWhatDoesNotGoWithIt)
+TEST(HeadlessOptions, TheAtlasTakesItsFolderModelsAndOldAtlas)
 {
     HeadlessOptions options;
     ASSERT_EQ(Parse({"--atlas", "out", "--models", "12,lite", "--compare", "old"}, options), "");
     EXPECT_EQ(std::tuple(options.AtlasDir, options.Models, options.CompareDir),
               std::tuple("out", std::vector<std::string>{"12", "lite"}, "old"));
-    const std::pair<std::vector<const char*>, std::string> mistakes[] = {
-        {{"--models", "all"}, "--models needs --atlas"},
-        {{"--compare", "old"}, "--compare needs --atlas"},
-        {{"--atlas", "out", "--models", "12,"}, "--models takes all or model ids parted by commas, not '12,'"},
-        {{"--atlas", "out", "--models", "all", "--", "10"}, "--models takes no device args: each model has its own"},
-    };
-    for (const auto& [args, error] : mistakes) {
-        HeadlessOptions fresh;
-        EXPECT_EQ(Parse(args, fresh), error);
-    }
 }

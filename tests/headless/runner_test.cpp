@@ -52,6 +52,14 @@ TEST_F(HeadlessRunning, InputScenarios)
         // Ctrl holds panel keys until it is released; they come up in the order of the panel's table.
         {"CTRL+click 834 102\npress CTRL+HP\npress MENU\nup CTRL\n",
          {{Down, KEY_STAR}, {Down, KEY_HP}, {Down, KEY_MENU}, {Up, KEY_MENU}, {Up, KEY_HP}, {Up, KEY_STAR}}},
+        // Each panel key comes up when it is released, in any order, beside the pointer's and the
+        // keyboard's; Ctrl lets go only of the keys it kept; releases of keys not held are ignored.
+        {"up MENU\ndown MENU\ndown HP\nmousedown 834 102\nup MENU\ndown MENU\nmouseup 0 0\nup HP\nup MENU\nup HP\n",
+         {{Down, KEY_MENU}, {Down, KEY_HP}, {Down, KEY_STAR}, {Up, KEY_MENU}, {Down, KEY_MENU}, {Up, KEY_STAR},
+          {Up, KEY_HP}, {Up, KEY_MENU}}},
+        {"down ENTER\ndown HP\nCTRL+click 834 102\nup CTRL\nup HP\nup ENTER\n",
+         {{Down, KEY_MENU}, {Down, KEY_HP}, {Down, KEY_STAR}, {Up, KEY_STAR}, {Up, KEY_HP}, {Up, KEY_MENU}}},
+        {"mousedown 834 102\nup STAR\ndown STAR\nmouseup 0 0\nup STAR\n", {{Down, KEY_STAR}, {Up, KEY_STAR}}},
         {"answer cancel\nSHIFT+CTRL+mousedown 10 20\nSHIFT+CTRL+mouseup 30 40\n"
          "SHIFT+CTRL+mousedown 1 2\nmove 3 4\nSHIFT+CTRL+mouseup 3 4\n",
          {}, "[Capture region] Region (10,20 -> 30,40)\n[Capture region] Region (1,2 -> 3,4)\n",

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <utility>
 
 #include "host/hostapp.h"
 #include "uicore/uikeys.h"
@@ -67,26 +66,4 @@ TEST(Script, CommentsAndBlankLinesCountAsLinesButRunNothing)
     EXPECT_EQ(parse.Commands[3].Text, "a.png");  // the last line needs no line end
     EXPECT_TRUE(ParseScript("").Commands.empty());
     EXPECT_EQ(ParseScript("").ErrorLine, 0);
-}
-
-TEST(Script, EachErrorNamesItsLineAndTheErrorTextItsFile)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"wait 10\nfly away\n", "2: unknown command 'fly'"}, {"press CTRL+F13", "1: unknown key 'CTRL+F13'"},
-        {"press MENU UP", "1: unexpected 'UP'"},
-        {"down #", "1: missing key"},  // '#' begins a comment: type it instead
-        {"\n\nwait -5", "3: bad number '-5'"}, {"wait 99999999999", "1: bad number '99999999999'"},
-        {"click 10", "1: missing coordinates: X Y"}, {"click 10 2x", "1: bad number '2x'"},
-        {"type caf\xC3\xA9", "1: cannot type the byte 0xC3"}, {"save-lcd now", "1: unexpected 'now'"},
-        {"shot", "1: missing file"}, {"shot a.png 9", "1: zoom 9 is not 1 to 8"},
-        {"shot a.png 2 3", "1: unexpected '3'"}, {"answer maybe", "1: answer takes ok or cancel"},
-        {"CTRL+wait 10", "1: 'wait' takes no modifiers"}, {"inspect a.json b.json", "1: unexpected 'b.json'"},
-        {"press MENU\nshot a.png\nwait 1\nwait 2\nbad\nwait 3", "5: unknown command 'bad'"},
-    };
-    for (const auto& [text, error] : cases) {
-        const ScriptParse parse = ParseScript(text);
-        EXPECT_TRUE(parse.Commands.empty()) << "nothing of a bad script may run";
-        EXPECT_EQ(std::to_string(parse.ErrorLine) + ": " + parse.Error, error);
-    }
-    EXPECT_EQ(ScriptErrorText("demo.orvel", 12, "unknown key 'X1'"), "demo.orvel:12: unknown key 'X1'");
 }

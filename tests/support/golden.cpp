@@ -23,6 +23,14 @@ fs::path OutputPath(const std::string& name, const char* suffix)
     return path;
 }
 
+// The picture beside the build output for a look at a failure; what went wrong when it cannot be.
+std::string KeepForReview(const std::string& name, const char* suffix, const RgbPicture& picture)
+{
+    const WriteResult written = PngWrite(OutputPath(name, suffix), picture);
+    return written ? std::string()
+                   : " (cannot write " + OutputPath(name, suffix).string() + ": " + written.Reason + ")";
+}
+
 // A manipulator streamed into an AssertionResult does not reach the next value: each has a stream of its own.
 std::string Hex(std::uint32_t rgb)
 {
@@ -33,13 +41,13 @@ std::string Hex(std::uint32_t rgb)
 
 testing::AssertionResult Mismatch(const std::string& name, const RgbPicture& expected, const RgbPicture& actual)
 {
-    PngWrite(OutputPath(name, "_actual.png"), actual);
     std::ostringstream why;
-    why << "LCD differs from golden " << GoldenPath(name) << "; see " << OutputPath(name, "_actual.png");
+    why << "LCD differs from golden " << GoldenPath(name) << "; see " << OutputPath(name, "_actual.png")
+        << KeepForReview(name, "_actual.png", actual);
     if (expected.Width != actual.Width || expected.Height != actual.Height)
         return testing::AssertionFailure() << why.str() << " (size " << expected.Width << "x" << expected.Height
                                            << " vs " << actual.Width << "x" << actual.Height << ")";
-    PngWrite(OutputPath(name, "_diff.png"), ComparePictures(expected, actual).Picture);
+    why << KeepForReview(name, "_diff.png", ComparePictures(expected, actual).Picture);
     for (int y = 0; y < expected.Height; ++y)
         for (int x = 0; x < expected.Width; ++x)
             if (expected.At(x, y) != actual.At(x, y))
@@ -67,14 +75,14 @@ testing::AssertionResult PictureMatchesGolden(const RgbPicture& actual, const st
     const fs::path golden = GoldenPath(name);
     if (UpdatingGoldens()) {
         fs::create_directories(golden.parent_path());
-        if (!PngWrite(golden, actual))
-            return testing::AssertionFailure() << "cannot write " << golden;
+        if (const WriteResult written = PngWrite(golden, actual); !written)
+            return testing::AssertionFailure() << "cannot write " << golden << ": " << written.Reason;
         return testing::AssertionSuccess();
     }
     RgbPicture expected;
     if (!PngRead(golden, expected)) {
-        PngWrite(OutputPath(name, "_actual.png"), actual);
-        return testing::AssertionFailure() << "missing golden " << golden << " (run with UPDATE_GOLDEN=1 to create it)";
+        return testing::AssertionFailure() << "missing golden " << golden << " (run with UPDATE_GOLDEN=1 to create it)"
+                                           << KeepForReview(name, "_actual.png", actual);
     }
     if (expected.Pixels == actual.Pixels && expected.Width == actual.Width)
         return testing::AssertionSuccess();

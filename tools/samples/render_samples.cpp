@@ -15,11 +15,12 @@ std::array<Colour, LCD_WIDTH * LCD_HEIGHT> Lcd;
 
 bool Write(const std::filesystem::path& path, const RgbPicture& picture)
 {
-    if (PngWrite(path.string(), picture)) {
+    const WriteResult written = PngWrite(path.string(), picture);
+    if (written) {
         std::cout << path.string() << "\n";
         return true;
     }
-    std::cerr << "cannot write " << path.string() << "\n";
+    std::cerr << "cannot write " << path.string() << ": " << written.Reason << "\n";
     return false;
 }
 
