@@ -8,12 +8,38 @@
 #include "headless/options.h"
 #include "headless/script.h"
 #include "host/hostapp.h"
+#include "host/inputcheck.h"
 
 namespace {
 
 bool Printable(char c)
 {
     return c >= ' ' && c <= '~';
+}
+
+bool Control(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// A name kept from the input (a file, a folder, a page, an argument) holds no control byte and fits.
+bool CleanName(std::string_view name)
+{
+    return name.size() <= MAX_NAME_BYTES && std::ranges::none_of(name, Control);
+}
+
+// A message quotes at most one short excerpt of the input: UTF-8 without control bytes, and short.
+constexpr std::size_t MAX_MESSAGE_BYTES = 256;
+
+void CheckMessage(std::string_view message)
+{
+    ASSERT(message.size() <= MAX_MESSAGE_BYTES && std::ranges::none_of(message, Control));
+    for (std::size_t at = 0; at < message.size();) {
+        const std::size_t length = Utf8SequenceAt(message, at);
+        if (!ASSERT(length > 0))
+            return;
+        at += length;
+    }
 }
 
 bool PanelKey(std::int32_t key)
@@ -55,7 +81,17 @@ bool TakesModifiers(ScriptOp op)
 void CheckCommandValues(const ScriptCommand& cmd)
 {
     ASSERT(TakesModifiers(cmd.Op) || !(cmd.Mods.Ctrl || cmd.Mods.Alt || cmd.Mods.Shift));
+    ASSERT(CleanName(cmd.Text));
     switch (cmd.Op) {
+    case ScriptOp::Click:
+    case ScriptOp::MouseDown:
+    case ScriptOp::MouseUp:
+    case ScriptOp::Move:
+        ASSERT(std::min(cmd.X, cmd.Y) >= MIN_SCRIPT_COORD && std::max(cmd.X, cmd.Y) <= MAX_SCRIPT_COORD);
+        break;
+    case ScriptOp::Wait:
+        ASSERT(cmd.Ms <= MAX_WAIT_MS);
+        break;
     case ScriptOp::Press:
     case ScriptOp::Down:
     case ScriptOp::Up:
@@ -71,7 +107,7 @@ void CheckCommandValues(const ScriptCommand& cmd)
         ASSERT(cmd.MenuCommand >= CMD_ORVEL_4 && cmd.MenuCommand <= CMD_SAVE_LCD);
         break;
     case ScriptOp::Goto:
-        ASSERT(!cmd.Text.empty() && cmd.Nth >= 1);
+        ASSERT(!cmd.Text.empty() && cmd.Nth >= 1 && cmd.Nth <= MAX_GOTO_NTH);
         break;
     default:
         break;
@@ -84,13 +120,14 @@ auto Fields(const ScriptCommand& c)
                     c.MenuCommand, c.AnswerOk, c.Text, c.Nth);
 }
 
+// A line ends with LF, CR LF or CR.
 std::vector<std::string_view> Lines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
         lines.push_back(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
+        text.remove_prefix(std::min(end + (text.substr(end).starts_with("\r\n") ? 2 : 1), text.size()));
     }
     return lines;
 }
@@ -115,9 +152,15 @@ void CheckHeadlessOptions(const std::vector<const char*>& argv)
     const std::string error = ParseOptions(static_cast<int>(argv.size()) - 1, argv.data(), options);
     if (argv.size() > 1)
         ASSERT(options.ProgramPath == argv[0]);
-    if (!error.empty())
+    if (!error.empty()) {
+        CheckMessage(error);
         return;
-    ASSERT(options.TickMs >= 1);
+    }
+    ASSERT(options.TickMs >= 1 && options.TickMs <= MAX_TICK_MS);
+    ASSERT(std::ranges::all_of(options.DeviceArgs, CleanName) && std::ranges::all_of(options.Models, CleanName));
+    for (const std::string* name : {&options.ScriptPath, &options.OutDir, &options.PanelDir, &options.AtlasDir,
+                                    &options.CompareDir})
+        ASSERT(CleanName(*name));
     ASSERT(options.Models.empty() || (!options.AtlasDir.empty() && options.DeviceArgs.empty()));
     ASSERT(options.CompareDir.empty() || !options.AtlasDir.empty());
     ASSERT(std::ranges::none_of(options.Models, [](const std::string& model) { return model.empty(); }));
@@ -129,8 +172,12 @@ void CheckDesktopOptions(const std::vector<const char*>& argv)
     ASSERT(!options.RecorderArgs.empty() && options.RecorderArgs.size() <= 2);
     if (argv.size() > 1)
         ASSERT(options.RecorderArgs[0] == argv[0]);
-    if (options.Error.empty())
-        ASSERT(std::ranges::all_of(options.Presses, DeviceKey));
+    if (!options.Error.empty()) {
+        CheckMessage(options.Error);
+        return;
+    }
+    ASSERT(std::ranges::all_of(options.Presses, DeviceKey));
+    ASSERT(CleanName(options.Screenshot) && (options.RecorderArgs.size() == 1 || CleanName(options.RecorderArgs[1])));
 }
 
 }  // namespace
@@ -145,6 +192,7 @@ void CheckScriptInput(std::string_view input)
         return;
     }
     ASSERT(!parse.Error.empty() && parse.Commands.empty());
+    CheckMessage(parse.Error);
     ASSERT(parse.ErrorLine >= 1 && parse.ErrorLine <= static_cast<int>(lines.size()));
 }
 
