@@ -43,9 +43,9 @@ AssertSink AssertSetSink(AssertSink sink)
     return previous;
 }
 
-void AssertFailed(const char* expression, std::source_location where)
+void AssertFailed(const char* expression, const char* file, unsigned line)
 {
     char module[64];
-    ModuleFromPath(where.file_name(), module, sizeof module);
-    CurrentSink({.Expression = expression, .Module = module, .Line = where.line()});
+    ModuleFromPath(file, module, sizeof module);
+    CurrentSink({.Expression = expression, .Module = module, .Line = line});
 }

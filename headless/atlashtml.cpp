@@ -116,7 +116,7 @@ std::vector<std::size_t> AtlasIndex::LinkTree()
         else
             roots.push_back(i);
     }
-    std::ranges::stable_partition(roots, [&](std::size_t i) { return entries_[i].Shown->Path.empty(); });
+    std::stable_partition(roots.begin(), roots.end(), [&](std::size_t i) { return entries_[i].Shown->Path.empty(); });
     return roots;
 }
 

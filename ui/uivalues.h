@@ -6,7 +6,7 @@
 //
 //     UIValue StartSeg = Number(1, 999, "%d", "___").Start(1);                // its own value
 //     UISetting IsoAtten = Number(0, 24, "%ddB", "__dB", "OFF").By<IsoAttenuationHook>();
-//     UISetting Scrub = Number(-100, 100, "%d", "+___").In<Field<&Orvel.Play.Scrub>>();
+//     UISetting Scrub = Number(-100, 100, "%d", "+___").In<Field<&OrvelState::Play, &OrvelPlay::Scrub>>();
 //     UISetting Card1 = Options(CardSources).In<Indexed<RecTrackGet, RecTrackSet, 0>>();
 //
 // No range check is made when a value is stored: the editors and the default handlers keep values
@@ -37,11 +37,15 @@ struct Own {
     static void Set(void* self, std::int32_t v) { static_cast<UIValue*>(self)->Value = v; }
 };
 
-template <auto* Place>
+// A field of the device state, named by the members that lead to it from the record
+// (Field<&OrvelState::Play, &OrvelPlay::Scrub>): a field's own address is not a template argument
+// every compiler takes.
+template <auto... Members>
 struct Field {
     static constexpr bool Writable = true;
-    static std::int32_t Get(void*) { return static_cast<std::int32_t>(*Place); }
-    static void Set(void*, std::int32_t v) { *Place = static_cast<std::remove_reference_t<decltype(*Place)>>(v); }
+    static auto& Ref() { return (Orvel .* ... .* Members); }
+    static std::int32_t Get(void*) { return static_cast<std::int32_t>(Ref()); }
+    static void Set(void*, std::int32_t v) { Ref() = static_cast<std::remove_reference_t<decltype(Ref())>>(v); }
 };
 
 template <std::uint32_t (*Read)(std::uint32_t), std::uint32_t (*Write)(std::uint32_t, std::uint32_t),

@@ -18,7 +18,7 @@ TEST_F(UITest, BatteryShowsThePictureOfTheFirstThresholdAtOrAboveTheChargeAndThe
         EXPECT_EQ(MsgSend(&battery, MSG_DRAW), 1U);
         char text[MAX_UI_TEXT] = "";
         MsgSendParam(&supply, MSG_TEXT_GET, MsgParamOf(text));
-        EXPECT_TRUE(buffer == Expected([&](Canvas* c) {
+        EXPECT_TRUE(buffer == Expected([&, picture = picture](Canvas* c) {
             c->DrawImage(c, 130, 30, &BatteryImages[picture], 0);
             DrawText(c, 137, 29, 0, 0, 0xCE59, text);
         })) << charge;

@@ -20,7 +20,7 @@ const UIOptions<7> FrameRateOptions =
 
 }  // namespace
 
-UISetting TransportKeys = Options(TransportKeyOptions).In<Field<&Orvel.TransportKeys>>();
+UISetting TransportKeys = Options(TransportKeyOptions).In<Field<&OrvelState::TransportKeys>>();
 UIValue Prerecord = Number(0, 10, "%dsec", "__sec", "OFF");
 UIValue TcFrameRate = Options(FrameRateOptions);
 

@@ -10,7 +10,7 @@
 namespace {
 
 UISetting PlaySegment = Number(1, 1000, "%d", "____").By<PlaySegmentHook>();
-UISetting Scrub = Number(-100, 100, "%d", "+___").In<Field<&Orvel.Play.Scrub>>();
+UISetting Scrub = Number(-100, 100, "%d", "+___").In<Field<&OrvelState::Play, &OrvelPlay::Scrub>>();
 
 UIMenuPage<2> Playback = MenuPage("PLAYBACK CONTROL", Playback, {.X = 2, .Y = 44, .Rows = 2, .Column = 116}, {
     Row("PLAY SEGMENT: ", PlaySegment),

@@ -60,7 +60,7 @@ constexpr UIButton ButtonAt(std::int32_t x, std::int32_t y, const char* text, Ms
 UISetting ReaderTc = Timecode().By<ReaderTcHook>();
 UISetting ReaderTcLabel = TextBy<ReaderTcLabelHook>();
 UISetting ReaderUb = UserBits().By<ReaderUbHook>();
-UISetting GenTc = Timecode().In<Field<&Orvel.GenTc>, GenTcHook>();  // an entered time code runs on from there
+UISetting GenTc = Timecode().In<Field<&OrvelState::GenTc>, GenTcHook>();  // an entered time code runs on from there
 UIValue GenUb = UserBits();
 
 // Jamming the generator from the reader's time code, its date or the clock belongs to the recorder's

@@ -43,7 +43,9 @@ UIPageControls<6> AddAddress = PageControls("ADD ADDRESS MENU", AddAddress, {
 UISetting CurrentAddress = {.Handler = UIValueHandler<UIEnumSettingHandler, InDevice, SkypostAddressHook>,
                             .Menu = nullptr, .Min = 0, .Max = 0, .Scaling = 1, .ZeroText = nullptr,
                             .Format = nullptr, .Template = nullptr};
-UISetting JobNumber = Number(0, 99999999, "%d", "________").In<Field<&Orvel.Skypost.JobNumber>>();
+using SkypostState = decltype(OrvelState::Skypost);
+UISetting JobNumber =
+    Number(0, 99999999, "%d", "________").In<Field<&OrvelState::Skypost, &SkypostState::JobNumber>>();
 UIMenuList<5> SkypostRows = MenuList(SkypostRows, {.Rows = 5}, {
     Row("", CurrentAddress),
     ValueAt(88, Row("JOB# ", JobNumber)),
