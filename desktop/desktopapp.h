@@ -4,7 +4,7 @@
 // logic and paints the host's pictures; the recorder itself lives behind the host.
 #include <cstdint>
 
-#include "desktop/inspectordock.h"
+#include "desktop/statedock.h"
 #include "desktop/lcdscreenshot.h"
 #include "desktop/lcdwindow.h"
 #include "desktop/mainwindow.h"
@@ -42,7 +42,7 @@ public:
     ZoomMenu& Zoom() { return zoom_; }
     LcdScreenshot& Screenshot() { return screenshot_; }
     TraceDock& Trace() { return trace_; }
-    InspectorDock& Inspector() { return inspector_; }
+    StateDock& Inspector() { return inspector_; }
 
     bool MessageBox(const std::string& text, const std::string& title, HostBox kind) override;
     void SetMainTitle(const std::string& title) override;
@@ -69,7 +69,7 @@ private:
     ZoomMenu zoom_;
     LcdScreenshot screenshot_;
     TraceDock trace_;
-    InspectorDock inspector_;
+    StateDock inspector_;
     bool running_ = false;
     ShownPicture panelShown_;
     ShownPicture lcdShown_;

@@ -655,7 +655,7 @@ private slots:
     void inspectorNamesTheControlUnderThePointer()
     {
         Fixture f;
-        InspectorDock& inspector = f.App().Inspector();
+        StateDock& inspector = f.App().Inspector();
         UITitle title = {.Control = {.Handler = UITitleHandler}, .Text = "SETUP"};
         UIButton ok = {.Control = {.Handler = UIButtonHandler, .X = 100, .Y = 40}, .Text = "OK", .Width = 30};
         UIControl* controls[] = {&title.Control, &ok.Control};

@@ -14,11 +14,11 @@ class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class InspectorDock : public QDockWidget, public HostObserver {
+class StateDock : public QDockWidget, public HostObserver {
 public:
     // Pointer moves over these two are looked up on the LCD: the main window's view, the LCD window.
-    InspectorDock(QWidget* panel, QWidget* lcdWindow, QWidget* parent = nullptr);
-    ~InspectorDock() override;
+    StateDock(QWidget* panel, QWidget* lcdWindow, QWidget* parent = nullptr);
+    ~StateDock() override;
 
     void LcdRedrawn() override;
     // Reads the inspector's document again and rebuilds the tree.

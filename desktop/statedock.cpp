@@ -1,4 +1,4 @@
-#include "desktop/inspectordock.h"
+#include "desktop/statedock.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -79,7 +79,7 @@ void AddItems(QTreeWidgetItem* parent, const Json& value)
 
 }  // namespace
 
-InspectorDock::InspectorDock(QWidget* panel, QWidget* lcdWindow, QWidget* parent)
+StateDock::StateDock(QWidget* panel, QWidget* lcdWindow, QWidget* parent)
     : QDockWidget("Inspector", parent), panel_(panel), lcdWindow_(lcdWindow)
 {
     setObjectName("Inspector");
@@ -100,18 +100,18 @@ InspectorDock::InspectorDock(QWidget* panel, QWidget* lcdWindow, QWidget* parent
     connect(&throttle_, &QTimer::timeout, this, [this] { Refresh(); });
 }
 
-InspectorDock::~InspectorDock()
+StateDock::~StateDock()
 {
     HostUnobserve(this);
 }
 
-void InspectorDock::LcdRedrawn()
+void StateDock::LcdRedrawn()
 {
     if (!throttle_.isActive())
         throttle_.start();
 }
 
-void InspectorDock::Refresh()
+void StateDock::Refresh()
 {
     auto* root = tree_->invisibleRootItem();
     if (root->childCount() > 0) {
@@ -127,7 +127,7 @@ void InspectorDock::Refresh()
     tree_->verticalScrollBar()->setValue(scroll);
 }
 
-void InspectorDock::Remember(QTreeWidgetItem* item, const QString& path)
+void StateDock::Remember(QTreeWidgetItem* item, const QString& path)
 {
     for (int i = 0; i < item->childCount(); ++i) {
         QTreeWidgetItem* child = item->child(i);
@@ -138,7 +138,7 @@ void InspectorDock::Remember(QTreeWidgetItem* item, const QString& path)
     }
 }
 
-void InspectorDock::Restore(QTreeWidgetItem* item, const QString& path)
+void StateDock::Restore(QTreeWidgetItem* item, const QString& path)
 {
     for (int i = 0; i < item->childCount(); ++i) {
         QTreeWidgetItem* child = item->child(i);
@@ -148,7 +148,7 @@ void InspectorDock::Restore(QTreeWidgetItem* item, const QString& path)
     }
 }
 
-void InspectorDock::showEvent(QShowEvent* event)
+void StateDock::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
     HostObserve(this);
@@ -157,7 +157,7 @@ void InspectorDock::showEvent(QShowEvent* event)
     Refresh();
 }
 
-void InspectorDock::hideEvent(QHideEvent* event)
+void StateDock::hideEvent(QHideEvent* event)
 {
     QDockWidget::hideEvent(event);
     HostUnobserve(this);
@@ -166,7 +166,7 @@ void InspectorDock::hideEvent(QHideEvent* event)
     throttle_.stop();
 }
 
-bool InspectorDock::eventFilter(QObject* watched, QEvent* event)
+bool StateDock::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::MouseMove || (watched != panel_ && watched != lcdWindow_))
         return false;
@@ -179,7 +179,7 @@ bool InspectorDock::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void InspectorDock::Hover(int x, int y)
+void StateDock::Hover(int x, int y)
 {
     const std::int32_t index = InspectControlAt(x, y);
     QTreeWidgetItem* controls = nullptr;
